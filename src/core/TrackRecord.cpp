@@ -1,0 +1,79 @@
+#include "core/TrackRecord.h"
+
+#include "core/FileTypeNames.h"
+#include "platform/Clock.h"
+
+#include <cstring>
+
+namespace vuv {
+
+TrackRecord CreateTrackRecord(const char* path)
+{
+    TrackRecord track;
+    memset(&track, 0, sizeof track);
+    SetField(track.path, path ? path : "");
+    track.dateAdded = CurrentFileTimeUtc();
+    return track;
+}
+
+std::string DisplayName(const TrackRecord& track)
+{
+    std::string name = track.artist;
+    if (!name.empty())
+        name += " - ";
+    name += track.title;
+    return name.empty() ? std::string(track.path) : name;
+}
+
+void SetHighlight(TrackRecord& track, int highlight)
+{
+    track.flags &= ~uint32_t(kHighlightMask);
+    if (highlight >= 1 && highlight <= 4)
+        track.flags |= uint32_t(kFlagHighlight1) << (highlight - 1);
+}
+
+void SetField(char* field, size_t size, const char* text)
+{
+    if (size == 0)
+        return;
+    size_t n = text ? strnlen(text, size - 1) : 0;
+    if (n)
+        memcpy(field, text, n);
+    field[n] = '\0';
+}
+
+void CleanUpLoadedRecord(TrackRecord& track)
+{
+    track.path[kPathTextSize - 1] = '\0';
+    track.flags &= ~uint32_t(kFlagMissing);
+    track.typeName = FileTypeIdForPath(track.path);
+    // Collapse "\\" pairs from the third character on (a network path keeps
+    // its leading two). One left-to-right pass that keeps a backslash only
+    // when the previous kept character is not one gives the same text as
+    // collapsing pairs repeatedly until none is left.
+    size_t len = strlen(track.path);
+    if (len > 2) {
+        size_t out = 2;
+        for (size_t in = 2; in < len; ++in) {
+            char c = track.path[in];
+            if (c == '\\' && out > 2 && track.path[out - 1] == '\\')
+                continue;
+            track.path[out++] = c;
+        }
+        track.path[out] = '\0';
+    }
+    if (int32_t(track.flags) < 0)
+        track.flags = 0;
+}
+
+TrackRecord StoredForm(const TrackRecord& track)
+{
+    TrackRecord stored = track;
+    stored.typeName = 0;
+    stored.padding1 = 0;
+    memset(stored.padding2, 0, sizeof stored.padding2);
+    memset(stored.padding3, 0, sizeof stored.padding3);
+    return stored;
+}
+
+}  // namespace vuv

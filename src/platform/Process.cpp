@@ -1,0 +1,91 @@
+#include "platform/Process.h"
+
+#include "platform/FileHandle.h"
+#include "platform/Paths.h"
+#include "platform/Random.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace vuv {
+
+bool RunProgram(const std::string& commandLine, bool wait)
+{
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+                        nullptr, nullptr, &si, &pi))
+        return false;
+    if (wait)
+        WaitForSingleObject(pi.hProcess, INFINITE);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return true;
+}
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+std::string MakeTempFile(const std::string& prefix)
+{
+    char folder[MAX_PATH] = "";
+    if (GetTempPathA(sizeof folder, folder) == 0)
+        strcpy(folder, "C:\\Temp\\");
+    std::string dir = folder;
+    EnsureTrailingBackslash(dir);
+    char name[MAX_PATH] = "";
+    std::string path;
+    if (GetTempFileNameA(dir.c_str(), prefix.c_str(), 0, name) != 0) {
+        path = name;
+    } else {
+        char fallback[MAX_PATH];
+        snprintf(fallback, sizeof fallback, "%s%s%d.tmp", dir.c_str(), prefix.c_str(),
+                 int(RandomBelow(9999)));
+        path = fallback;
+    }
+    FileHandle file;
+    file.Open(path, FileAccess::Write, FileDisposition::CreateAlways, false);
+    if (!file.IsOpen()) {
+        CreateFolderChain(dir);
+        file.Open(path, FileAccess::Write, FileDisposition::CreateAlways, false);
+    }
+    return file.IsOpen() ? path : std::string();
+}
+
+void DeleteTempFile(const std::string& name)
+{
+    if (!name.empty())
+        DeleteFileA(name.c_str());
+}
+
+bool IsWindowsXpFamily()
+{
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExA(&info))
+        return false;
+#pragma GCC diagnostic pop
+    return info.dwMajorVersion == 5 && info.dwMinorVersion != 0;
+}
+
+std::string OwnExecutablePath()
+{
+    char path[MAX_PATH] = "";
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::string(path, n < sizeof path ? n : 0);
+}
+
+}  // namespace vuv

@@ -1,0 +1,31 @@
+// Processes, the message pump, temporary files and the system facts that
+// the logic needs without touching Win32 itself.
+#pragma once
+
+#include <string>
+
+namespace vuv {
+
+// Starts a process with the command line (normal priority, no inherited
+// handles); waits for its end when `wait`. Whether it was started.
+bool RunProgram(const std::string& commandLine, bool wait);
+
+// Dispatches all waiting window messages of the calling thread, so that a
+// long operation keeps its window responsive and a Cancel button works.
+// User commands and timers may run inside the caller's work.
+void PumpMessages();
+
+// Creates a unique, empty temporary file (replacing one of the same name)
+// in the system's temporary folder ("C:\Temp\" when there is none) and
+// returns its name; empty when it could not be created.
+std::string MakeTempFile(const std::string& prefix);
+// Deletes the file when the name is not empty.
+void DeleteTempFile(const std::string& name);
+
+// Windows XP or Server 2003 (version 5.1 or 5.2).
+bool IsWindowsXpFamily();
+
+// The full path of the running program's executable.
+std::string OwnExecutablePath();
+
+}  // namespace vuv

@@ -1,0 +1,45 @@
+// The commands of vuvtool. Each command file registers its commands with
+// VUVTOOL_COMMAND at static initialisation; Main.cpp dispatches by name.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vuvtool {
+
+// Exit statuses of every command.
+enum ExitCode { kOk = 0, kBadUsage = 1, kFailed = 2 };
+
+struct ToolContext {
+    // The --collection PATH given before the command; empty when absent.
+    std::string collectionOverride;
+};
+
+using CommandFunction = int (*)(ToolContext& context, const std::vector<std::string>& args);
+
+struct CommandInfo {
+    const char* name;
+    const char* usage;  // arguments, for the usage text
+    CommandFunction run;
+};
+
+const std::vector<CommandInfo>& Commands();
+
+struct CommandRegistrar {
+    CommandRegistrar(const char* name, const char* usage, CommandFunction run);
+};
+
+// Prints "vuvtool: <message>" to stderr and returns kFailed.
+int Fail(const std::string& message);
+// Prints the usage of one command to stderr and returns kBadUsage.
+int BadUsage(const char* command);
+
+// Writes a text as its stored bytes, followed by LF.
+void PrintLine(const std::string& text);
+
+}  // namespace vuvtool
+
+#define VUVTOOL_CONCAT2(a, b) a##b
+#define VUVTOOL_CONCAT(a, b) VUVTOOL_CONCAT2(a, b)
+#define VUVTOOL_COMMAND(name, usage, function) \
+    static ::vuvtool::CommandRegistrar VUVTOOL_CONCAT(g_command_, __LINE__)(name, usage, function)

@@ -1,0 +1,112 @@
+#include "support/TestSupport.h"
+
+#include "platform/Settings.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+namespace vuvtest {
+namespace {
+
+std::string UniqueName()
+{
+    static long counter = 0;
+    const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+    char text[256];
+    snprintf(text, sizeof text, "%s.%s.%lu.%ld", info ? info->test_suite_name() : "none",
+             info ? info->name() : "none", GetCurrentProcessId(), ++counter);
+    return text;
+}
+
+void DeleteTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA data;
+    HANDLE h = FindFirstFileA((folder + "*").c_str(), &data);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = data.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string full = folder + name;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                DeleteTree(full + "\\");
+            } else {
+                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(full.c_str());
+            }
+        } while (FindNextFileA(h, &data));
+        FindClose(h);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+std::string WindowsPathFromEnv(const char* variable)
+{
+    const char* value = getenv(variable);
+    if (!value || !*value)
+        return std::string();
+    std::string path = value;
+    if (path[0] == '/') {
+        for (char& c : path)
+            if (c == '/')
+                c = '\\';
+        path = "Z:" + path;
+    }
+    return path;
+}
+
+std::string SuiteDir()
+{
+    std::string dir = WindowsPathFromEnv("VUV_SUITE_DIR");
+    if (!dir.empty() && dir.back() != '\\')
+        dir += '\\';
+    return dir;
+}
+
+ScopedSettingsKey::ScopedSettingsKey()
+    : subkey_(std::string("Software\\Halvane\\TonbrookTests\\") + UniqueName())
+{
+    vuv::SetDefaultLocation(vuv::SettingsRoot::CurrentUser, subkey_.c_str());
+}
+
+ScopedSettingsKey::~ScopedSettingsKey()
+{
+    vuv::DeleteKeyTree(vuv::SettingsRoot::CurrentUser, subkey_.c_str());
+    vuv::SetDefaultLocation(vuv::SettingsRoot::CurrentUser, vuv::kProgramSettingsKey);
+}
+
+ScratchFolder::ScratchFolder()
+{
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    path_ = std::string(temp) + "vuvtest-" + UniqueName() + "\\";
+    DeleteTree(path_);
+    CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() { DeleteTree(path_); }
+
+bool WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    return bool(out);
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+}  // namespace vuvtest

@@ -1,0 +1,45 @@
+// Helpers shared by the tests: where the built suite lies, a private
+// settings key per test, and a private scratch folder per test.
+#pragma once
+
+#include <string>
+
+namespace vuvtest {
+
+// A Unix path given by the test runner as a Windows path on Wine's Z: drive.
+std::string WindowsPathFromEnv(const char* variable);
+// build/.../suite with a trailing "\".
+std::string SuiteDir();
+
+// Points the settings store at a key of its own for the object's lifetime
+// and deletes that key afterwards, so that tests running side by side never
+// see each other's settings.
+class ScopedSettingsKey {
+public:
+    ScopedSettingsKey();
+    ~ScopedSettingsKey();
+    const std::string& Subkey() const { return subkey_; }
+
+private:
+    std::string subkey_;
+};
+
+// An empty folder of its own (with a trailing "\"), deleted with everything
+// in it when the object goes.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + name; }
+
+private:
+    std::string path_;
+};
+
+// Writes bytes to a file, replacing it; false on failure.
+bool WriteBytes(const std::string& path, const std::string& bytes);
+// The whole file; empty when it cannot be read.
+std::string ReadBytes(const std::string& path);
+
+}  // namespace vuvtest
