@@ -20,7 +20,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 PKGS=(
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 cmake make
-  googletest xvfb xauth imagemagick x11-utils
+  googletest xvfb xauth imagemagick fonts-dejavu-core x11-utils
   dpkg-dev patch xz-utils
   wine wine64
   sox lame flac vorbis-tools opus-tools

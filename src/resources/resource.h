@@ -1,0 +1,96 @@
+// Resource ids of the editor: dialogs, controls, menus, menu commands, the
+// icon and the bitmaps. The numbers are shared with the suite's other
+// programs and with saved habits of users (menu ids arrive as commands), so
+// they never change.
+#pragma once
+
+// Dialogs.
+#define IDD_MAIN_WINDOW 101
+#define IDD_ADDING_TRACKS 103
+
+// Menus; each has one pop-up at its top whose items are shown.
+#define IDR_MENU_TRACK_LIST 105
+#define IDR_MENU_PLAYING 106
+#define IDR_MENU_NOT_PLAYING 107
+#define IDR_MENU_ADD_MUSIC 108
+#define IDR_MENU_COLLECTION 110
+#define IDR_MENU_PLAYLIST 130
+#define IDR_MENU_SEARCH_FIELDS 139
+
+// The program's icon.
+#define IDI_VUV 109
+
+// Unchecked-state images of track-list menu items.
+#define IDB_MENU_EDIT_TAG 134
+#define IDB_MENU_PLAY 135
+#define IDB_MENU_CONVERT 136
+
+// Controls of the main window.
+#define IDC_SPLITTER 1004
+#define IDC_TRACK_LIST 1008
+#define IDC_QUEUE_VIEW 1014
+#define IDC_SEARCH_FIELD 1096
+#define IDC_FIND_NEXT_DEFAULT 1097
+
+// Controls of "Adding Tracks".
+#define IDC_ADDING_PROGRESS 1005
+#define IDC_ADDING_HEADLINE 1006
+#define IDC_ADDING_DETAIL 1007
+#define IDC_ADDING_CANCEL 1086
+
+// Menu commands.
+#define IDM_ENQUEUE_SELECTED 40004
+#define IDM_PLAY_SELECTED 40006
+#define IDM_SKIP 40007
+#define IDM_STOP 40008
+#define IDM_ENQUEUE_PLAYING 40009
+#define IDM_CLEAR_QUEUE 40011
+#define IDM_RANDOM_PLAY_START 40012
+#define IDM_PLAY_START 40013
+#define IDM_ADD_FILES 40015
+#define IDM_ADD_FOLDER 40016
+#define IDM_RANDOM_PLAY_TOGGLE 40017
+#define IDM_COLLECTION_NEW 40019
+#define IDM_COLLECTION_SAVE_AS 40020
+#define IDM_COLLECTION_LOAD 40021
+#define IDM_CLEAR_ALL_TRACKS 40022
+#define IDM_ADD_PLAYLIST_ENTRIES 40023
+#define IDM_ADD_PLAYLIST_ITEM 40024
+#define IDM_REMOVE 40025
+#define IDM_DELETE_FILES 40026
+#define IDM_SHOW_TRACK_PLAYING 40027
+#define IDM_UNDO_EDITING 40028
+#define IDM_PASTE_SHORTCUT 40029
+#define IDM_COPY 40030
+#define IDM_EDIT_TAG 40035
+#define IDM_SHUFFLE_QUEUE 40038
+#define IDM_NEW_TRACK_PREFERENCES 40041
+#define IDM_CONVERT_TO 40043
+#define IDM_LOCATE_MISSING 40044
+#define IDM_HIGHLIGHT_MISSING 40046
+#define IDM_ARRANGE_FILES 40047
+#define IDM_COLLECTION_COMBINE 40048
+#define IDM_CREATE_PLAYLIST 40050
+#define IDM_PLAYLIST_CREATOR 40051
+#define IDM_ENQUEUE_PLAYLIST 40052
+#define IDM_PLAY_PLAYLIST 40053
+#define IDM_REFRESH_FROM_TAG 40058
+#define IDM_HIGHLIGHT_CLEAR 40061
+#define IDM_HIGHLIGHT_1 40062
+#define IDM_HIGHLIGHT_2 40063
+#define IDM_HIGHLIGHT_3 40064
+#define IDM_HIGHLIGHT_4 40065
+#define IDM_PLAY_AND_CLOSE 40066
+#define IDM_NEW_TRACK_LOOKOUT 40067
+#define IDM_RANDOM_SELECTOR 40068
+#define IDM_REWRITE_TAG 40071
+#define IDM_EXPLORE_LOCATION 40072
+#define IDM_PREFERENCES 40073
+#define IDM_PLAY_ALBUM 40074
+#define IDM_MUSICMOZ 40075
+#define IDM_SEARCH_TITLE 40076
+#define IDM_SEARCH_ARTIST 40077
+#define IDM_SEARCH_ALBUM 40078
+#define IDM_SELECT_ALBUM 40079
+#define IDM_ALWAYS_SHOW_PLAYING 40080
+#define IDM_EXPORT 40081
