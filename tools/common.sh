@@ -60,6 +60,13 @@ ensure_prefix() {
       cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     fi
   fi
+  # Xvfb has no window manager: Wine must place and size the windows itself
+  # (otherwise a maximised window keeps its old size, waiting for a window
+  # manager to resize it).
+  if [ ! -f "$WINEPREFIX/.vuv-unmanaged" ]; then
+    "$VUV_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null &&
+      touch "$WINEPREFIX/.vuv-unmanaged"
+  fi
 }
 
 # A running wineserver for the session, with its background services already

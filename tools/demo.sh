@@ -11,6 +11,14 @@ EXE=$SUITE/Vuv.exe
 SHOTS=$BUILD/screenshots
 mkdir -p "$SHOTS"
 
+# The demo library and its collection, made once; the editor opens on it.
+start_wine
+bash "$ROOT/tools/demo-library.sh"
+DEMO_MCC="Z:$(printf '%s' "$TEST_BUILD/demo/Demo.mcc" | tr / '\\')"
+"$VUV_WINE" reg add 'HKCU\Software\Halvane\Tonbrook' /v ActiveMusicCollection /t REG_SZ \
+  /d "$DEMO_MCC" /f >/dev/null 2>&1 </dev/null || die "setting the active collection"
+stop_wine
+
 if [ -n "${DISPLAY:-}" ]; then
   start_wine
   trap stop_wine EXIT

@@ -1,61 +1,501 @@
-// Placeholder main window until the editor's window lands.
 #include "ui/MainWindow.h"
+
+#include "platform/Settings.h"
+#include "resources/resource.h"
+#include "ui/ButtonBar.h"
+#include "ui/PlayControlPanel.h"
+#include "ui/SkinFont.h"
+#include "ui/TrackList.h"
+#include "ui/TrackListRules.h"
+#include "ui/TrackRows.h"
+#include "ui/WindowPlacement.h"
+#include "ui/WindowSkin.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace vuv {
 
 namespace {
 
-constexpr const char* kWindowClass = "TonbrookVUVMain";
+constexpr UINT_PTR kTimerId = 1;
+constexpr UINT kTimerMs = 250;
+constexpr int kTicksPerPlayingCheck = 7;  // "Always Display Track Playing": every 2 s
+constexpr int kLabelFontHeight = 12;
+// Some dialog managers (Wine's) show a modal dialog "normal" the first time
+// its queue goes empty, undoing the maximised or minimised placement made
+// during creation. A restore within the first ticks after creation is taken
+// for that and the placement is applied again.
+constexpr UINT kReapplyPlacement = WM_APP + 1;
+constexpr int kPlacementGuardTicks = 4;
 
-LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+class MainWindow {
+public:
+    MainWindow(HINSTANCE instance, const MainWindowOptions& options) : instance_(instance), options_(options) {}
+
+    static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void RefreshStatus() const { InvalidateRect(hwnd_, &statusRect_, TRUE); }
+    HWND Handle() const { return hwnd_; }
+
+private:
+    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Create();
+    void CreateTopButtons();
+    void Layout();
+    void PaintBackground(HDC dc);
+    void DrawLabel(HDC dc, int x, int y, const std::string& text);
+    void OnTimer();
+    void OnCommand(int id, int code);
+    LRESULT OnNotify(const NMHDR& header, LPARAM lParam);
+    void OnContextMenu(HWND over, POINT screen);
+    void ShowTrackListMenu(POINT screen);
+    void SaveAndEnd(bool closedByPlayer);
+    void SaveListSettings();
+
+    HINSTANCE instance_;
+    MainWindowOptions options_;
+    HWND hwnd_ = nullptr;
+    bool initialising_ = true;
+    int shownAs_ = 0;  // SW_MAXIMIZE or SW_MINIMIZE when creation placed the window so
+    int placementGuardTicks_ = 0;
+    int splitter_ = 0;
+    bool alwaysShowPlaying_ = false;
+    bool popupInfoTips_ = true;
+    int ticks_ = 0;
+    RECT statusRect_{};
+    WindowSkin skin_;
+    std::unique_ptr<ButtonBar> bar_;
+    TrackList tracks_;
+    PlayControlPanel panel_;
+    SkinFont labelFont_;
+    HBRUSH editBrush_ = nullptr;
+};
+
+MainWindow* gWindow = nullptr;
+
+INT_PTR CALLBACK MainWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT rc;
-        GetClientRect(hwnd, &rc);
-        FillRect(dc, &rc, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
-        DrawTextA(dc, "Vo Varar Odududaroz", -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        EndPaint(hwnd, &ps);
-        return 0;
+    if (message == WM_INITDIALOG) {
+        gWindow = reinterpret_cast<MainWindow*>(lParam);
+        gWindow->hwnd_ = hwnd;
     }
+    if (message == WM_MEASUREITEM) {
+        // Before WM_INITDIALOG: the list views ask while the dialog builds them.
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (measure->CtlID == IDC_TRACK_LIST) {
+            measure->itemHeight = 18;
+            return TRUE;
+        }
+        if (measure->CtlID == IDC_QUEUE_VIEW) {
+            measure->itemHeight = 17;
+            return TRUE;
+        }
+        return FALSE;
+    }
+    if (!gWindow || gWindow->hwnd_ != hwnd)
+        return FALSE;
+    return gWindow->Handle(message, wParam, lParam);
+}
+
+INT_PTR MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (bar_ && bar_->MessageFilter(hwnd_, message, wParam, lParam)) {
+        if (message == WM_DRAWITEM)
+            return TRUE;
+        SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, 0);
+        return TRUE;
+    }
+    switch (message) {
+    case WM_INITDIALOG:
+        Create();
+        return TRUE;
     case WM_CLOSE:
-        DestroyWindow(hwnd);
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
+        SaveAndEnd(false);
+        return TRUE;
+    case kReapplyPlacement:
+        if (shownAs_ == SW_MAXIMIZE && !IsZoomed(hwnd_))
+            ShowWindow(hwnd_, SW_MAXIMIZE);
+        else if (shownAs_ == SW_MINIMIZE && !IsIconic(hwnd_))
+            ShowWindow(hwnd_, SW_MINIMIZE);
+        return TRUE;
+    case WM_SIZE:
+        if (wParam == SIZE_RESTORED && placementGuardTicks_ > 0) {
+            placementGuardTicks_ = 0;
+            PostMessageA(hwnd_, kReapplyPlacement, 0, 0);
+        }
+        Layout();
+        if (wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED)
+            InvalidateRect(hwnd_, nullptr, TRUE);
+        return TRUE;
+    case WM_ERASEBKGND:
+        if (initialising_)
+            return FALSE;
+        PaintBackground(reinterpret_cast<HDC>(wParam));
+        SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, 1);
+        return TRUE;
+    case WM_DRAWITEM: {
+        if (initialising_)
+            return FALSE;
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlID == IDC_TRACK_LIST)
+            tracks_.Draw(*item);
+        else if (item->CtlID == IDC_QUEUE_VIEW)
+            panel_.DrawQueueLine(*item);
+        else
+            return FALSE;
+        return TRUE;
     }
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    case WM_NOTIFY: {
+        LRESULT result = OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
+        SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+    case WM_CONTEXTMENU:
+        OnContextMenu(reinterpret_cast<HWND>(wParam), POINT{short(LOWORD(lParam)), short(HIWORD(lParam))});
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lParam) == GetDlgItem(hwnd_, IDC_SPLITTER))
+            return reinterpret_cast<INT_PTR>(editBrush_);
+        return FALSE;
+    case WM_CTLCOLOREDIT: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, skin_.colours.listText);
+        SetBkMode(dc, TRANSPARENT);
+        SetBkColor(dc, skin_.colours.listBackground);
+        return reinterpret_cast<INT_PTR>(editBrush_);
+    }
+    case WM_TIMER:
+        if (wParam == kTimerId)
+            OnTimer();
+        return TRUE;
+    case WM_MOUSEWHEEL: {
+        const WheelScroll scroll = WheelScrollFor(short(HIWORD(wParam)));
+        for (int i = 0; i < scroll.steps; ++i)
+            ListView_Scroll(tracks_.Handle(), 0, scroll.pixelsPerStep);
+        return TRUE;
+    }
+    case WM_LBUTTONDOWN:
+        panel_.MouseDown(POINT{short(LOWORD(lParam)), short(HIWORD(lParam))});
+        return TRUE;
+    case WM_MOUSEMOVE:
+        panel_.MouseMove(POINT{short(LOWORD(lParam)), short(HIWORD(lParam))});
+        return TRUE;
+    case WM_LBUTTONUP:
+        panel_.MouseUp();
+        return TRUE;
+    case WM_DROPFILES:
+        // Dropped files are taken in by the track sources once they exist.
+        DragFinish(reinterpret_cast<HDROP>(wParam));
+        return TRUE;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_DESTROY:
+        KillTimer(hwnd_, kTimerId);
+        bar_.reset();
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void MainWindow::Create()
+{
+    // 1. The class icon; nothing is drawn until creation is complete.
+    initialising_ = true;
+    HICON icon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_VUV));
+    SetClassLongPtrA(hwnd_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_VUV), IMAGE_ICON, 16, 16, 0)));
+    // 2. Flags kept in the settings.
+    tracks_.editingAllowed = GetNumber("EditorLocked") == 0;
+    // 3. Dropped files; the colours.
+    DragAcceptFiles(hwnd_, TRUE);
+    // 4. The window's button bar.
+    bar_ = std::make_unique<ButtonBar>(hwnd_, instance_);
+    // 5. The window itself.
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    splitter_ = desktop.bottom * 2 / 3;
+    if (!options_.selectiveMode) {
+        const SavedPlacement placement = LoadPlacement();
+        if (placement.kind == SavedPlacement::Minimised) {
+            ShowWindow(hwnd_, SW_MAXIMIZE);
+            ShowWindow(hwnd_, SW_MINIMIZE);
+            shownAs_ = SW_MINIMIZE;
+        } else if (placement.kind == SavedPlacement::Normal) {
+            MoveWindow(hwnd_, placement.x, placement.y, placement.width, placement.height, FALSE);
+        } else {
+            ShowWindow(hwnd_, SW_MAXIMIZE);
+            shownAs_ = SW_MAXIMIZE;
+        }
+    }
+    skin_.Load(splitter_);
+    editBrush_ = CreateSolidBrush(skin_.colours.listBackground);
+    labelFont_.Create("MS Sans Serif", kLabelFontHeight, 0, false, false, false, true, skin_.colours.labelText);
+    CreateTopButtons();
+
+    tracks_.Attach(GetDlgItem(hwnd_, IDC_TRACK_LIST), &skin_);
+    tracks_.Order() = LoadColumnOrder();
+    tracks_.CreateColumns();
+    HWND list = tracks_.Handle();
+    ListView_SetBkColor(list, skin_.colours.listBackground);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_INFOTIP | LVS_EX_FULLROWSELECT);
+    if (HWND tips = ListView_GetToolTips(list)) {
+        SendMessageA(tips, TTM_SETDELAYTIME, TTDT_INITIAL, 2000);
+        SendMessageA(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 20000);
+    }
+    popupInfoTips_ = GetNumber("VUVNoPopupInfoTips") == 0;
+    // The search field sits between its label and the field menu button.
+    SetWindowPos(GetDlgItem(hwnd_, IDC_SEARCH_FIELD), nullptr, 168, 9, 144, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+
+    // 6. The play control panel, then the layout.
+    panel_.Create(hwnd_, instance_, *bar_, skin_, splitter_, !tracks_.editingAllowed);
+    panel_.onLockChanged = [this](bool locked) {
+        tracks_.editingAllowed = !locked;
+        tracks_.Invalidate();
+    };
+    Layout();
+    // 7. The active collection.
+    LoadRows();
+    SetWindowTextA(hwnd_, CollectionTitle().c_str());
+    tracks_.SetItemCount();
+    // 8. The timer; drawing may begin.
+    SetTimer(hwnd_, kTimerId, kTimerMs, nullptr);
+    placementGuardTicks_ = shownAs_ ? kPlacementGuardTicks : 0;
+    initialising_ = false;
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    UpdateWindow(hwnd_);
+}
+
+void MainWindow::CreateTopButtons()
+{
+    const SkinImage& backdrop = skin_.backdrop;
+    auto command = [this](int id) { return [this, id] { PostMessageA(hwnd_, WM_COMMAND, id, 0); }; };
+    BitmapButton* add = bar_->AddButton(4, 3, SkinFilePath("Editor\\AddMusic.bmp"), command(IDM_ADD_FOLDER), 0,
+                                        nullptr, nullptr, "", backdrop);
+    BitmapButton* addMenu = bar_->AddButton(89, 3, SkinFilePath("Editor\\AddMusicMenu.bmp"), nullptr,
+                                            IDR_MENU_ADD_MUSIC, nullptr, nullptr, "", backdrop);
+    bar_->Link(add, addMenu);
+    bar_->AddButton(316, 10, SkinFilePath("Editor\\FindSelection.bmp"), [] {}, 0, nullptr, nullptr,
+                    "Exclude Fields From Search", backdrop);
+    bar_->AddButton(332, 13, SkinFilePath("Editor\\FindNext.bmp"), [] {}, 0, nullptr, nullptr,
+                    "Find Next Matching Track", backdrop);
+    bar_->AddButton(370, 3, SkinFilePath("Editor\\Collection.bmp"), nullptr, IDR_MENU_COLLECTION, nullptr, nullptr,
+                    "", backdrop);
+    bar_->AddButton(470, 3, SkinFilePath("Editor\\Selected-Tracks.bmp"),
+                    [this] {
+                        POINT at{470, 33};
+                        ClientToScreen(hwnd_, &at);
+                        ShowTrackListMenu(at);
+                    },
+                    0, nullptr, nullptr, "", backdrop);
+}
+
+void MainWindow::Layout()
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const int w = client.right, h = client.bottom, s = splitter_;
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    MoveWindow(GetDlgItem(hwnd_, IDC_TRACK_LIST), 7, 39, w - 14, s - 42, FALSE);
+    MoveWindow(GetDlgItem(hwnd_, IDC_SPLITTER), 0, s, w, 5, FALSE);
+    MoveWindow(GetDlgItem(hwnd_, IDC_QUEUE_VIEW), 9, s + 28, w - 18, h - (s + 8) - 29, FALSE);
+    panel_.PlaceLock(w);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void MainWindow::DrawLabel(HDC dc, int x, int y, const std::string& text)
+{
+    labelFont_.SetColour(skin_.colours.labelShadow);
+    labelFont_.Draw(dc, x + 1, y + 1, text);
+    labelFont_.SetColour(skin_.colours.labelText);
+    labelFont_.Draw(dc, x, y, text);
+}
+
+void MainWindow::PaintBackground(HDC dc)
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const int w = client.right, h = client.bottom, s = splitter_;
+    const SkinImage& backdrop = skin_.backdrop;
+    // 1. Tiles; a row of tiles that would cross the splitter line is cut
+    // there, and tiling starts again at the line.
+    if (!backdrop.Empty()) {
+        const int bw = backdrop.Width(), bh = backdrop.Height();
+        for (int y = 0; y < h;) {
+            const int band = (y < s && y + bh > s) ? s - y : bh;
+            for (int x = 0; x < w; x += bw)
+                BitBlt(dc, x, y, bw, band, backdrop.Dc(), 0, 0, SRCCOPY);
+            y += band;
+        }
+    }
+    // 2. Labels.
+    DrawLabel(dc, 15, s + 12, "Play Control");
+    DrawLabel(dc, 130, 13, "Search");
+    skin_.quickFind.Draw(dc, 113, 12);
+    // 3. The status text, right-aligned 34 pixels from the right edge.
+    const int selected = tracks_.SelectionSummary(nullptr);
+    const std::string status = StatusText(selected, 0, int(RowCount()));
+    const int textWidth = labelFont_.TextWidth(status);
+    DrawLabel(dc, w - 34 - textWidth, s + 12, status);
+    statusRect_ = RECT{w - 183, s + 12, w - 33, s + 12 + labelFont_.TextHeight(status)};
+    // 4. Raised frames around the top bar and the lower panel.
+    auto raised = [dc](int left, int top, int right, int bottom) {
+        HPEN light = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
+        HPEN dark = CreatePen(PS_SOLID, 1, RGB(128, 128, 128));
+        HGDIOBJ old = SelectObject(dc, light);
+        MoveToEx(dc, left, bottom, nullptr);
+        LineTo(dc, left, top);
+        LineTo(dc, right, top);
+        SelectObject(dc, dark);
+        LineTo(dc, right, bottom);
+        LineTo(dc, left, bottom);
+        SelectObject(dc, old);
+        DeleteObject(light);
+        DeleteObject(dark);
+    };
+    raised(2, 2, w - 3, 36);
+    raised(5, s + 8, w - 7, h - 7);
+    // 5. The play position and volume bars.
+    panel_.PositionAndVolume(dc);
+}
+
+void MainWindow::OnTimer()
+{
+    if (placementGuardTicks_ > 0)
+        --placementGuardTicks_;
+    panel_.Tick();
+    if (++ticks_ > kTicksPerPlayingCheck && alwaysShowPlaying_)
+        ticks_ = 0;
+}
+
+LRESULT MainWindow::OnNotify(const NMHDR& header, LPARAM lParam)
+{
+    if (header.idFrom == IDC_TRACK_LIST) {
+        switch (header.code) {
+        case LVN_GETINFOTIPA:
+            if (popupInfoTips_)
+                tracks_.FillInfoTip(*reinterpret_cast<NMLVGETINFOTIPA*>(lParam));
+            break;
+        case LVN_ITEMCHANGED:
+            RefreshStatus();
+            break;
+        case NM_DBLCLK:
+            if (!tracks_.IsEditCellClick(*reinterpret_cast<const NMITEMACTIVATE*>(lParam)))
+                OnCommand(IDM_PLAY_SELECTED, 0);
+            break;
+        case NM_CLICK:
+            tracks_.OnClick(*reinterpret_cast<const NMITEMACTIVATE*>(lParam));
+            break;
+        default:
+            break;
+        }
+    }
+    return 0;
+}
+
+void MainWindow::ShowTrackListMenu(POINT screen)
+{
+    if (tracks_.SelectionSummary(nullptr) == 0)
+        return;
+    HMENU menu = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_MENU_TRACK_LIST));
+    if (!menu)
+        return;
+    HMENU popup = GetSubMenu(menu, 0);
+    if (!IsClipboardFormatAvailable(CF_HDROP))
+        EnableMenuItem(popup, IDM_PASTE_SHORTCUT, MF_BYCOMMAND | MF_GRAYED);
+    const int focused = tracks_.FocusedRow();
+    if (focused < 0 || RowTrack(size_t(focused)).album[0] == '\0')
+        EnableMenuItem(popup, IDM_PLAY_ALBUM, MF_BYCOMMAND | MF_GRAYED);
+    if (tracks_.SelectionSummary(nullptr) != 1)
+        EnableMenuItem(popup, IDM_MUSICMOZ, MF_BYCOMMAND | MF_GRAYED);
+    HBITMAP convert = static_cast<HBITMAP>(LoadImageA(instance_, MAKEINTRESOURCEA(IDB_MENU_CONVERT), IMAGE_BITMAP,
+                                                      0, 0, LR_LOADMAP3DCOLORS));
+    HBITMAP play = static_cast<HBITMAP>(
+        LoadImageA(instance_, MAKEINTRESOURCEA(IDB_MENU_PLAY), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+    HBITMAP edit = static_cast<HBITMAP>(
+        LoadImageA(instance_, MAKEINTRESOURCEA(IDB_MENU_EDIT_TAG), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+    SetMenuItemBitmaps(popup, IDM_CONVERT_TO, MF_BYCOMMAND, convert, nullptr);
+    for (UINT id : {IDM_PLAY_SELECTED, IDM_PLAY_AND_CLOSE, IDM_ENQUEUE_SELECTED})
+        SetMenuItemBitmaps(popup, id, MF_BYCOMMAND, play, nullptr);
+    SetMenuItemBitmaps(popup, IDM_EDIT_TAG, MF_BYCOMMAND, edit, nullptr);
+    if (alwaysShowPlaying_)
+        CheckMenuItem(popup, IDM_ALWAYS_SHOW_PLAYING, MF_BYCOMMAND | MF_CHECKED);
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_, nullptr);
+    DestroyMenu(menu);
+    for (HBITMAP b : {convert, play, edit})
+        if (b)
+            DeleteObject(b);
+}
+
+void MainWindow::OnContextMenu(HWND over, POINT screen)
+{
+    if (over == tracks_.Handle()) {
+        if (screen.x == -1 && screen.y == -1) {  // from the keyboard: at the focused row
+            RECT r{};
+            ListView_GetItemRect(tracks_.Handle(), std::max(tracks_.FocusedRow(), 0), &r, LVIR_BOUNDS);
+            screen = POINT{r.left + 20, r.bottom};
+            ClientToScreen(tracks_.Handle(), &screen);
+        }
+        ShowTrackListMenu(screen);
+    } else if (over == GetDlgItem(hwnd_, IDC_QUEUE_VIEW)) {
+        panel_.QueueMenu(screen);
+    }
+}
+
+void MainWindow::OnCommand(int id, int)
+{
+    switch (id) {
+    case IDM_ALWAYS_SHOW_PLAYING:
+        alwaysShowPlaying_ = !alwaysShowPlaying_;
+        break;
+    default:
+        // Commands of parts that are not in the program yet do nothing.
+        break;
+    }
+}
+
+void MainWindow::SaveListSettings()
+{
+    SetNumber(panel_.Locked() ? 1 : 0, "EditorLocked");
+    SaveColumnSettings(tracks_.Order(), [this](int position) { return tracks_.ColumnWidthAt(position); });
+}
+
+void MainWindow::SaveAndEnd(bool closedByPlayer)
+{
+    SetNumber(closedByPlayer ? 1 : 0, "VUV-Start");
+    if (!options_.selectiveMode) {
+        RECT r{};
+        GetWindowRect(hwnd_, &r);
+        SavePlacement(IsIconic(hwnd_) != FALSE, IsZoomed(hwnd_) != FALSE, r.left, r.top, r.right, r.bottom);
+    }
+    SaveListSettings();
+    EndDialog(hwnd_, 0);
 }
 
 }  // namespace
 
-namespace vuv {
-
-int RunMainWindow(HINSTANCE instance, int show)
+INT_PTR RunMainWindow(HINSTANCE instance, const MainWindowOptions& options)
 {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = MainProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kWindowClass;
-    if (!RegisterClassA(&wc))
-        return 1;
-    HWND hwnd = CreateWindowA(kWindowClass, "Tonbrook - Music Collection", WS_OVERLAPPEDWINDOW,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 900, 600, nullptr, nullptr, instance,
-                              nullptr);
-    if (!hwnd)
-        return 1;
-    ShowWindow(hwnd, show);
-    UpdateWindow(hwnd);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return int(msg.wParam);
+    MainWindow window(instance, options);
+    INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr, MainWindow::Proc,
+                                     reinterpret_cast<LPARAM>(&window));
+    gWindow = nullptr;
+    return result;
+}
+
+HWND MainWindowHandle() { return gWindow ? gWindow->Handle() : nullptr; }
+
+void RefreshStatus()
+{
+    if (gWindow)
+        gWindow->RefreshStatus();
 }
 
 }  // namespace vuv
-

@@ -1,11 +1,25 @@
-// The editor's main window.
+// The editor's main window: dialog 101, run modally; its end ends the
+// program. It lays out the track list, the search field, the top button bar
+// and the play control panel over the skin's backdrop, polls the player
+// every 250 ms, routes every menu command and saves its placement, the
+// collection and the list settings when it closes.
+//
+// User-interface thread only; one window per process.
 #pragma once
 
 #include <windows.h>
 
 namespace vuv {
 
-// Creates the main window and runs its message loop; the exit code.
-int RunMainWindow(HINSTANCE instance, int show);
+struct MainWindowOptions {
+    bool selectiveMode = false;  // placement neither restored nor stored
+};
+
+// Runs the main window until it ends; the dialog's result.
+INT_PTR RunMainWindow(HINSTANCE instance, const MainWindowOptions& options);
+
+// The running window (null when none); for the parts that refresh it.
+HWND MainWindowHandle();
+void RefreshStatus();
 
 }  // namespace vuv

@@ -1,0 +1,153 @@
+#include "ui/PlayControlPanel.h"
+
+#include "resources/resource.h"
+#include "ui/PlayBars.h"
+
+namespace vuv {
+
+namespace {
+
+constexpr DWORD kSeekSettleMs = 2000;  // the player needs this long to move after a seek
+
+}  // namespace
+
+void PlayControlPanel::Create(HWND window, HINSTANCE instance, ButtonBar& bar, const WindowSkin& skin,
+                              int splitter, bool locked)
+{
+    window_ = window;
+    instance_ = instance;
+    bar_ = &bar;
+    skin_ = &skin;
+    splitter_ = splitter;
+    const int s = splitter;
+    auto path = [](const char* name) { return SkinFilePath(name); };
+    auto nothing = [] {};
+    bar.AddButton(88, s + 11, path("Editor\\PlayCntrlPrev.bmp"), nothing, 0, nullptr, nothing,
+                  "Skip Back [A right click displays Previously Played / Most Played lists]", skin.backdrop);
+    pause_ = bar.AddButton(108, s + 11, path("Editor\\PlayCntrlPause.bmp"), nothing, 0, nullptr, nullptr, "Pause",
+                           skin.backdrop);
+    play_ = bar.AddButton(128, s + 11, path("Editor\\PlayCntrlPlay.bmp"), nothing, 0, nullptr, nullptr, "Play",
+                          skin.backdrop);
+    bar.AddButton(148, s + 11, path("Editor\\PlayCntrlSkip.bmp"), nothing, 0, nullptr, nullptr, "Skip",
+                  skin.backdrop);
+    random_ = bar.AddButton(178, s + 12, path("Editor\\PlayCntrlRandPlay.bmp"), nothing, 0, nullptr, nullptr,
+                            "Randomly Play From Music Collection", skin.backdrop);
+    bar.AddButton(267, s + 12, path("Editor\\PlayCntrlSelective.bmp"), nothing, 0, nullptr, nullptr,
+                  "Selective Play of Specified - Artists / Genres / Preference", skin.backdrop);
+    mute_ = bar.AddButton(468, s + 9, path("Editor\\Mute.bmp"), nothing, 0, nullptr, nullptr, "Mute", skin.backdrop);
+    bar.AddButton(582, s + 9, path("Editor\\PlakButton.bmp"), nothing, 0, nullptr, nullptr, "Tonbrook",
+                  skin.backdrop);
+    bar.AddButton(609, s + 9, path("Editor\\MenuButton.bmp"), nothing, 0, nullptr, nullptr, "Options Menu",
+                  skin.backdrop);
+    bar.AddButton(636, s + 9, path("Editor\\Playlist.bmp"), nullptr, IDR_MENU_PLAYLIST, nullptr, nullptr,
+                  "Playlist", skin.backdrop);
+    RECT client{};
+    GetClientRect(window, &client);
+    lock_ = bar.AddButton(client.right - 30, s + 10, path("Editor\\Un-Locked.bmp"),
+                          [this] {
+                              if (bar_->IsLatched(lock_))
+                                  bar_->Release(lock_);
+                              else
+                                  bar_->Latch(lock_);
+                              if (onLockChanged)
+                                  onLockChanged(Locked());
+                          },
+                          0, nullptr, nullptr, "Locks Music Collection (so cannot be edited)", skin.backdrop);
+    if (locked)
+        bar.Latch(lock_);
+
+    queue_ = GetDlgItem(window, IDC_QUEUE_VIEW);
+    LVCOLUMNA column{};
+    column.mask = LVCF_WIDTH | LVCF_TEXT;
+    column.cx = 480;
+    column.pszText = const_cast<char*>("Title");
+    SendMessageA(queue_, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    ListView_SetBkColor(queue_, skin.colours.listBackground);
+    ListView_SetExtendedListViewStyle(queue_, LVS_EX_INFOTIP | LVS_EX_FULLROWSELECT);
+    if (HWND tips = ListView_GetToolTips(queue_)) {
+        SendMessageA(tips, TTM_SETDELAYTIME, TTDT_INITIAL, 2000);
+        SendMessageA(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 20000);
+    }
+}
+
+bool PlayControlPanel::Locked() const { return bar_ && bar_->IsLatched(lock_); }
+
+void PlayControlPanel::PlaceLock(int width)
+{
+    if (lock_ && lock_->window)
+        SetWindowPos(lock_->window, nullptr, width - 30, splitter_ + 10, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PlayControlPanel::Tick() { PositionAndVolume(nullptr); }
+
+void PlayControlPanel::PositionAndVolume(HDC given)
+{
+    if (!skin_ || skin_->positionBack.Empty() || skin_->positionKnob.Empty() || skin_->volumeBack.Empty() ||
+        skin_->volume.Empty())
+        return;
+    if (seeking_ && GetTickCount() - lastSeek_ < kSeekSettleMs)
+        return;
+    seeking_ = false;
+    HDC dc = given ? given : GetDC(window_);
+    if (!draggingPosition_)
+        draggedPercent_ = -1;
+    const int y = splitter_ + 11;
+    skin_->positionBack.Draw(dc, kPositionBarLeft, y);
+    const int percent = draggingPosition_ ? draggedPercent_ : 0;
+    skin_->positionKnob.Draw(dc, KnobX(percent, skin_->positionKnob.Width()), y);
+    skin_->volumeBack.Draw(dc, kVolumeBarLeft, y);
+    skin_->volume.DrawPart(dc, kVolumeBarLeft, y, volume_ * kVolumeBarWidth / 100);
+    if (!given)
+        ReleaseDC(window_, dc);
+}
+
+void PlayControlPanel::MouseDown(POINT point)
+{
+    switch (BarAt(point.x, point.y, splitter_)) {
+    case BarHit::Position:
+        draggingPosition_ = true;
+        draggedPercent_ = PositionPercentAt(point.x);
+        PositionAndVolume(nullptr);
+        SetCapture(window_);
+        break;
+    case BarHit::Volume:
+        draggingVolume_ = true;
+        volume_ = VolumeAt(point.x);
+        PositionAndVolume(nullptr);
+        SetCapture(window_);
+        break;
+    default:
+        break;
+    }
+}
+
+void PlayControlPanel::MouseMove(POINT point)
+{
+    if (draggingPosition_) {
+        draggedPercent_ = PositionPercentAt(point.x);
+        PositionAndVolume(nullptr);
+    } else if (draggingVolume_) {
+        volume_ = VolumeAt(point.x);
+        PositionAndVolume(nullptr);
+    }
+}
+
+void PlayControlPanel::MouseUp()
+{
+    if (draggingPosition_ && draggedPercent_ >= 0) {
+        ReleaseCapture();
+        lastSeek_ = GetTickCount();
+        seeking_ = true;
+    }
+    if (draggingVolume_)
+        ReleaseCapture();
+    draggingPosition_ = false;
+    draggingVolume_ = false;
+}
+
+void PlayControlPanel::DrawQueueLine(const DRAWITEMSTRUCT&) {}
+
+void PlayControlPanel::QueueMenu(POINT) {}
+
+}  // namespace vuv

@@ -1,0 +1,63 @@
+// The play control panel below the splitter line: the player buttons, the
+// play position and volume bars drawn on the backdrop, and the queue view
+// (control 1014). It holds no play logic: buttons set the player link's
+// flags or run play commands, and `Tick` shows the flags' states.
+//
+// User-interface thread only.
+#pragma once
+
+#include "ui/ButtonBar.h"
+#include "ui/WindowSkin.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+
+namespace vuv {
+
+class PlayControlPanel {
+public:
+    // Creates the buttons (on `bar`) and sets up the queue view; `splitter`
+    // is the main window's splitter line. `locked`: the collection starts
+    // locked (the lock button latched).
+    void Create(HWND window, HINSTANCE instance, ButtonBar& bar, const WindowSkin& skin, int splitter,
+                bool locked);
+    // Once per timer tick: latch the buttons by the player's flags, redraw the bars.
+    void Tick();
+    // Draws both bars into `dc`, or into the window's own DC when null.
+    void PositionAndVolume(HDC dc);
+    // The main window's left-button messages (client coordinates).
+    void MouseDown(POINT point);
+    void MouseMove(POINT point);
+    void MouseUp();
+    void DrawQueueLine(const DRAWITEMSTRUCT& item);
+    void QueueMenu(POINT screenPoint);
+    // Keeps the lock button at the right edge for a client `width`.
+    void PlaceLock(int width);
+
+    bool Locked() const;
+    // Called when the lock button toggles, with the new locked state.
+    std::function<void(bool locked)> onLockChanged;
+
+private:
+    HWND window_ = nullptr;
+    HINSTANCE instance_ = nullptr;
+    ButtonBar* bar_ = nullptr;
+    const WindowSkin* skin_ = nullptr;
+    HWND queue_ = nullptr;
+    int splitter_ = 0;
+    BitmapButton* pause_ = nullptr;
+    BitmapButton* play_ = nullptr;
+    BitmapButton* random_ = nullptr;
+    BitmapButton* mute_ = nullptr;
+    BitmapButton* lock_ = nullptr;
+    bool draggingPosition_ = false;
+    bool draggingVolume_ = false;
+    int draggedPercent_ = -1;  // -1 while the bar follows the player
+    int volume_ = 100;
+    DWORD lastSeek_ = 0;
+    bool seeking_ = false;
+};
+
+}  // namespace vuv
