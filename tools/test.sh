@@ -10,5 +10,10 @@ export VUV_FORCE_XVFB=1
 start_xvfb
 start_wine
 trap 'stop_wine; stop_xvfb' EXIT
+# The window tests take screenshots, one of them of the editor on the demo
+# library.
+bash "$ROOT/tools/demo-library.sh"
+export VUV_SCREENSHOT_DIR=$BUILD/screenshots VUV_DEMO_COLLECTION=$TEST_BUILD/demo/Demo.mcc
+mkdir -p "$VUV_SCREENSHOT_DIR"
 cd "$TEST_BUILD"
 ctest --output-on-failure -j2 --timeout 900 "$@"

@@ -124,7 +124,8 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
             ShowWindow(hwnd_, SW_MINIMIZE);
         return TRUE;
     case WM_SIZE:
-        if (wParam == SIZE_RESTORED && placementGuardTicks_ > 0) {
+        if (placementGuardTicks_ > 0 && ((shownAs_ == SW_MAXIMIZE && wParam == SIZE_RESTORED) ||
+                                         (shownAs_ == SW_MINIMIZE && wParam != SIZE_MINIMIZED))) {
             placementGuardTicks_ = 0;
             PostMessageA(hwnd_, kReapplyPlacement, 0, 0);
         }

@@ -1,0 +1,262 @@
+#include "e2e/EditorDriver.h"
+
+#include "support/TestSupport.h"
+
+#include <cstdint>
+#include <algorithm>
+#include <cstdio>
+
+namespace vuvtest {
+
+namespace {
+
+constexpr const char* kProgramKey = "Software\\Halvane\\Tonbrook";
+constexpr const char* kTitlePrefix = "Tonbrook - Music Collection";
+
+struct Search {
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK FindMain(HWND hwnd, LPARAM lp)
+{
+    auto* s = reinterpret_cast<Search*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char title[256] = "";
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (pid == s->pid && IsWindowVisible(hwnd) && std::string(title).rfind(kTitlePrefix, 0) == 0) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+uint32_t Crc(const unsigned char* data, size_t n, uint32_t crc = 0xFFFFFFFFu)
+{
+    for (size_t i = 0; i < n; ++i) {
+        crc ^= data[i];
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return crc;
+}
+
+void Put32(std::string& out, uint32_t v)
+{
+    for (int i = 3; i >= 0; --i)
+        out += char((v >> (8 * i)) & 0xFF);
+}
+
+void Chunk(std::string& png, const char* type, const std::string& data)
+{
+    Put32(png, uint32_t(data.size()));
+    std::string body = std::string(type, 4) + data;
+    png += body;
+    Put32(png, Crc(reinterpret_cast<const unsigned char*>(body.data()), body.size()) ^ 0xFFFFFFFFu);
+}
+
+}  // namespace
+
+Editor::~Editor()
+{
+    if (process_.hProcess) {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(process_.hProcess, 99);
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+}
+
+bool Editor::Start(const std::string& arguments)
+{
+    const std::string exe = SuiteDir() + "Vuv.exe";
+    std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process_))
+        return false;
+    for (int waited = 0; waited < 30000; waited += 100) {
+        Search s{process_.dwProcessId, nullptr};
+        EnumWindows(FindMain, reinterpret_cast<LPARAM>(&s));
+        if (s.found) {
+            window_ = s.found;
+            Pause(1500);  // creation and the first paint
+            return true;
+        }
+        Sleep(100);
+    }
+    return false;
+}
+
+int Editor::Close()
+{
+    if (!process_.hProcess)
+        return -1;
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return int(code);
+}
+
+void SetProgramNumber(const char* name, DWORD value)
+{
+    RegSetKeyValueA(HKEY_CURRENT_USER, kProgramKey, name, REG_DWORD, &value, sizeof value);
+}
+
+bool ProgramNumber(const char* name, DWORD* value)
+{
+    DWORD size = sizeof *value;
+    return RegGetValueA(HKEY_CURRENT_USER, kProgramKey, name, RRF_RT_REG_DWORD, nullptr, value, &size) ==
+           ERROR_SUCCESS;
+}
+
+void SetProgramText(const char* name, const std::string& value)
+{
+    RegSetKeyValueA(HKEY_CURRENT_USER, kProgramKey, name, REG_SZ, value.c_str(), DWORD(value.size() + 1));
+}
+
+void DeleteProgramValue(const char* name) { RegDeleteKeyValueA(HKEY_CURRENT_USER, kProgramKey, name); }
+
+void ClearEditorSettings()
+{
+    for (const char* name : {"VUV-X", "VUV-Y", "VUV-W", "VUV-H", "VUV-Iconic", "VUV-Start", "EditorLocked",
+                             "VUVNoPopupInfoTips", "ActiveMusicCollection"})
+        DeleteProgramValue(name);
+    char name[32];
+    for (int i = 0; i < 18; ++i) {
+        std::snprintf(name, sizeof name, "VUV-ColumnOdr%d", i);
+        DeleteProgramValue(name);
+        std::snprintf(name, sizeof name, "VUV-ColumnW%d", i);
+        DeleteProgramValue(name);
+    }
+}
+
+bool WriteCollection(const std::string& manifestPath, const std::string& collectionPath,
+                     const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    if (!WriteBytes(manifestPath, text))
+        return false;
+    const std::string tool = SuiteDir() + "vuvtool.exe";
+    std::string commandLine = "\"" + tool + "\" demo-collection \"" + manifestPath + "\" \"" + collectionPath + "\"";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(tool.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    WaitForSingleObject(pi.hProcess, 30000);
+    DWORD code = 1;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return code == 0;
+}
+
+Capture CaptureClient(HWND window)
+{
+    Capture capture;
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    capture.width = client.right;
+    capture.height = client.bottom;
+    if (capture.width <= 0 || capture.height <= 0)
+        return capture;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, capture.width, capture.height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, capture.width, capture.height, screen, origin.x, origin.y, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = capture.width;
+    info.bmiHeader.biHeight = -capture.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> raw(size_t(capture.width) * capture.height);
+    GetDIBits(memory, bitmap, 0, UINT(capture.height), raw.data(), &info, DIB_RGB_COLORS);
+    capture.pixels.resize(raw.size());
+    for (size_t i = 0; i < raw.size(); ++i)
+        capture.pixels[i] = RGB((raw[i] >> 16) & 0xFF, (raw[i] >> 8) & 0xFF, raw[i] & 0xFF);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return capture;
+}
+
+bool SavePng(const Capture& c, const std::string& path)
+{
+    if (c.width <= 0)
+        return false;
+    // Raw scanlines (filter 0), stored in uncompressed deflate blocks.
+    std::string raw;
+    raw.reserve(size_t(c.height) * (c.width * 3 + 1));
+    for (int y = 0; y < c.height; ++y) {
+        raw += '\0';
+        for (int x = 0; x < c.width; ++x) {
+            COLORREF p = c.At(x, y);
+            raw += char(GetRValue(p));
+            raw += char(GetGValue(p));
+            raw += char(GetBValue(p));
+        }
+    }
+    std::string z = "\x78\x01";
+    for (size_t at = 0; at < raw.size() || at == 0;) {
+        size_t n = std::min<size_t>(65535, raw.size() - at);
+        bool last = at + n >= raw.size();
+        z += char(last ? 1 : 0);
+        z += char(n & 0xFF);
+        z += char(n >> 8);
+        z += char(~n & 0xFF);
+        z += char((~n >> 8) & 0xFF);
+        z.append(raw, at, n);
+        at += n;
+        if (last)
+            break;
+    }
+    uint32_t a = 1, b = 0;
+    for (unsigned char ch : raw) {
+        a = (a + ch) % 65521;
+        b = (b + a) % 65521;
+    }
+    Put32(z, (b << 16) | a);
+    std::string png = "\x89PNG\r\n\x1a\n";
+    std::string header;
+    Put32(header, uint32_t(c.width));
+    Put32(header, uint32_t(c.height));
+    header += std::string("\x08\x02\x00\x00\x00", 5);
+    Chunk(png, "IHDR", header);
+    Chunk(png, "IDAT", z);
+    Chunk(png, "IEND", "");
+    return WriteBytes(path, png);
+}
+
+std::string ScreenshotDir()
+{
+    std::string dir = WindowsPathFromEnv("VUV_SCREENSHOT_DIR");
+    if (dir.empty())
+        return dir;
+    if (dir.back() != '\\')
+        dir += '\\';
+    CreateDirectoryA(dir.c_str(), nullptr);
+    return dir;
+}
+
+void Pause(DWORD ms)
+{
+    for (DWORD waited = 0; waited < ms; waited += 20) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(20);
+    }
+}
+
+}  // namespace vuvtest

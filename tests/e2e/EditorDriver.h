@@ -1,0 +1,63 @@
+// Drives the real Vuv.exe for the end-to-end tests: starts it on a
+// collection, finds its main window, reads its controls and pixels, saves
+// screenshots and closes it as a user would. The editor keeps its settings
+// under the program's own key, so these tests set and clear the values they
+// use there (the tests of one program run one after the other).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace vuvtest {
+
+class Editor {
+public:
+    Editor() = default;
+    ~Editor();  // ends a still running editor
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    // Starts Vuv.exe and waits (up to 30 s) for its main window.
+    bool Start(const std::string& arguments = "");
+    HWND Window() const { return window_; }
+    HWND Control(int id) const { return GetDlgItem(window_, id); }
+    // WM_CLOSE, then waits for the end; the exit code (or -1).
+    int Close();
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+// Setting values under the program's key "Software\Halvane\Tonbrook".
+void SetProgramNumber(const char* name, DWORD value);
+bool ProgramNumber(const char* name, DWORD* value);
+void SetProgramText(const char* name, const std::string& value);
+void DeleteProgramValue(const char* name);
+// Removes the window, column and search settings the editor writes.
+void ClearEditorSettings();
+
+// A collection described by manifest lines (see vuvtool demo-collection),
+// written by vuvtool; false when vuvtool failed.
+bool WriteCollection(const std::string& manifestPath, const std::string& collectionPath,
+                     const std::vector<std::string>& lines);
+
+// The window's client area as it is on the screen.
+struct Capture {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF At(int x, int y) const { return pixels[size_t(y) * width + x]; }
+};
+Capture CaptureClient(HWND window);
+// Writes an uncompressed PNG; false on failure.
+bool SavePng(const Capture& capture, const std::string& path);
+// The folder for screenshots (with "\"), from VUV_SCREENSHOT_DIR, created
+// when missing; empty when not set.
+std::string ScreenshotDir();
+
+// Runs the window's messages of this process for `ms`.
+void Pause(DWORD ms);
+
+}  // namespace vuvtest

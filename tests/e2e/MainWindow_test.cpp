@@ -1,0 +1,182 @@
+// The main window as a user meets it: its collection, columns, rows and
+// marks, its placement between runs, the status line and the settings it
+// writes when it closes. Each test starts the real Vuv.exe.
+#include "e2e/EditorDriver.h"
+#include "support/TestSupport.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kTrackList = 1008;
+constexpr COLORREF kListBackground = RGB(22, 26, 33);  // the default skin's Colors.txt
+
+// "path<TAB>artist<TAB>title<TAB>album<TAB>year<TAB>track<TAB>genres<TAB>ms<TAB>kbps<TAB>Hz<TAB>
+// channels<TAB>preference<TAB>flags<TAB>plays<TAB>boost<TAB>days"
+std::string Line(const std::string& name, int flags, int preference)
+{
+    return "C:\\Music\\" + name + ".mp3\tArtist " + name + "\tTitle " + name + "\tAlbum\t2020\t1\tJazz\t61000\t192\t44100\t2\t" +
+           std::to_string(preference) + "\t" + std::to_string(flags) + "\t3\t4000\t1";
+}
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        vuvtest::ClearEditorSettings();
+        // Row 0 carries highlight #2, row 1 is new, the rest are plain.
+        std::vector<std::string> lines{Line("a", 16, 9), Line("b", 1, 0)};
+        for (int i = 0; i < 38; ++i)
+            lines.push_back(Line("t" + std::to_string(i), 0, i % 10));
+        ASSERT_TRUE(vuvtest::WriteCollection(folder_.File("m.tsv"), folder_.File("Window Test.mcc"), lines));
+        vuvtest::SetProgramText("ActiveMusicCollection", folder_.File("Window Test.mcc"));
+    }
+    void TearDown() override { vuvtest::ClearEditorSettings(); }
+
+    int HeaderCount(const vuvtest::Editor& editor)
+    {
+        HWND header = reinterpret_cast<HWND>(SendMessageA(editor.Control(kTrackList), LVM_GETHEADER, 0, 0));
+        return int(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    }
+
+    vuvtest::ScratchFolder folder_;
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, OpensOnTheCollectionWithEveryColumnAndMarkedRows)
+{
+    vuvtest::Editor editor;
+    ASSERT_TRUE(editor.Start());
+    char title[256] = "";
+    GetWindowTextA(editor.Window(), title, sizeof title);
+    EXPECT_STREQ(title, "Tonbrook - Music Collection 'Window Test'");
+    EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETITEMCOUNT, 0, 0), 40);
+    EXPECT_EQ(HeaderCount(editor), 18);  // nothing saved: all columns in type order
+    EXPECT_TRUE(IsZoomed(editor.Window()));  // first run: maximised
+
+    // The rows as drawn: list background, the highlight and new marks in the
+    // mark column (list client + 2, the row's top + 2).
+    HWND list = editor.Control(kTrackList);
+    RECT listRect{};
+    GetWindowRect(list, &listRect);
+    POINT listOrigin{0, 0};
+    ClientToScreen(list, &listOrigin);
+    POINT windowOrigin{0, 0};
+    ClientToScreen(editor.Window(), &windowOrigin);
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    RECT headerRect{};
+    GetClientRect(header, &headerRect);
+    const int x0 = listOrigin.x - windowOrigin.x, y0 = listOrigin.y - windowOrigin.y + headerRect.bottom;
+    const vuvtest::Capture shot = vuvtest::CaptureClient(editor.Window());
+    ASSERT_GT(shot.width, 0);
+    const std::string dir = vuvtest::ScreenshotDir();
+    if (!dir.empty()) {
+        EXPECT_TRUE(vuvtest::SavePng(shot, dir + "main-window-test.png"));
+    }
+    const int rowHeight = 18;  // the track list's owner-drawn rows
+    // Plain background right of the highlight badge, inside the Track Number column's empty left part.
+    EXPECT_EQ(shot.At(x0 + 20 + 143 + 254 + 100 + 85 + 75 + 100 + 10, y0 + 9), kListBackground);
+    // Highlight #2: the green badge (its left part, away from the digit).
+    EXPECT_EQ(shot.At(x0 + 2 + 2 + 3, y0 + 2 + 7), RGB(96, 210, 120));
+    // New: the green pill at (x + 2, top + 4) of the second row.
+    EXPECT_EQ(shot.At(x0 + 2 + 2 + 8, y0 + rowHeight + 4 + 1), RGB(76, 204, 122));
+    EXPECT_EQ(editor.Close(), 0);
+    DWORD start = 99;
+    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-Start", &start));
+    EXPECT_EQ(start, 0u);  // closed by the user
+}
+
+TEST_F(MainWindowTest, SavedColumnsAreTaken)
+{
+    vuvtest::SetProgramNumber("VUV-ColumnOdr0", 2);
+    vuvtest::SetProgramNumber("VUV-ColumnOdr1", 1);
+    vuvtest::SetProgramNumber("VUV-ColumnOdr2", DWORD(-1));
+    vuvtest::SetProgramNumber("VUV-ColumnW2", 333);
+    vuvtest::Editor editor;
+    ASSERT_TRUE(editor.Start());
+    EXPECT_EQ(HeaderCount(editor), 2);
+    EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETCOLUMNWIDTH, 0, 0), 333);
+    EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETCOLUMNWIDTH, 1, 0), 143);
+    EXPECT_EQ(editor.Close(), 0);
+    DWORD value = 0;
+    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-ColumnOdr0", &value));
+    EXPECT_EQ(value, 2u);
+    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-ColumnOdr2", &value));
+    EXPECT_EQ(int(value), -1);
+    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-ColumnW1", &value));
+    EXPECT_EQ(value, 143u);
+}
+
+TEST_F(MainWindowTest, PlacementIsRestoredAndSaved)
+{
+    // Normal: the saved rectangle, written back on close.
+    vuvtest::SetProgramNumber("VUV-X", 40);
+    vuvtest::SetProgramNumber("VUV-Y", 30);
+    vuvtest::SetProgramNumber("VUV-W", 900);
+    vuvtest::SetProgramNumber("VUV-H", 700);
+    {
+        vuvtest::Editor editor;
+        ASSERT_TRUE(editor.Start());
+        RECT r{};
+        GetWindowRect(editor.Window(), &r);
+        EXPECT_EQ(r.left, 40);
+        EXPECT_EQ(r.top, 30);
+        EXPECT_EQ(r.right - r.left, 900);
+        EXPECT_EQ(r.bottom - r.top, 700);
+        EXPECT_FALSE(IsZoomed(editor.Window()));
+        MoveWindow(editor.Window(), 60, 50, 800, 600, TRUE);
+        vuvtest::Pause(300);
+        EXPECT_EQ(editor.Close(), 0);
+    }
+    DWORD x = 0, w = 0, iconic = 0;
+    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-X", &x));
+    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-W", &w));
+    EXPECT_EQ(x, 60u);
+    EXPECT_EQ(w, 800u);
+    EXPECT_FALSE(vuvtest::ProgramNumber("VUV-Iconic", &iconic));
+
+    // Minimised at close: it opens minimised, and says so again.
+    vuvtest::SetProgramNumber("VUV-Iconic", 1);
+    {
+        vuvtest::Editor editor;
+        ASSERT_TRUE(editor.Start());
+        EXPECT_TRUE(IsIconic(editor.Window()));
+        EXPECT_EQ(editor.Close(), 0);
+    }
+    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-Iconic", &iconic));
+    EXPECT_EQ(iconic, 1u);
+    EXPECT_FALSE(vuvtest::ProgramNumber("VUV-X", &x));
+
+    // Maximised: nothing is written, so that it opens maximised.
+    vuvtest::DeleteProgramValue("VUV-Iconic");
+    {
+        vuvtest::Editor editor;
+        ASSERT_TRUE(editor.Start());
+        EXPECT_TRUE(IsZoomed(editor.Window()));
+        EXPECT_EQ(editor.Close(), 0);
+    }
+    EXPECT_FALSE(vuvtest::ProgramNumber("VUV-X", &x));
+    EXPECT_FALSE(vuvtest::ProgramNumber("VUV-Iconic", &iconic));
+}
+
+TEST_F(MainWindowTest, DemoScreenshot)
+{
+    // With the demo library laid out by tools/demo-library.sh (test.sh does
+    // it), a screenshot of the editor on it.
+    const std::string demo = vuvtest::WindowsPathFromEnv("VUV_DEMO_COLLECTION");
+    const std::string dir = vuvtest::ScreenshotDir();
+    if (demo.empty() || dir.empty())
+        GTEST_SKIP() << "no demo collection";
+    vuvtest::SetProgramText("ActiveMusicCollection", demo);
+    vuvtest::Editor editor;
+    ASSERT_TRUE(editor.Start());
+    EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETITEMCOUNT, 0, 0), 37);
+    EXPECT_TRUE(vuvtest::SavePng(vuvtest::CaptureClient(editor.Window()), dir + "main-window-demo.png"));
+    EXPECT_EQ(editor.Close(), 0);
+}
