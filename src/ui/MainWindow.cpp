@@ -1,5 +1,11 @@
 #include "ui/MainWindow.h"
 
+#include "core/CollectionCommands.h"
+#include "core/CollectionStore.h"
+#include "core/QuickSearch.h"
+#include "core/TrackListView.h"
+#include "core/TrackSort.h"
+#include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "resources/resource.h"
 #include "ui/ButtonBar.h"
@@ -7,11 +13,11 @@
 #include "ui/SkinFont.h"
 #include "ui/TrackList.h"
 #include "ui/TrackListRules.h"
-#include "ui/TrackRows.h"
 #include "ui/WindowPlacement.h"
 #include "ui/WindowSkin.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -33,7 +39,9 @@ constexpr int kLabelFontHeight = 12;
 constexpr UINT kReapplyPlacement = WM_APP + 1;
 constexpr int kPlacementGuardTicks = 4;
 
-class MainWindow {
+// The main window is also the view through which the collection logic
+// updates the list and the title.
+class MainWindow : public TrackListView {
 public:
     MainWindow(HINSTANCE instance, const MainWindowOptions& options) : instance_(instance), options_(options) {}
 
@@ -41,6 +49,23 @@ public:
 
     void RefreshStatus() const { InvalidateRect(hwnd_, &statusRect_, TRUE); }
     HWND Handle() const { return hwnd_; }
+
+    // TrackListView
+    void SetItemCount(size_t count) override
+    {
+        ListView_SetItemCountEx(tracks_.Handle(), int(count), LVSICF_NOSCROLL);
+    }
+    void Repaint() override { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
+    int FocusedIndex() const override { return tracks_.FocusedRow(); }
+    int FirstSelectedIndex() const override { return ListView_GetNextItem(tracks_.Handle(), -1, LVNI_SELECTED); }
+    void SelectOnly(int index) override { tracks_.SelectOneRow(index); }
+    void AddToSelection(int index) override
+    {
+        ListView_SetItemState(tracks_.Handle(), index, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    void SetWindowTitle(const std::string& title) override { SetWindowTextA(hwnd_, title.c_str()); }
+    void RefreshStatusLine() override { RefreshStatus(); }
+    void ShowBusy(bool busy) override { SetCursor(LoadCursor(nullptr, busy ? IDC_WAIT : IDC_ARROW)); }
 
 private:
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -56,6 +81,11 @@ private:
     void ShowTrackListMenu(POINT screen);
     void SaveAndEnd(bool closedByPlayer);
     void SaveListSettings();
+    std::string SearchText() const;
+    void OnSearchField(int code);
+    void ShowSearchFieldMenu();
+    void RunCollectionCommand(int id);
+    int ActiveCount() const;
 
     HINSTANCE instance_;
     MainWindowOptions options_;
@@ -198,6 +228,7 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_DESTROY:
         KillTimer(hwnd_, kTimerId);
+        SetTrackListView(nullptr);
         bar_.reset();
         return FALSE;
     default:
@@ -215,6 +246,7 @@ void MainWindow::Create()
                  reinterpret_cast<LPARAM>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_VUV), IMAGE_ICON, 16, 16, 0)));
     // 2. Flags kept in the settings.
     tracks_.editingAllowed = GetNumber("EditorLocked") == 0;
+    LoadSearchFields();
     // 3. Dropped files; the colours.
     DragAcceptFiles(hwnd_, TRUE);
     // 4. The window's button bar.
@@ -252,6 +284,7 @@ void MainWindow::Create()
         SendMessageA(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 20000);
     }
     popupInfoTips_ = GetNumber("VUVNoPopupInfoTips") == 0;
+    LoadSortSettings();
     // The search field sits between its label and the field menu button.
     SetWindowPos(GetDlgItem(hwnd_, IDC_SEARCH_FIELD), nullptr, 168, 9, 144, 200, SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -262,10 +295,9 @@ void MainWindow::Create()
         tracks_.Invalidate();
     };
     Layout();
-    // 7. The active collection.
-    LoadRows();
-    SetWindowTextA(hwnd_, CollectionTitle().c_str());
-    tracks_.SetItemCount();
+    // 7. The active collection (which also sets the title and the item count).
+    SetTrackListView(this);
+    TheCollectionStore().LoadCollection();
     // 8. The timer; drawing may begin.
     SetTimer(hwnd_, kTimerId, kTimerMs, nullptr);
     placementGuardTicks_ = shownAs_ ? kPlacementGuardTicks : 0;
@@ -283,10 +315,10 @@ void MainWindow::CreateTopButtons()
     BitmapButton* addMenu = bar_->AddButton(89, 3, SkinFilePath("Editor\\AddMusicMenu.bmp"), nullptr,
                                             IDR_MENU_ADD_MUSIC, nullptr, nullptr, "", backdrop);
     bar_->Link(add, addMenu);
-    bar_->AddButton(316, 10, SkinFilePath("Editor\\FindSelection.bmp"), [] {}, 0, nullptr, nullptr,
-                    "Exclude Fields From Search", backdrop);
-    bar_->AddButton(332, 13, SkinFilePath("Editor\\FindNext.bmp"), [] {}, 0, nullptr, nullptr,
-                    "Find Next Matching Track", backdrop);
+    bar_->AddButton(316, 10, SkinFilePath("Editor\\FindSelection.bmp"), [this] { ShowSearchFieldMenu(); }, 0,
+                    nullptr, nullptr, "Exclude Fields From Search", backdrop);
+    bar_->AddButton(332, 13, SkinFilePath("Editor\\FindNext.bmp"), command(IDC_FIND_NEXT_DEFAULT), 0, nullptr,
+                    nullptr, "Find Next Matching Track", backdrop);
     bar_->AddButton(370, 3, SkinFilePath("Editor\\Collection.bmp"), nullptr, IDR_MENU_COLLECTION, nullptr, nullptr,
                     "", backdrop);
     bar_->AddButton(470, 3, SkinFilePath("Editor\\Selected-Tracks.bmp"),
@@ -342,7 +374,7 @@ void MainWindow::PaintBackground(HDC dc)
     skin_.quickFind.Draw(dc, 113, 12);
     // 3. The status text, right-aligned 34 pixels from the right edge.
     const int selected = tracks_.SelectionSummary(nullptr);
-    const std::string status = StatusText(selected, 0, int(RowCount()));
+    const std::string status = StatusText(selected, ActiveCount(), int(TheCollectionStore().Count()));
     const int textWidth = labelFont_.TextWidth(status);
     DrawLabel(dc, w - 34 - textWidth, s + 12, status);
     statusRect_ = RECT{w - 183, s + 12, w - 33, s + 12 + labelFont_.TextHeight(status)};
@@ -387,6 +419,12 @@ LRESULT MainWindow::OnNotify(const NMHDR& header, LPARAM lParam)
         case LVN_ITEMCHANGED:
             RefreshStatus();
             break;
+        case LVN_COLUMNCLICK: {
+            const int position = reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem;
+            if (position >= 0 && position < FilledColumnCount(tracks_.Order()))
+                OnColumnClick(tracks_.Order()[position]);
+            break;
+        }
         case NM_DBLCLK:
             if (!tracks_.IsEditCellClick(*reinterpret_cast<const NMITEMACTIVATE*>(lParam)))
                 OnCommand(IDM_PLAY_SELECTED, 0);
@@ -412,7 +450,7 @@ void MainWindow::ShowTrackListMenu(POINT screen)
     if (!IsClipboardFormatAvailable(CF_HDROP))
         EnableMenuItem(popup, IDM_PASTE_SHORTCUT, MF_BYCOMMAND | MF_GRAYED);
     const int focused = tracks_.FocusedRow();
-    if (focused < 0 || RowTrack(size_t(focused)).album[0] == '\0')
+    if (focused < 0 || TheCollectionStore().Track(size_t(focused)).album[0] == '\0')
         EnableMenuItem(popup, IDM_PLAY_ALBUM, MF_BYCOMMAND | MF_GRAYED);
     if (tracks_.SelectionSummary(nullptr) != 1)
         EnableMenuItem(popup, IDM_MUSICMOZ, MF_BYCOMMAND | MF_GRAYED);
@@ -450,11 +488,168 @@ void MainWindow::OnContextMenu(HWND over, POINT screen)
     }
 }
 
-void MainWindow::OnCommand(int id, int)
+int MainWindow::ActiveCount() const
+{
+    // Tracks that pass the selective play criteria; 0 while none is left
+    // out (no selective play in force).
+    const CollectionStore& store = TheCollectionStore();
+    int passing = 0;
+    bool anyExcluded = false;
+    for (size_t i = 0; i < store.Count(); ++i) {
+        if (store.Track(i).flags & kFlagNotInSelection)
+            anyExcluded = true;
+        else
+            ++passing;
+    }
+    return anyExcluded ? passing : 0;
+}
+
+std::string MainWindow::SearchText() const
+{
+    char text[kMaxSearchText + 1] = "";
+    GetWindowTextA(GetDlgItem(hwnd_, IDC_SEARCH_FIELD), text, sizeof text);
+    return text;
+}
+
+void MainWindow::OnSearchField(int code)
+{
+    HWND field = GetDlgItem(hwnd_, IDC_SEARCH_FIELD);
+    switch (code) {
+    case CBN_SELCHANGE: {
+        alwaysShowPlaying_ = false;
+        const LRESULT chosen = SendMessageA(field, CB_GETCURSEL, 0, 0);
+        const LRESULT length = chosen >= 0 ? SendMessageA(field, CB_GETLBTEXTLEN, WPARAM(chosen), 0) : -1;
+        if (length >= 0) {
+            std::string entry(size_t(length) + 1, '\0');
+            SendMessageA(field, CB_GETLBTEXT, WPARAM(chosen), reinterpret_cast<LPARAM>(&entry[0]));
+            entry.resize(size_t(length));
+            OnSearchTextChanged(entry);
+        }
+        break;
+    }
+    case CBN_EDITCHANGE:
+        alwaysShowPlaying_ = false;
+        OnSearchTextChanged(SearchText());
+        break;
+    case CBN_DROPDOWN: {
+        const std::string text = SearchText();
+        SendMessageA(field, CB_RESETCONTENT, 0, 0);
+        for (const std::string& artist : SearchDropDownEntries())
+            SendMessageA(field, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(artist.c_str()));
+        SetWindowTextA(field, text.c_str());
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void MainWindow::ShowSearchFieldMenu()
+{
+    HMENU menu = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_MENU_SEARCH_FIELDS));
+    if (!menu)
+        return;
+    HMENU popup = GetSubMenu(menu, 0);
+    const SearchFields& fields = TheSearchFields();
+    CheckMenuItem(popup, IDM_SEARCH_TITLE, MF_BYCOMMAND | (fields.title ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(popup, IDM_SEARCH_ARTIST, MF_BYCOMMAND | (fields.artist ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(popup, IDM_SEARCH_ALBUM, MF_BYCOMMAND | (fields.album ? MF_CHECKED : MF_UNCHECKED));
+    POINT at{316, 31};
+    ClientToScreen(hwnd_, &at);
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+    DestroyMenu(menu);
+}
+
+void MainWindow::RunCollectionCommand(int id)
+{
+    // The file dialog of each command; the command itself is the store's.
+    struct Dialog {
+        const char* title;
+        const char* folderSetting;
+        bool save;
+        DWORD flags;
+    };
+    Dialog dialog{};
+    switch (id) {
+    case IDM_COLLECTION_NEW:
+        dialog = {"Create New Music Collection", kCollectionFolderSetting, false, OFN_PATHMUSTEXIST};
+        break;
+    case IDM_COLLECTION_SAVE_AS:
+        dialog = {"Save Music Collection", kCollectionFolderSetting, true, OFN_PATHMUSTEXIST};
+        break;
+    case IDM_COLLECTION_LOAD:
+        dialog = {"Load Music Collection", kCollectionFolderSetting, false, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST};
+        break;
+    default:
+        dialog = {"Select Music Collection to Combine", kLastFolderSetting, false,
+                  OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST};
+        break;
+    }
+    char file[kMaxPath] = "";
+    const std::string folder = GetText(dialog.folderSetting);
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hwnd_;
+    ofn.lpstrFilter = "Music Collection\0*.mcc\0";
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = sizeof file;
+    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    ofn.lpstrTitle = dialog.title;
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | dialog.flags;
+    if (!(dialog.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn)))
+        return;
+    switch (id) {
+    case IDM_COLLECTION_NEW:
+        NewCollection(file);
+        break;
+    case IDM_COLLECTION_SAVE_AS:
+        SaveCollectionAs(file);
+        break;
+    case IDM_COLLECTION_LOAD:
+        LoadCollectionFromFile(file);
+        break;
+    default:
+        CombineCollection(file);
+        break;
+    }
+    RefreshStatus();
+}
+
+void MainWindow::OnCommand(int id, int code)
 {
     switch (id) {
     case IDM_ALWAYS_SHOW_PLAYING:
         alwaysShowPlaying_ = !alwaysShowPlaying_;
+        break;
+    case IDC_SEARCH_FIELD:
+        OnSearchField(code);
+        break;
+    case IDC_FIND_NEXT_DEFAULT:
+        alwaysShowPlaying_ = false;
+        OnFindNextMatchingTrack(SearchText());
+        break;
+    case IDM_SEARCH_TITLE:
+        TheSearchFields().title = !TheSearchFields().title;
+        break;
+    case IDM_SEARCH_ARTIST:
+        TheSearchFields().artist = !TheSearchFields().artist;
+        break;
+    case IDM_SEARCH_ALBUM:
+        TheSearchFields().album = !TheSearchFields().album;
+        break;
+    case IDM_COLLECTION_NEW:
+    case IDM_COLLECTION_SAVE_AS:
+    case IDM_COLLECTION_LOAD:
+    case IDM_COLLECTION_COMBINE:
+        RunCollectionCommand(id);
+        break;
+    case IDM_CLEAR_ALL_TRACKS:
+        ClearAllTracks();
+        RefreshStatus();
+        break;
+    case IDM_UNDO_EDITING:
+        UndoAnyEditing();
+        RefreshStatus();
         break;
     default:
         // Commands of parts that are not in the program yet do nothing.
@@ -465,6 +660,7 @@ void MainWindow::OnCommand(int id, int)
 void MainWindow::SaveListSettings()
 {
     SetNumber(panel_.Locked() ? 1 : 0, "EditorLocked");
+    SaveSearchFields();
     SaveColumnSettings(tracks_.Order(), [this](int position) { return tracks_.ColumnWidthAt(position); });
 }
 
@@ -476,6 +672,9 @@ void MainWindow::SaveAndEnd(bool closedByPlayer)
         GetWindowRect(hwnd_, &r);
         SavePlacement(IsIconic(hwnd_) != FALSE, IsZoomed(hwnd_) != FALSE, r.left, r.top, r.right, r.bottom);
     }
+    // The collection, sorted; a failure has shown its message and the window
+    // ends all the same.
+    TheCollectionStore().SaveCollection(true);
     SaveListSettings();
     EndDialog(hwnd_, 0);
 }

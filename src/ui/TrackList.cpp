@@ -1,11 +1,11 @@
 #include "ui/TrackList.h"
 
+#include "core/CollectionStore.h"
 #include "core/FileTypeNames.h"
 #include "core/TrackRecord.h"
 #include "platform/Paths.h"
 #include "ui/TrackCells.h"
 #include "ui/TrackListRules.h"
-#include "ui/TrackRows.h"
 
 #include <shellapi.h>
 
@@ -15,6 +15,9 @@
 namespace vuv {
 
 namespace {
+
+size_t RowCount() { return TheCollectionStore().Count(); }
+TrackRecord& RowTrack(size_t row) { return TheCollectionStore().Track(row); }
 
 constexpr int kRowBufferWidth = 3000;
 constexpr int kCellFontHeight = 13;
@@ -259,7 +262,7 @@ void TrackList::Draw(const DRAWITEMSTRUCT& item)
             }
             break;
         default: {
-            const std::string genres = type == kColumnGenre ? RowGenreText(t) : std::string();
+            const std::string genres = type == kColumnGenre ? TheCollectionStore().Genres().GenreText(t) : std::string();
             const std::string typeText = type == kColumnType ? FileTypeText(t.typeName) : std::string();
             const std::string cell = CellText(t, type, genres, typeText);
             if (!CellTextShown(cell))

@@ -1,7 +1,6 @@
 #include "ui/WindowSkin.h"
 
-#include "platform/Paths.h"
-#include "platform/Process.h"
+#include "platform/Locations.h"
 #include "ui/Backdrop.h"
 #include "ui/PlayBars.h"
 
@@ -9,7 +8,9 @@ namespace vuv {
 
 std::string SkinFilePath(const std::string& name)
 {
-    return FolderOf(OwnExecutablePath()) + "Skins\\Default\\" + name;
+    std::string path;
+    GetSkinFile(name, path);
+    return path;
 }
 
 void WindowSkin::Load(int splitter)

@@ -1,4 +1,5 @@
 // Entry of Vuv.exe.
+#include "platform/Locations.h"
 #include "platform/Settings.h"
 #include "ui/MainWindow.h"
 
@@ -9,6 +10,10 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     vuv::SetDefaultLocation(vuv::SettingsRoot::CurrentUser, vuv::kProgramSettingsKey);
+    // The editor runs from the suite's install folder: its own location is
+    // the first (and so, for the whole run, the) install folder, also where
+    // an installer left no "InstalledTo" setting.
+    vuv::GetInstallFolder(false);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
