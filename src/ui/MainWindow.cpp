@@ -304,6 +304,13 @@ void MainWindow::Create()
     initialising_ = false;
     InvalidateRect(hwnd_, nullptr, TRUE);
     UpdateWindow(hwnd_);
+    // 9. The selective-play mode shows only its dialog, over a window moved
+    // out of sight, and ends with it. (The dialog itself comes with the
+    // selective play criteria editor; until then the mode ends at once.)
+    if (options_.selectiveMode) {
+        MoveWindow(hwnd_, -100, -100, 0, 0, FALSE);
+        EndDialog(hwnd_, 0);
+    }
 }
 
 void MainWindow::CreateTopButtons()

@@ -204,12 +204,14 @@ void TrackList::Draw(const DRAWITEMSTRUCT& item)
         if (t.flags & kFlagNotInSelection)
             text = colours.notInSelectionText;
     }
-    // The row as wide as its columns (the item rectangle may only cover the
-    // visible part), cut at the buffer's width.
+    // The widths of the filled positions, read once per row; the row as
+    // wide as its columns (the item rectangle may only cover the visible
+    // part), cut at the buffer's width.
     const int filled = FilledColumnCount(order_);
+    int widths[kColumnTypeCount] = {};
     int columnsWidth = 0;
     for (int p = 0; p < filled; ++p)
-        columnsWidth += ListView_GetColumnWidth(list_, p);
+        columnsWidth += widths[p] = ListView_GetColumnWidth(list_, p);
     const int rowWidth = std::min(std::max(columnsWidth, int(rc.right - rc.left)), kRowBufferWidth);
     RECT whole{0, 0, rowWidth, height};
     SetBkColor(dc, background);
@@ -231,14 +233,14 @@ void TrackList::Draw(const DRAWITEMSTRUCT& item)
     const int visibleLeft = -rc.left, visibleRight = visibleLeft + client.right;
     for (int p = 0, x = 0; p < filled && x < rowWidth; ++p) {
         const int type = order_[p];
-        const int w = ListView_GetColumnWidth(list_, p);
+        const int w = widths[p];
         if (x + w <= visibleLeft || x >= visibleRight) {
             x += w;
             continue;
         }
-        // Each cell draws only inside itself.
-        HRGN clip = CreateRectRgn(x, 0, x + w, height);
-        SelectClipRgn(dc, clip);
+        // Each cell draws only inside itself: text is clipped to the cell,
+        // images are cut at its right edge.
+        const RECT cellRect{x, 0, x + w, height};
         switch (type) {
         case kColumnMark:
             DrawMark(dc, t, playing, x, 0);
@@ -271,18 +273,19 @@ void TrackList::Draw(const DRAWITEMSTRUCT& item)
             if (shown.empty())
                 break;
             const int tx = ColumnInfo(type).rightAligned ? x + w - 4 - measure(shown) : x + 4;
-            TextOutA(dc, tx, 2, shown.c_str(), int(shown.size()));
+            ExtTextOutA(dc, tx, 2, ETO_CLIPPED, &cellRect, shown.c_str(), UINT(shown.size()), nullptr);
             break;
         }
         }
-        SelectClipRgn(dc, nullptr);
-        DeleteObject(clip);
         x += w;
     }
     SelectObject(dc, oldFont);
     if (focused)
         DrawFocusRect(dc, &whole);
-    BitBlt(item.hDC, rc.left, rc.top, rowWidth, height, dc, 0, 0, SRCCOPY);
+    // Only the part of the row inside the list's client area goes to the screen.
+    const int copyLeft = std::max(0, visibleLeft), copyRight = std::min(rowWidth, visibleRight);
+    if (copyRight > copyLeft)
+        BitBlt(item.hDC, rc.left + copyLeft, rc.top, copyRight - copyLeft, height, dc, copyLeft, 0, SRCCOPY);
 }
 
 void TrackList::FillInfoTip(NMLVGETINFOTIPA& tip) const

@@ -2,6 +2,8 @@
 // marks, its placement between runs, the status line and the settings it
 // writes when it closes. Each test starts the real Vuv.exe.
 #include "e2e/EditorDriver.h"
+#include "core/CollectionFile.h"
+#include "core/TrackRecord.h"
 #include "support/TestSupport.h"
 
 #include <windows.h>
@@ -179,4 +181,88 @@ TEST_F(MainWindowTest, DemoScreenshot)
     EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETITEMCOUNT, 0, 0), 37);
     EXPECT_TRUE(vuvtest::SavePng(vuvtest::CaptureClient(editor.Window()), dir + "main-window-demo.png"));
     EXPECT_EQ(editor.Close(), 0);
+}
+
+namespace {
+
+// A click at (x, y) of the track list's client area, as the mouse gives it.
+void ClickList(HWND list, int x, int y, WPARAM keys = 0)
+{
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
+    PostMessageA(list, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
+    vuvtest::Pause(400);
+}
+
+int HeaderHeight(HWND list)
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    RECT r{};
+    GetClientRect(header, &r);
+    return r.bottom;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, SecondClicksInCellsSetPreferenceAndBoost)
+{
+    // Columns: mark, Artist, Volume Boost, Preference.
+    vuvtest::SetProgramNumber("VUV-ColumnOdr0", 0);
+    vuvtest::SetProgramNumber("VUV-ColumnOdr1", 1);
+    vuvtest::SetProgramNumber("VUV-ColumnOdr2", 13);
+    vuvtest::SetProgramNumber("VUV-ColumnOdr3", 4);
+    vuvtest::SetProgramNumber("VUV-ColumnOdr4", DWORD(-1));
+    std::vector<std::string> lines;
+    for (const char* name : {"a", "b", "c"}) {
+        std::string line = Line(name, 1, 9);  // new, preference 9
+        line.replace(line.rfind("\t4000\t"), 6, "\t600\t");  // boost 600
+        lines.push_back(line);
+    }
+    const std::string file = folder_.File("Clicks.mcc");
+    ASSERT_TRUE(vuvtest::WriteCollection(folder_.File("c.tsv"), file, lines));
+    vuvtest::SetProgramText("ActiveMusicCollection", file);
+
+    vuvtest::Editor editor;
+    ASSERT_TRUE(editor.Start());
+    HWND list = editor.Control(kTrackList);
+    const int top = HeaderHeight(list);
+    const int boostLeft = 20 + 143, preferenceLeft = boostLeft + 100;
+    auto rowY = [top](int row) { return top + row * 18 + 9; };
+
+    // Row 0: the first click only focuses it; the second, 6 pixels into the
+    // Preference cell, sets preference 0.
+    ClickList(list, preferenceLeft + 6, rowY(0));
+    ClickList(list, preferenceLeft + 6, rowY(0));
+    // Row 1: a single click on another row edits nothing.
+    ClickList(list, preferenceLeft + 6, rowY(1));
+    // Row 2: focused, then a click at the far left of the Volume Boost cell: automatic.
+    ClickList(list, boostLeft + 30, rowY(2));
+    ClickList(list, boostLeft + 5, rowY(2));
+
+    // The status line: "3 Tracks Loaded" until two rows are selected.
+    const vuvtest::Capture one = vuvtest::CaptureClient(editor.Window());
+    ClickList(list, 60, rowY(0), MK_CONTROL);  // adds row 0 to row 2
+    const vuvtest::Capture two = vuvtest::CaptureClient(editor.Window());
+    RECT client{};
+    GetClientRect(editor.Window(), &client);
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    const int statusY = desktop.bottom * 2 / 3 + 12;
+    int changed = 0;
+    for (int x = client.right - 183; x < client.right - 33; ++x)
+        for (int y = statusY; y < statusY + 12; ++y)
+            changed += one.At(x, y) != two.At(x, y);
+    EXPECT_GT(changed, 20) << "the status text did not change";
+    EXPECT_EQ(editor.Close(), 0);
+
+    // Closing saved the collection (sorted by artist: a, b, c).
+    std::vector<vuv::TrackRecord> saved;
+    ASSERT_TRUE(vuv::ReadTrackFile(file, saved, false));
+    ASSERT_EQ(saved.size(), 3u);
+    EXPECT_EQ(saved[0].preference, 0);
+    EXPECT_EQ(saved[0].flags & vuv::kFlagNew, 0u);  // an edit clears "new"
+    EXPECT_EQ(saved[0].volumeBoost, 600);
+    EXPECT_EQ(saved[1].preference, 9);
+    EXPECT_EQ(saved[1].flags & vuv::kFlagNew, uint32_t(vuv::kFlagNew));
+    EXPECT_EQ(saved[2].volumeBoost, 4000);
+    EXPECT_EQ(saved[2].preference, 9);
 }

@@ -1,4 +1,5 @@
 // Entry of Vuv.exe.
+#include "core/StartupMode.h"
 #include "platform/Locations.h"
 #include "platform/Settings.h"
 #include "ui/MainWindow.h"
@@ -17,7 +18,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    const vuv::StartupOptions startup = vuv::ParseStartupCommandLine(GetCommandLineA());
+    if (startup.mode == vuv::StartMode::TagEdit) {
+        // The tag-editing dialog opens here once the properties dialog
+        // exists; until then the mode ends at once, touching nothing.
+        CoUninitialize();
+        return 0;
+    }
     vuv::MainWindowOptions options;
+    options.selectiveMode = startup.mode == vuv::StartMode::Selective;
     vuv::RunMainWindow(instance, options);
     CoUninitialize();
     return 0;
