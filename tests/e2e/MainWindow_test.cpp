@@ -266,3 +266,32 @@ TEST_F(MainWindowTest, SecondClicksInCellsSetPreferenceAndBoost)
     EXPECT_EQ(saved[2].volumeBoost, 4000);
     EXPECT_EQ(saved[2].preference, 9);
 }
+
+TEST_F(MainWindowTest, OpensOnAHundredThousandTracks)
+{
+    const std::string file = folder_.File("Large.mcc");
+    const std::string tool = vuvtest::SuiteDir() + "vuvtool.exe";
+    std::string commandLine = "\"" + tool + "\" large-collection 100000 \"" + file + "\"";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessA(tool.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    WaitForSingleObject(pi.hProcess, 120000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    vuvtest::SetProgramText("ActiveMusicCollection", file);
+
+    vuvtest::Editor editor;
+    ASSERT_TRUE(editor.Start());
+    HWND list = editor.Control(kTrackList);
+    EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 100000);
+    // Paging to the end draws the last rows straight from the store.
+    for (int i = 0; i < 5; ++i)
+        SendMessageA(list, WM_KEYDOWN, VK_END, 0);
+    vuvtest::Pause(500);
+    const std::string dir = vuvtest::ScreenshotDir();
+    if (!dir.empty()) {
+        EXPECT_TRUE(vuvtest::SavePng(vuvtest::CaptureClient(editor.Window()), dir + "main-window-100000.png"));
+    }
+    EXPECT_EQ(editor.Close(), 0);
+}
