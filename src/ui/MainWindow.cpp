@@ -5,6 +5,7 @@
 #include "core/QuickSearch.h"
 #include "core/TrackListView.h"
 #include "core/TrackSort.h"
+#include "platform/Locations.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "resources/resource.h"
@@ -454,6 +455,8 @@ void MainWindow::ShowTrackListMenu(POINT screen)
     if (!menu)
         return;
     HMENU popup = GetSubMenu(menu, 0);
+    if (!Exists(GetInstallFolder(false) + "Rendle.exe"))
+        EnableMenuItem(popup, IDM_CONVERT_TO, MF_BYCOMMAND | MF_GRAYED);
     if (!IsClipboardFormatAvailable(CF_HDROP))
         EnableMenuItem(popup, IDM_PASTE_SHORTCUT, MF_BYCOMMAND | MF_GRAYED);
     const int focused = tracks_.FocusedRow();

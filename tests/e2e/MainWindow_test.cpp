@@ -62,6 +62,30 @@ TEST_F(MainWindowTest, OpensOnTheCollectionWithEveryColumnAndMarkedRows)
     EXPECT_EQ(HeaderCount(editor), 18);  // nothing saved: all columns in type order
     EXPECT_TRUE(IsZoomed(editor.Window()));  // first run: maximised
 
+    // Layout: the list, the splitter bar and the queue view around the
+    // splitter line at two thirds of the desktop's height.
+    RECT client{}, desk{};
+    GetClientRect(editor.Window(), &client);
+    GetWindowRect(GetDesktopWindow(), &desk);
+    const int s = desk.bottom * 2 / 3, w = client.right, h = client.bottom;
+    auto placed = [&](int id) {
+        RECT r{};
+        GetWindowRect(editor.Control(id), &r);
+        MapWindowPoints(nullptr, editor.Window(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    const RECT list0 = placed(kTrackList), splitter = placed(1004), queue = placed(1014);
+    EXPECT_EQ(list0.left, 7);
+    EXPECT_EQ(list0.top, 39);
+    EXPECT_EQ(list0.right - list0.left, w - 14);
+    EXPECT_EQ(list0.bottom - list0.top, s - 42);
+    EXPECT_EQ(splitter.top, s);
+    EXPECT_EQ(splitter.bottom - splitter.top, 5);
+    EXPECT_EQ(queue.left, 9);
+    EXPECT_EQ(queue.top, s + 28);
+    EXPECT_EQ(queue.right - queue.left, w - 18);
+    EXPECT_EQ(queue.bottom - queue.top, h - (s + 8) - 29);
+
     // The rows as drawn: list background, the highlight and new marks in the
     // mark column (list client + 2, the row's top + 2).
     HWND list = editor.Control(kTrackList);
