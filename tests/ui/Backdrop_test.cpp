@@ -52,5 +52,5 @@ TEST(Backdrop, PictureWinsWhenItCanBeRead)
     ASSERT_TRUE(vuvtest::WriteBytes(folder.File("picture.jpg"), bmp));
     vuv::SkinImage picture = vuv::BuildBackdrop(colours, folder.File("picture.jpg"));
     EXPECT_EQ(picture.Width(), 20);
-    EXPECT_EQ(picture.Height(), 20);
+    EXPECT_EQ(picture.Height(), 17);
 }

@@ -93,7 +93,7 @@ TEST_F(ButtonBarTest, DrawsTheImageOfItsStateAndLatch)
     RECT r;
     GetClientRect(play->window, &r);
     EXPECT_EQ(r.right, 20);
-    EXPECT_EQ(r.bottom, 20);
+    EXPECT_EQ(r.bottom, 17);
     // The three faces differ.
     COLORREF normal = GetPixel(play->images[0].Dc(), 3, 16);
     COLORREF hovered = GetPixel(play->images[1].Dc(), 3, 16);

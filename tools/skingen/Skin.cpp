@@ -226,63 +226,68 @@ void TopBarButtons()
     });
 }
 
+// The panel's buttons end where the queue view begins (splitter + 28).
 void PlayControlButtons()
 {
-    Button("PlayCntrlPrev", 20, 20, [](Canvas& c, Rgb ink, State) {
-        c.Fill(RoundRect(5, 5.5, 7, 14.5, 0.5), ink);
-        c.Fill(Polygon({{15, 5.5}, {7.5, 10}, {15, 14.5}}), ink);
+    Button("PlayCntrlPrev", 20, 17, [](Canvas& c, Rgb ink, State) {
+        const double cy = 8.5;
+        c.Fill(RoundRect(5, cy - 4.5, 7, cy + 4.5, 0.5), ink);
+        c.Fill(Polygon({{15, cy - 4.5}, {7.5, cy}, {15, cy + 4.5}}), ink);
     }, 4);
-    Button("PlayCntrlPause", 20, 20, [](Canvas& c, Rgb ink, State) { PauseBars(c, 10, 10, 9, ink); }, 4);
-    Button("PlayCntrlPlay", 20, 20, [](Canvas& c, Rgb ink, State s) {
-        PlayTriangle(c, 10, 10, 10, s == State::Normal ? kGreen : ink);
+    Button("PlayCntrlPause", 20, 17, [](Canvas& c, Rgb ink, State) { PauseBars(c, 10, 8.5, 9, ink); }, 4);
+    Button("PlayCntrlPlay", 20, 17, [](Canvas& c, Rgb ink, State s) {
+        PlayTriangle(c, 10, 8.5, 10, s == State::Normal ? kGreen : ink);
     }, 4);
-    Button("PlayCntrlSkip", 20, 20, [](Canvas& c, Rgb ink, State) {
-        c.Fill(Polygon({{5, 5.5}, {12.5, 10}, {5, 14.5}}), ink);
-        c.Fill(RoundRect(13, 5.5, 15, 14.5, 0.5), ink);
+    Button("PlayCntrlSkip", 20, 17, [](Canvas& c, Rgb ink, State) {
+        const double cy = 8.5;
+        c.Fill(Polygon({{5, cy - 4.5}, {12.5, cy}, {5, cy + 4.5}}), ink);
+        c.Fill(RoundRect(13, cy - 4.5, 15, cy + 4.5, 0.5), ink);
     }, 4);
-    Button("PlayCntrlRandPlay", 84, 19, [](Canvas& c, Rgb ink, State) {
-        Labelled(c, ink, "Random", [&](double cx, double cy) { ShuffleArrows(c, cx, cy, 13, ink, 0.8); }, 13,
+    Button("PlayCntrlRandPlay", 84, 16, [](Canvas& c, Rgb ink, State) {
+        Labelled(c, ink, "Random", [&](double cx, double cy) { ShuffleArrows(c, cx, cy, 12, ink, 0.8); }, 12,
                  false, 10);
     }, 4);
-    Button("PlayCntrlSelective", 68, 19, [](Canvas& c, Rgb ink, State) {
+    Button("PlayCntrlSelective", 68, 16, [](Canvas& c, Rgb ink, State) {
         Labelled(c, ink, "Selective", [&](double cx, double cy) {
-            c.Fill(Polygon({{cx - 5.5, cy - 5}, {cx + 5.5, cy - 5}, {cx + 1.3, cy}, {cx + 1.3, cy + 5},
-                            {cx - 1.3, cy + 3.5}, {cx - 1.3, cy}}),
+            c.Fill(Polygon({{cx - 5, cy - 4.5}, {cx + 5, cy - 4.5}, {cx + 1.2, cy}, {cx + 1.2, cy + 4.5},
+                            {cx - 1.2, cy + 3.2}, {cx - 1.2, cy}}),
                    ink);
-        }, 11, false, 9.5);
+        }, 10, false, 9.5);
     }, 4);
-    Button("Mute", 22, 22, [](Canvas& c, Rgb ink, State s) {
-        Speaker(c, 11, 11, ink);
+    Button("Mute", 22, 19, [](Canvas& c, Rgb ink, State s) {
+        const double cy = 9.5;
+        Speaker(c, 11, cy, ink);
         if (s == State::Down) {
-            c.Fill(Capsule(13, 8, 18, 14, 0.9), kRed);
-            c.Fill(Capsule(13, 14, 18, 8, 0.9), kRed);
+            c.Fill(Capsule(13, cy - 3, 18, cy + 3, 0.9), kRed);
+            c.Fill(Capsule(13, cy + 3, 18, cy - 3, 0.9), kRed);
         } else {
-            c.Fill(Intersect(Ring(11, 11, 4.8, 3.6), [](double x, double) { return x > 12.5; }), ink);
-            c.Fill(Intersect(Ring(11, 11, 8.0, 6.8), [](double x, double) { return x > 13.5; }), ink);
+            c.Fill(Intersect(Ring(11, cy, 4.8, 3.6), [](double x, double) { return x > 12.5; }), ink);
+            c.Fill(Intersect(Ring(11, cy, 7.6, 6.4), [](double x, double) { return x > 13.5; }), ink);
         }
     }, 4);
-    Button("PlakButton", 25, 22, [](Canvas& c, Rgb, State) {
+    Button("PlakButton", 25, 19, [](Canvas& c, Rgb, State) {
         // The player: a record with a label.
-        c.Fill(Circle(12.5, 11, 7.5), {18, 20, 26});
-        c.Fill(Ring(12.5, 11, 6, 5.4), {70, 76, 90});
-        c.Fill(Ring(12.5, 11, 4.4, 3.9), {70, 76, 90});
-        c.Fill(Circle(12.5, 11, 2.8), kAccent);
-        c.Fill(Circle(12.5, 11, 0.9), kWhite);
+        const double cy = 9.5;
+        c.Fill(Circle(12.5, cy, 7), {18, 20, 26});
+        c.Fill(Ring(12.5, cy, 5.6, 5.0), {70, 76, 90});
+        c.Fill(Ring(12.5, cy, 4.1, 3.6), {70, 76, 90});
+        c.Fill(Circle(12.5, cy, 2.6), kAccent);
+        c.Fill(Circle(12.5, cy, 0.9), kWhite);
     }, 4);
-    Button("MenuButton", 25, 22, [](Canvas& c, Rgb ink, State) {
+    Button("MenuButton", 25, 19, [](Canvas& c, Rgb ink, State) {
         for (int i = 0; i < 3; ++i)
-            c.Fill(Capsule(7, 7 + i * 4, 18, 7 + i * 4, 1.0), ink);
+            c.Fill(Capsule(7, 5.5 + i * 4, 18, 5.5 + i * 4, 1.0), ink);
     }, 4);
-    Button("Playlist", 25, 22, [](Canvas& c, Rgb ink, State) {
+    Button("Playlist", 25, 19, [](Canvas& c, Rgb ink, State) {
         for (int i = 0; i < 3; ++i)
-            c.Fill(Capsule(5, 6.5 + i * 4, i == 2 ? 10 : 13, 6.5 + i * 4, 0.8), ink);
-        Note(c, 12, 8, 10, ink);
+            c.Fill(Capsule(5, 5 + i * 4, i == 2 ? 10 : 13, 5 + i * 4, 0.8), ink);
+        Note(c, 12, 6.5, 10, ink);
     }, 4);
-    Button("Un-Locked", 22, 22, [](Canvas& c, Rgb ink, State s) {
+    Button("Un-Locked", 22, 18, [](Canvas& c, Rgb ink, State s) {
         if (s == State::Down)
-            Padlock(c, 11, 11, kAmber, false);
+            Padlock(c, 11, 9.5, kAmber, false);
         else
-            Padlock(c, 10, 11, ink, true);
+            Padlock(c, 10, 9.5, ink, true);
     }, 4);
 }
 
