@@ -95,21 +95,21 @@ TEST_F(ButtonBarTest, DrawsTheImageOfItsStateAndLatch)
     EXPECT_EQ(r.right, 20);
     EXPECT_EQ(r.bottom, 17);
     // The three faces differ.
-    COLORREF normal = GetPixel(play->images[0].Dc(), 3, 16);
-    COLORREF hovered = GetPixel(play->images[1].Dc(), 3, 16);
-    COLORREF down = GetPixel(play->images[2].Dc(), 3, 16);
+    COLORREF normal = GetPixel(play->images[0].Dc(), 3, 13);
+    COLORREF hovered = GetPixel(play->images[1].Dc(), 3, 13);
+    COLORREF down = GetPixel(play->images[2].Dc(), 3, 13);
     ASSERT_NE(normal, down);
     ASSERT_NE(hovered, down);
-    EXPECT_EQ(Drawn(play, 3, 16), normal);
+    EXPECT_EQ(Drawn(play, 3, 13), normal);
     play->state = vuv::ButtonState::Hovered;
-    EXPECT_EQ(Drawn(play, 3, 16), hovered);
+    EXPECT_EQ(Drawn(play, 3, 13), hovered);
     bar_->Latch(play);
     EXPECT_TRUE(bar_->IsLatched(play));
-    EXPECT_EQ(Drawn(play, 3, 16), down);
+    EXPECT_EQ(Drawn(play, 3, 13), down);
     play->state = vuv::ButtonState::Pressed;
-    EXPECT_EQ(Drawn(play, 3, 16), normal);  // latched and pressed again
+    EXPECT_EQ(Drawn(play, 3, 13), normal);  // latched and pressed again
     bar_->Release(play);
-    EXPECT_EQ(Drawn(play, 3, 16), down);
+    EXPECT_EQ(Drawn(play, 3, 13), down);
     // The transparent corner was composed onto the (black) backdrop.
     EXPECT_EQ(GetPixel(play->images[0].Dc(), 0, 0), RGB(0, 0, 0));
 }
