@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 
+#include <cstring>
 #include <deque>
 #include <mutex>
 #include <unordered_map>
@@ -69,6 +70,35 @@ uint32_t FileTypeIdForPath(const char* path)
         t.idByText.emplace(std::move(text), id);
     }
     t.idByExtension.emplace(extension, id);
+    return id;
+}
+
+uint32_t FileTypeLookup::IdForPath(const char* path)
+{
+    // The extension as ExtensionOf finds it: from the last "." after the
+    // last "\"; "." alone when there is none.
+    const char* dot = nullptr;
+    const char* p = path;
+    for (; *p; ++p) {
+        if (*p == '.')
+            dot = p;
+        else if (*p == '\\')
+            dot = nullptr;
+    }
+    const char* extension = dot ? dot : ".";
+    const size_t length = dot ? size_t(p - dot) : 1;
+    if (length < sizeof(Known::extension)) {
+        for (const Known& k : known_)
+            if (memcmp(k.extension, extension, length + 1) == 0)
+                return k.id;
+    }
+    const uint32_t id = FileTypeIdForPath(path);
+    if (length < sizeof(Known::extension)) {
+        Known k;
+        memcpy(k.extension, extension, length + 1);
+        k.id = id;
+        known_.push_back(k);
+    }
     return id;
 }
 

@@ -42,11 +42,11 @@ void SetField(char* field, size_t size, const char* text)
     field[n] = '\0';
 }
 
-void CleanUpLoadedRecord(TrackRecord& track)
+void CleanUpLoadedRecord(TrackRecord& track, FileTypeLookup* lookup)
 {
     track.path[kPathTextSize - 1] = '\0';
     track.flags &= ~uint32_t(kFlagMissing);
-    track.typeName = FileTypeIdForPath(track.path);
+    track.typeName = lookup ? lookup->IdForPath(track.path) : FileTypeIdForPath(track.path);
     // Collapse "\\" pairs from the third character on (a network path keeps
     // its leading two). One left-to-right pass that keeps a backslash only
     // when the previous kept character is not one gives the same text as

@@ -15,71 +15,166 @@
 namespace vuv {
 namespace {
 
-// One record under sorting, with its costly texts worked out beforehand.
+// One record under sorting, with what each compared key needs worked out
+// once per pass instead of once per comparison: an order-preserving 64-bit
+// ordinal per key, and for a text key the text itself for ties of the
+// ordinal. Comparing entries touches no record in most comparisons, which
+// keeps the sort inside the cache.
 struct SortEntry {
+    uint64_t ordinal[3];  // primary, second and third key
+    const char* text[3];  // text keys: the text after the range's common prefix
     TrackRecord* track;
-    const char* genreText;  // key 3
+    const char* genreText;  // key 3, worked out once per record
     const char* typeText;   // key 11
 };
 
-template <typename T>
-int Order(T a, T b)
+// The keys of one pass: key[0] always; key[1] unless it equals key[0];
+// key[2] (track number) only when key[1] is the album.
+struct PassKeys {
+    int key[3];
+    int count;
+};
+
+PassKeys KeysOf(const SortState& s)
 {
-    return a < b ? -1 : (a == b ? 0 : 1);
+    PassKeys k{{s.sortKey, -1, -1}, 1};
+    const int second = s.secondKey == -1 ? AutomaticSecondKey(s.sortKey) : s.secondKey;
+    if (second != s.sortKey) {
+        k.key[1] = second;
+        k.count = 2;
+        if (second == kSortAlbum) {
+            k.key[2] = kSortTrackNumber;
+            k.count = 3;
+        }
+    }
+    return k;
 }
 
-// The same values as CompareTracks (<0 before, 0 equal), from the entry.
-int EntryOrder(const SortEntry& x, const SortEntry& y, int key)
+inline unsigned char FoldSortChar(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
+
+// Signed values to an unsigned ordinal of the same order.
+inline uint64_t SignedOrdinal(int64_t v) { return uint64_t(v) ^ (uint64_t(1) << 63); }
+
+// The first 8 bytes of a text, case folded, big-endian (bytes after the
+// end count as 0, which sorts before every character as the end does).
+uint64_t TextOrdinal(const char* text)
 {
-    const TrackRecord& a = *x.track;
-    const TrackRecord& b = *y.track;
+    uint64_t v = 0;
+    int i = 0;
+    for (; i < 8 && text[i]; ++i)
+        v = v << 8 | FoldSortChar(static_cast<unsigned char>(text[i]));
+    return i == 8 ? v : v << (8 * (8 - i));
+}
+
+// The text a key compares, or null for a numeric key.
+const char* KeyText(const SortEntry& e, int key)
+{
     switch (key) {
-    case kSortStatus: return Order(StatusRank(a.flags), StatusRank(b.flags));
-    case kSortArtist: return CompareTextIgnoringCase(a.artist, b.artist);
-    case kSortTitle: return CompareTextIgnoringCase(a.title, b.title);
-    case kSortGenre: return CompareTextIgnoringCase(x.genreText, y.genreText);
-    case kSortPreference: return Order(a.preference, b.preference);
-    case kSortLength: return Order(a.lengthMs, b.lengthMs);
-    case kSortAlbum: return CompareTextIgnoringCase(a.album, b.album);
-    case kSortTrackNumber: return Order(a.trackNumber, b.trackNumber);
-    case kSortKbps: return Order(a.kbps, b.kbps);
-    case kSortSampleRate: return Order(int32_t(a.sampleRate), int32_t(b.sampleRate));
-    case kSortSize: return Order(a.fileSize, b.fileSize);
-    case kSortType: return CompareTextIgnoringCase(x.typeText, y.typeText);
-    case kSortChannels: return Order(a.channels, b.channels);
-    case kSortVolumeBoost: return Order(a.volumeBoost, b.volumeBoost);
-    case kSortYear: return Order(a.year, b.year);
-    case kSortFilename: return CompareTextIgnoringCase(a.path, b.path);
-    case kSortPlayed: return Order(int32_t(a.playCount), int32_t(b.playCount));
-    case kSortDateAdded: return Order(a.dateAdded, b.dateAdded);
-    default: return 0;
+    case kSortArtist: return e.track->artist;
+    case kSortTitle: return e.track->title;
+    case kSortGenre: return e.genreText;
+    case kSortAlbum: return e.track->album;
+    case kSortType: return e.typeText;
+    case kSortFilename: return e.track->path;
+    default: return nullptr;
     }
+}
+
+uint64_t NumberOrdinal(const TrackRecord& t, int key)
+{
+    switch (key) {
+    case kSortStatus: return SignedOrdinal(StatusRank(t.flags));
+    case kSortPreference: return t.preference;
+    case kSortLength: return t.lengthMs;
+    case kSortTrackNumber: return t.trackNumber;
+    case kSortKbps: return SignedOrdinal(t.kbps);
+    case kSortSampleRate: return SignedOrdinal(int32_t(t.sampleRate));
+    case kSortSize: return t.fileSize;
+    case kSortChannels: return SignedOrdinal(t.channels);
+    case kSortVolumeBoost: return SignedOrdinal(t.volumeBoost);
+    case kSortYear: return SignedOrdinal(t.year);
+    case kSortPlayed: return SignedOrdinal(int32_t(t.playCount));
+    case kSortDateAdded: return t.dateAdded;
+    default: return 0;  // a key outside 0..17: every pair equal
+    }
+}
+
+// Length of the case-folded prefix that all texts share.
+size_t CommonPrefix(const std::vector<const char*>& texts)
+{
+    if (texts.empty())
+        return 0;
+    const char* first = texts[0];
+    size_t common = strlen(first);
+    for (const char* t : texts) {
+        size_t i = 0;
+        while (i < common && t[i] &&
+               FoldSortChar(static_cast<unsigned char>(t[i])) ==
+                   FoldSortChar(static_cast<unsigned char>(first[i])))
+            ++i;
+        common = i;
+        if (common == 0)
+            break;
+    }
+    return common;
+}
+
+// Fills the entries' ordinals and texts for one pass.
+void PrepareEntries(std::vector<SortEntry>& entries, const PassKeys& keys,
+                    std::vector<const char*>& texts)
+{
+    texts.resize(entries.size());
+    for (int k = 0; k < 3; ++k) {
+        const int key = k < keys.count ? keys.key[k] : -1;
+        if (KeyText(entries[0], key) == nullptr) {
+            for (SortEntry& e : entries) {
+                e.ordinal[k] = k < keys.count ? NumberOrdinal(*e.track, key) : 0;
+                e.text[k] = nullptr;
+            }
+            continue;
+        }
+        for (size_t i = 0; i < entries.size(); ++i)
+            texts[i] = KeyText(entries[i], key);
+        // Texts that all begin alike (the drive and music folder of paths)
+        // compare from where they differ.
+        const size_t skip = CommonPrefix(texts);
+        for (size_t i = 0; i < entries.size(); ++i) {
+            entries[i].text[k] = texts[i] + skip;
+            entries[i].ordinal[k] = TextOrdinal(texts[i] + skip);
+        }
+    }
+}
+
+inline int EntryOrder(const SortEntry& a, const SortEntry& b, int k)
+{
+    if (a.ordinal[k] != b.ordinal[k])
+        return a.ordinal[k] < b.ordinal[k] ? -1 : 1;
+    // Equal ordinals: numbers are equal, and so are texts that end within
+    // their first 8 bytes (the last byte of the ordinal is then 0).
+    if (!a.text[k] || (a.ordinal[k] & 0xFF) == 0)
+        return 0;
+    return CompareTextIgnoringCase(a.text[k] + 8, b.text[k] + 8);
 }
 
 // TrackLess on entries.
 class EntryLess {
 public:
-    explicit EntryLess(const SortState& state)
-        : key_(state.sortKey), descending_(state.descending)
-    {
-        second_ = state.secondKey == -1 ? AutomaticSecondKey(key_) : state.secondKey;
-    }
+    EntryLess(const PassKeys& keys, bool descending) : keys_(keys), descending_(descending) {}
     bool operator()(const SortEntry& a, const SortEntry& b) const
     {
-        int order = EntryOrder(a, b, key_);
+        int order = EntryOrder(a, b, 0);
         if (order != 0)
             return descending_ ? order > 0 : order < 0;
-        if (second_ == key_)
+        if (keys_.count < 2)
             return false;
-        order = EntryOrder(a, b, second_);
-        if (order == 0 && second_ == kSortAlbum)
-            order = EntryOrder(a, b, kSortTrackNumber);
+        order = EntryOrder(a, b, 1);
+        if (order == 0 && keys_.count == 3)
+            order = EntryOrder(a, b, 2);
         return order < 0;
     }
 
 private:
-    int key_;
-    int second_;
+    PassKeys keys_;
     bool descending_;
 };
 
@@ -117,10 +212,12 @@ void QuickSort(SortEntry* v, long lo, long hi, const EntryLess& less)
     }
 }
 
-bool UsesKey(const SortState& s, int key)
+bool UsesKey(const PassKeys& keys, int key)
 {
-    int second = s.secondKey == -1 ? AutomaticSecondKey(s.sortKey) : s.secondKey;
-    return s.sortKey == key || second == key;
+    for (int k = 0; k < keys.count; ++k)
+        if (keys.key[k] == key)
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -162,15 +259,21 @@ void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& stat
 {
     if (count < 2)
         return;
-    SortState first = state;
-    first.sortKey = kSortArtist;
-    first.descending = false;
+    SortState firstPass = state;
+    firstPass.sortKey = kSortArtist;
+    firstPass.descending = false;
+    const PassKeys passes[2] = {KeysOf(firstPass), KeysOf(state)};
 
-    std::vector<SortEntry> entries(count);
-    std::unordered_map<std::string, std::string> genreTexts;  // genre ids (40 bytes) -> text
-    const bool needGenres = UsesKey(first, kSortGenre) || UsesKey(state, kSortGenre);
-    const bool needTypes = UsesKey(first, kSortType) || UsesKey(state, kSortType);
+    // The genre texts once per distinct set of genre ids.
     static const char kEmpty[] = "";
+    std::unordered_map<std::string, std::string> genreTextOf;  // 40 id bytes -> text
+    const bool needGenres = UsesKey(passes[0], kSortGenre) || UsesKey(passes[1], kSortGenre);
+    const bool needTypes = UsesKey(passes[0], kSortType) || UsesKey(passes[1], kSortType);
+    // Kept between sorts (user-interface thread only): fresh memory for
+    // 100,000 entries costs more to touch than the sort itself.
+    static std::vector<SortEntry> entries;
+    static std::vector<const char*> texts;
+    entries.resize(count);
     for (size_t i = 0; i < count; ++i) {
         SortEntry& e = entries[i];
         e.track = tracks[i];
@@ -179,16 +282,19 @@ void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& stat
         if (needGenres && genres) {
             std::string ids(reinterpret_cast<const char*>(e.track->genreIds),
                             sizeof e.track->genreIds);
-            auto it = genreTexts.find(ids);
-            if (it == genreTexts.end())
-                it = genreTexts.emplace(std::move(ids), genres->GenreText(*e.track)).first;
+            auto it = genreTextOf.find(ids);
+            if (it == genreTextOf.end())
+                it = genreTextOf.emplace(std::move(ids), genres->GenreText(*e.track)).first;
             e.genreText = it->second.c_str();  // node-based map: stays valid
         }
         if (needTypes)
             e.typeText = FileTypeText(e.track->typeName).c_str();
     }
-    QuickSort(entries.data(), 0, long(count) - 1, EntryLess(first));
-    QuickSort(entries.data(), 0, long(count) - 1, EntryLess(state));
+    for (int p = 0; p < 2; ++p) {
+        PrepareEntries(entries, passes[p], texts);
+        QuickSort(entries.data(), 0, long(count) - 1,
+                  EntryLess(passes[p], p == 0 ? false : state.descending));
+    }
     for (size_t i = 0; i < count; ++i)
         tracks[i] = entries[i].track;
 }
