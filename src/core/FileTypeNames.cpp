@@ -76,29 +76,25 @@ uint32_t FileTypeIdForPath(const char* path)
 uint32_t FileTypeLookup::IdForPath(const char* path)
 {
     // The extension as ExtensionOf finds it: from the last "." after the
-    // last "\"; "." alone when there is none.
-    const char* dot = nullptr;
-    const char* p = path;
-    for (; *p; ++p) {
-        if (*p == '.')
-            dot = p;
-        else if (*p == '\\')
-            dot = nullptr;
-    }
-    const char* extension = dot ? dot : ".";
-    const size_t length = dot ? size_t(p - dot) : 1;
-    if (length < sizeof(Known::extension)) {
-        for (const Known& k : known_)
-            if (memcmp(k.extension, extension, length + 1) == 0)
-                return k.id;
-    }
+    // last "\\"; "." alone when there is none. Scanning back from the end
+    // stops after a few characters.
+    const char* end = path + strlen(path);
+    const char* p = end;
+    while (p > path && p[-1] != '.' && p[-1] != '\\')
+        --p;
+    const bool hasDot = p > path && p[-1] == '.';
+    const char* extension = hasDot ? p - 1 : ".";
+    const size_t length = hasDot ? size_t(end - (p - 1)) : 1;
+    if (length > sizeof(uint64_t))
+        return FileTypeIdForPath(path);  // rare: not worth caching
+    uint64_t packed = 0;
+    for (size_t i = 0; i < length; ++i)
+        packed |= uint64_t(static_cast<unsigned char>(extension[i])) << (8 * i);
+    for (const Known& k : known_)
+        if (k.extension == packed)
+            return k.id;
     const uint32_t id = FileTypeIdForPath(path);
-    if (length < sizeof(Known::extension)) {
-        Known k;
-        memcpy(k.extension, extension, length + 1);
-        k.id = id;
-        known_.push_back(k);
-    }
+    known_.push_back(Known{packed, id});
     return id;
 }
 

@@ -30,7 +30,7 @@ public:
 
 private:
     struct Known {
-        char extension[16];
+        uint64_t extension;  // up to 8 bytes of the extension, packed
         uint32_t id;
     };
     std::vector<Known> known_;
