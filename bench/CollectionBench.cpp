@@ -123,21 +123,40 @@ double Median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
+// CPU time of this thread (user + kernel), ms. Wine reads it from the
+// kernel's per-thread counters, in steps of 10 ms.
+double ThreadCpuMs()
+{
+    FILETIME created, exited, kernel, user;
+    GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
+    auto ms = [](const FILETIME& t) {
+        return double(uint64_t(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 10000.0;
+    };
+    return ms(kernel) + ms(user);
+}
+
+double g_lastCpuMs = 0;  // CPU time of the last TimeMs / median of the last MedianMs
+
 double TimeMs(const std::function<void()>& work)
 {
+    const double cpu = ThreadCpuMs();
     auto start = std::chrono::steady_clock::now();
     work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
+    const double wall =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    g_lastCpuMs = ThreadCpuMs() - cpu;
+    return wall;
 }
 
 double MedianMs(const std::function<void()>& prepare, const std::function<void()>& work)
 {
-    std::vector<double> times;
+    std::vector<double> times, cpu;
     for (int i = 0; i < kRuns; ++i) {
         prepare();
         times.push_back(TimeMs(work));
+        cpu.push_back(g_lastCpuMs);
     }
+    g_lastCpuMs = Median(cpu);
     return Median(times);
 }
 
@@ -176,9 +195,12 @@ void ReadBytes(const std::string& path, std::vector<char>& into, bool fresh)
     file.Read(into.data(), uint32_t(size));
 }
 
+// Wall-clock median against the target, and the CPU time the thread got
+// (this machine's two cores are shared, so wall time includes waiting).
 void Report(const char* what, double ms, double limit)
 {
-    printf("%-34s %8.1f ms   (target %6.0f ms) %s\n", what, ms, limit, ms <= limit ? "ok" : "MISSED");
+    printf("%-34s %8.1f ms  cpu %6.0f ms  (target %6.0f ms) %s\n", what, ms, g_lastCpuMs, limit,
+           ms <= limit ? "ok" : "MISSED");
 }
 
 }  // namespace
@@ -200,22 +222,29 @@ int main()
 
     std::vector<char> bytes;
     const double freshReadMs = TimeMs([&] { ReadBytes(a, bytes, true); });
+    const double freshReadCpuMs = g_lastCpuMs;
     ReadBytes(a, bytes, false);
     const double readMs = MedianMs([] {}, [&] { ReadBytes(a, bytes, false); });
+    const double readCpuMs = g_lastCpuMs;
     std::vector<char>().swap(bytes);
 
     const size_t baseline = WorkingSet();
     const double firstLoadMs = TimeMs([&] { store.LoadCollection(); });
+    const double firstLoadCpuMs = g_lastCpuMs;
     const size_t loadedBytes = WorkingSet() - baseline;
     const double loadMs = MedianMs([&] { store.ClearCollection(); }, [&] { store.LoadCollection(); });
     printf("collection: %u tracks, %u artists, %u albums, %u genres, file %u bytes\n",
            unsigned(store.Count()), unsigned(store.ArtistNames().size()),
            unsigned(store.AlbumNames().size()), unsigned(store.Genres().Size()),
            unsigned(FileSize(a)));
-    printf("%-34s %8.1f ms\n", "read the file into fresh memory", freshReadMs);
-    printf("%-34s %8.1f ms\n", "read the file into used memory", readMs);
-    Report("LoadCollection, first in process", firstLoadMs, 3 * freshReadMs);
-    Report("LoadCollection, again", loadMs, std::min(150.0, 3 * readMs));
+    printf("%-34s %8.1f ms  cpu %6.0f ms\n", "read the file into fresh memory", freshReadMs,
+           freshReadCpuMs);
+    printf("%-34s %8.1f ms  cpu %6.0f ms\n", "read the file into used memory", readMs, readCpuMs);
+    const double againCpuMs = g_lastCpuMs;
+    g_lastCpuMs = firstLoadCpuMs;
+    Report("LoadCollection, first in process", firstLoadMs, std::min(150.0, 3 * freshReadMs));
+    g_lastCpuMs = againCpuMs;
+    Report("LoadCollection, again", loadMs, std::min(150.0, 3 * freshReadMs));
     printf("%-34s %8.1f MB   (target    100 MB) %s\n", "memory of the loaded collection",
            loadedBytes / 1048576.0, loadedBytes <= 100u * 1048576u ? "ok" : "MISSED");
 

@@ -15,18 +15,17 @@
 namespace vuv {
 namespace {
 
-// One record under sorting, with what each compared key needs worked out
-// once per pass instead of once per comparison: an order-preserving 64-bit
-// ordinal per key, and for a text key the text itself for ties of the
-// ordinal. Comparing entries touches no record in most comparisons, which
-// keeps the sort inside the cache.
+// One record under sorting: an order-preserving 64-bit ordinal per
+// compared key, worked out once per pass, and the record's slot in the
+// side arrays of SortWork. Most comparisons touch only these 32 bytes,
+// which keeps the sort inside the cache; only ties of a text ordinal look
+// at the text itself.
 struct SortEntry {
     uint64_t ordinal[3];  // primary, second and third key
-    const char* text[3];  // text keys: the text after the range's common prefix
-    TrackRecord* track;
-    const char* genreText;  // key 3, worked out once per record
-    const char* typeText;   // key 11
+    uint32_t slot;        // index into SortWork's per-record arrays
+    uint32_t unused;
 };
+static_assert(sizeof(SortEntry) == 32, "SortEntry stays small");
 
 // The keys of one pass: key[0] always; key[1] unless it equals key[0];
 // key[2] (track number) only when key[1] is the album.
@@ -66,20 +65,6 @@ uint64_t TextOrdinal(const char* text)
     return i == 8 ? v : v << (8 * (8 - i));
 }
 
-// The text a key compares, or null for a numeric key.
-const char* KeyText(const SortEntry& e, int key)
-{
-    switch (key) {
-    case kSortArtist: return e.track->artist;
-    case kSortTitle: return e.track->title;
-    case kSortGenre: return e.genreText;
-    case kSortAlbum: return e.track->album;
-    case kSortType: return e.typeText;
-    case kSortFilename: return e.track->path;
-    default: return nullptr;
-    }
-}
-
 uint64_t NumberOrdinal(const TrackRecord& t, int key)
 {
     switch (key) {
@@ -99,81 +84,104 @@ uint64_t NumberOrdinal(const TrackRecord& t, int key)
     }
 }
 
-// Length of the case-folded prefix that all texts share.
-size_t CommonPrefix(const std::vector<const char*>& texts)
+bool IsTextKey(int key)
 {
-    if (texts.empty())
-        return 0;
-    const char* first = texts[0];
-    size_t common = strlen(first);
-    for (const char* t : texts) {
-        size_t i = 0;
-        while (i < common && t[i] &&
-               FoldSortChar(static_cast<unsigned char>(t[i])) ==
-                   FoldSortChar(static_cast<unsigned char>(first[i])))
-            ++i;
-        common = i;
-        if (common == 0)
-            break;
-    }
-    return common;
+    return key == kSortArtist || key == kSortTitle || key == kSortGenre || key == kSortAlbum ||
+           key == kSortType || key == kSortFilename;
 }
 
-// Fills the entries' ordinals and texts for one pass.
-void PrepareEntries(std::vector<SortEntry>& entries, const PassKeys& keys,
-                    std::vector<const char*>& texts)
-{
-    texts.resize(entries.size());
-    for (int k = 0; k < 3; ++k) {
-        const int key = k < keys.count ? keys.key[k] : -1;
-        if (KeyText(entries[0], key) == nullptr) {
-            for (SortEntry& e : entries) {
-                e.ordinal[k] = k < keys.count ? NumberOrdinal(*e.track, key) : 0;
-                e.text[k] = nullptr;
+// Everything a sort needs besides the entries, per record slot. Kept
+// between sorts (user-interface thread only): fresh memory for 100,000
+// records costs more to touch than the sort itself.
+struct SortWork {
+    std::vector<SortEntry> entries;
+    std::vector<TrackRecord*> tracks;
+    std::vector<const char*> genreTexts;  // key 3
+    std::vector<const char*> typeTexts;   // key 11
+    std::vector<const char*> keyTexts[3];  // this pass's text keys, after the common prefix
+
+    const char* TextOf(size_t slot, int key) const
+    {
+        const TrackRecord& t = *tracks[slot];
+        switch (key) {
+        case kSortArtist: return t.artist;
+        case kSortTitle: return t.title;
+        case kSortGenre: return genreTexts[slot];
+        case kSortAlbum: return t.album;
+        case kSortType: return typeTexts[slot];
+        default: return t.path;  // kSortFilename
+        }
+    }
+
+    // Fills the ordinals (and key texts) of the entries for one pass.
+    void Prepare(const PassKeys& keys)
+    {
+        const size_t count = entries.size();
+        for (int k = 0; k < 3; ++k) {
+            const int key = k < keys.count ? keys.key[k] : -1;
+            if (!IsTextKey(key)) {
+                for (SortEntry& e : entries)
+                    e.ordinal[k] = key >= 0 ? NumberOrdinal(*tracks[e.slot], key) : 0;
+                continue;
             }
-            continue;
-        }
-        for (size_t i = 0; i < entries.size(); ++i)
-            texts[i] = KeyText(entries[i], key);
-        // Texts that all begin alike (the drive and music folder of paths)
-        // compare from where they differ.
-        const size_t skip = CommonPrefix(texts);
-        for (size_t i = 0; i < entries.size(); ++i) {
-            entries[i].text[k] = texts[i] + skip;
-            entries[i].ordinal[k] = TextOrdinal(texts[i] + skip);
+            std::vector<const char*>& texts = keyTexts[k];
+            texts.resize(count);
+            for (size_t slot = 0; slot < count; ++slot)
+                texts[slot] = TextOf(slot, key);
+            // Texts that all begin alike (the drive and music folder of
+            // paths) are compared from where they differ.
+            size_t common = strlen(texts[0]);
+            for (size_t slot = 1; slot < count && common; ++slot) {
+                const char* a = texts[0];
+                const char* b = texts[slot];
+                size_t i = 0;
+                while (i < common && b[i] &&
+                       FoldSortChar(static_cast<unsigned char>(a[i])) ==
+                           FoldSortChar(static_cast<unsigned char>(b[i])))
+                    ++i;
+                common = i;
+            }
+            for (size_t slot = 0; slot < count; ++slot)
+                texts[slot] += common;
+            for (SortEntry& e : entries)
+                e.ordinal[k] = TextOrdinal(texts[e.slot]);
         }
     }
-}
-
-inline int EntryOrder(const SortEntry& a, const SortEntry& b, int k)
-{
-    if (a.ordinal[k] != b.ordinal[k])
-        return a.ordinal[k] < b.ordinal[k] ? -1 : 1;
-    // Equal ordinals: numbers are equal, and so are texts that end within
-    // their first 8 bytes (the last byte of the ordinal is then 0).
-    if (!a.text[k] || (a.ordinal[k] & 0xFF) == 0)
-        return 0;
-    return CompareTextIgnoringCase(a.text[k] + 8, b.text[k] + 8);
-}
+};
 
 // TrackLess on entries.
 class EntryLess {
 public:
-    EntryLess(const PassKeys& keys, bool descending) : keys_(keys), descending_(descending) {}
+    EntryLess(const SortWork& work, const PassKeys& keys, bool descending)
+        : work_(work), keys_(keys), descending_(descending)
+    {
+    }
     bool operator()(const SortEntry& a, const SortEntry& b) const
     {
-        int order = EntryOrder(a, b, 0);
+        int order = Order(a, b, 0);
         if (order != 0)
             return descending_ ? order > 0 : order < 0;
         if (keys_.count < 2)
             return false;
-        order = EntryOrder(a, b, 1);
+        order = Order(a, b, 1);
         if (order == 0 && keys_.count == 3)
-            order = EntryOrder(a, b, 2);
+            order = Order(a, b, 2);
         return order < 0;
     }
 
 private:
+    int Order(const SortEntry& a, const SortEntry& b, int k) const
+    {
+        if (a.ordinal[k] != b.ordinal[k])
+            return a.ordinal[k] < b.ordinal[k] ? -1 : 1;
+        // Equal ordinals: numbers are equal, and so are texts that end
+        // within their first 8 bytes (the ordinal's last byte is then 0).
+        if (!IsTextKey(keys_.key[k]) || (a.ordinal[k] & 0xFF) == 0)
+            return 0;
+        return CompareTextIgnoringCase(work_.keyTexts[k][a.slot] + 8, work_.keyTexts[k][b.slot] + 8);
+    }
+
+    const SortWork& work_;
     PassKeys keys_;
     bool descending_;
 };
@@ -264,39 +272,37 @@ void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& stat
     firstPass.descending = false;
     const PassKeys passes[2] = {KeysOf(firstPass), KeysOf(state)};
 
-    // The genre texts once per distinct set of genre ids.
+    static SortWork work;
     static const char kEmpty[] = "";
+    work.tracks.assign(tracks, tracks + count);
+    work.entries.resize(count);
+    for (size_t i = 0; i < count; ++i)
+        work.entries[i].slot = uint32_t(i);
+    // Genre texts once per distinct set of genre ids, type texts per record.
     std::unordered_map<std::string, std::string> genreTextOf;  // 40 id bytes -> text
-    const bool needGenres = UsesKey(passes[0], kSortGenre) || UsesKey(passes[1], kSortGenre);
-    const bool needTypes = UsesKey(passes[0], kSortType) || UsesKey(passes[1], kSortType);
-    // Kept between sorts (user-interface thread only): fresh memory for
-    // 100,000 entries costs more to touch than the sort itself.
-    static std::vector<SortEntry> entries;
-    static std::vector<const char*> texts;
-    entries.resize(count);
-    for (size_t i = 0; i < count; ++i) {
-        SortEntry& e = entries[i];
-        e.track = tracks[i];
-        e.genreText = kEmpty;
-        e.typeText = kEmpty;
-        if (needGenres && genres) {
-            std::string ids(reinterpret_cast<const char*>(e.track->genreIds),
-                            sizeof e.track->genreIds);
+    if (UsesKey(passes[0], kSortGenre) || UsesKey(passes[1], kSortGenre)) {
+        work.genreTexts.assign(count, kEmpty);
+        for (size_t i = 0; genres && i < count; ++i) {
+            std::string ids(reinterpret_cast<const char*>(tracks[i]->genreIds),
+                            sizeof tracks[i]->genreIds);
             auto it = genreTextOf.find(ids);
             if (it == genreTextOf.end())
-                it = genreTextOf.emplace(std::move(ids), genres->GenreText(*e.track)).first;
-            e.genreText = it->second.c_str();  // node-based map: stays valid
+                it = genreTextOf.emplace(std::move(ids), genres->GenreText(*tracks[i])).first;
+            work.genreTexts[i] = it->second.c_str();  // node-based map: stays valid
         }
-        if (needTypes)
-            e.typeText = FileTypeText(e.track->typeName).c_str();
+    }
+    if (UsesKey(passes[0], kSortType) || UsesKey(passes[1], kSortType)) {
+        work.typeTexts.resize(count);
+        for (size_t i = 0; i < count; ++i)
+            work.typeTexts[i] = FileTypeText(tracks[i]->typeName).c_str();
     }
     for (int p = 0; p < 2; ++p) {
-        PrepareEntries(entries, passes[p], texts);
-        QuickSort(entries.data(), 0, long(count) - 1,
-                  EntryLess(passes[p], p == 0 ? false : state.descending));
+        work.Prepare(passes[p]);
+        QuickSort(work.entries.data(), 0, long(count) - 1,
+                  EntryLess(work, passes[p], p == 0 ? false : state.descending));
     }
     for (size_t i = 0; i < count; ++i)
-        tracks[i] = entries[i].track;
+        tracks[i] = work.tracks[work.entries[i].slot];
 }
 
 void SortTracks(int first, int last, bool repaint, bool keepFocus)
