@@ -2,6 +2,7 @@
 
 #include "core/CollectionFile.h"
 #include "core/CollectionStore.h"
+#include "core/PathKey.h"
 #include "core/TrackListView.h"
 #include "platform/FileHandle.h"
 #include "platform/FileReplace.h"
@@ -11,26 +12,11 @@
 
 #include <cstring>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace vuv {
 namespace {
 
 constexpr size_t kRecordsPerRead = 1024;  // 648 KiB per read
-
-// Hash and equality of paths ignoring case, consistent with SamePath.
-struct PathKeyHash {
-    size_t operator()(const char* path) const
-    {
-        size_t h = 14695981039346656037ull & size_t(-1);
-        for (const unsigned char* p = reinterpret_cast<const unsigned char*>(path); *p; ++p)
-            h = (h ^ FoldPathChar(*p)) * size_t(1099511628211ull & size_t(-1));
-        return h;
-    }
-};
-struct PathKeyEqual {
-    bool operator()(const char* a, const char* b) const { return SamePath(a, b); }
-};
 
 void RememberCollectionFolder(const std::string& path)
 {
@@ -126,7 +112,7 @@ CombineResult CombineCollection(const std::string& chosenPath)
             if (!translated.count(g.id))
                 translated.emplace(g.id, genres.IdFor(otherGenres.NameOf(g.id), false));
 
-        std::unordered_set<const char*, PathKeyHash, PathKeyEqual> known;
+        PathSet known;
         known.reserve(store.Count() + size_t(file.Size() / sizeof(TrackRecord)));
         for (size_t i = 0; i < store.Count(); ++i)
             known.insert(store.Track(i).path);
