@@ -169,8 +169,9 @@ TEST(PathKey, EqualPathsHashAlike)
     for (int x = 1; x < 256; ++x) {
         for (int y = 1; y < 256; ++y) {
             const char a1[] = {'C', ':', char(x), 0}, b1[] = {'c', ':', char(y), 0};
-            if (SamePath(a1, b1))
+            if (SamePath(a1, b1)) {
                 ASSERT_EQ(PathKeyHash()(a1), PathKeyHash()(b1)) << x << " " << y;
+            }
         }
     }
 }
