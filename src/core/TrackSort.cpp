@@ -15,17 +15,19 @@
 namespace vuv {
 namespace {
 
-// One record under sorting: an order-preserving 64-bit ordinal per
-// compared key, worked out once per pass, and the record's slot in the
-// side arrays of SortWork. Most comparisons touch only these 32 bytes,
-// which keeps the sort inside the cache; only ties of a text ordinal look
-// at the text itself.
+// One record under sorting: an order-preserving ordinal per compared key,
+// worked out once per pass, and the record's slot in the side arrays of
+// SortWork. A text key's ordinal is its first 16 case-folded bytes (two
+// words; only the first two keys can be texts, the third is the track
+// number). Most comparisons touch only these 48 bytes, which keeps the
+// sort inside the cache; only texts alike in 16 bytes look at the text.
 struct SortEntry {
-    uint64_t ordinal[3];  // primary, second and third key
-    uint32_t slot;        // index into SortWork's per-record arrays
+    uint64_t ordinal[3];     // primary, second and third key (text: bytes 0..7)
+    uint64_t textLow[2];     // text keys: bytes 8..15
+    uint32_t slot;           // index into SortWork's per-record arrays
     uint32_t unused;
 };
-static_assert(sizeof(SortEntry) == 32, "SortEntry stays small");
+static_assert(sizeof(SortEntry) == 48, "SortEntry stays small");
 
 // The keys of one pass: key[0] always; key[1] unless it equals key[0];
 // key[2] (track number) only when key[1] is the album.
@@ -54,14 +56,16 @@ inline unsigned char FoldSortChar(unsigned char c) { return c >= 'A' && c <= 'Z'
 // Signed values to an unsigned ordinal of the same order.
 inline uint64_t SignedOrdinal(int64_t v) { return uint64_t(v) ^ (uint64_t(1) << 63); }
 
-// The first 8 bytes of a text, case folded, big-endian (bytes after the
-// end count as 0, which sorts before every character as the end does).
-uint64_t TextOrdinal(const char* text)
+// 8 bytes of a text, case folded, big-endian (bytes after the end count as
+// 0, which sorts before every character as the end does). `length` says
+// how many bytes the text had, up to 8.
+uint64_t TextOrdinal(const char* text, int& length)
 {
     uint64_t v = 0;
     int i = 0;
     for (; i < 8 && text[i]; ++i)
         v = v << 8 | FoldSortChar(static_cast<unsigned char>(text[i]));
+    length = i;
     return i == 8 ? v : v << (8 * (8 - i));
 }
 
@@ -119,7 +123,7 @@ struct SortWork {
         const size_t count = entries.size();
         for (int k = 0; k < 3; ++k) {
             const int key = k < keys.count ? keys.key[k] : -1;
-            if (!IsTextKey(key)) {
+            if (k >= 2 || !IsTextKey(key)) {
                 for (SortEntry& e : entries)
                     e.ordinal[k] = key >= 0 ? NumberOrdinal(*tracks[e.slot], key) : 0;
                 continue;
@@ -143,8 +147,11 @@ struct SortWork {
             }
             for (size_t slot = 0; slot < count; ++slot)
                 texts[slot] += common;
-            for (SortEntry& e : entries)
-                e.ordinal[k] = TextOrdinal(texts[e.slot]);
+            for (SortEntry& e : entries) {
+                int length = 0;
+                e.ordinal[k] = TextOrdinal(texts[e.slot], length);
+                e.textLow[k] = length == 8 ? TextOrdinal(texts[e.slot] + 8, length) : 0;
+            }
         }
     }
 };
@@ -175,10 +182,15 @@ private:
         if (a.ordinal[k] != b.ordinal[k])
             return a.ordinal[k] < b.ordinal[k] ? -1 : 1;
         // Equal ordinals: numbers are equal, and so are texts that end
-        // within their first 8 bytes (the ordinal's last byte is then 0).
-        if (!IsTextKey(keys_.key[k]) || (a.ordinal[k] & 0xFF) == 0)
+        // within the bytes compared (the last byte compared is then 0).
+        if (k >= 2 || !IsTextKey(keys_.key[k]) || (a.ordinal[k] & 0xFF) == 0)
             return 0;
-        return CompareTextIgnoringCase(work_.keyTexts[k][a.slot] + 8, work_.keyTexts[k][b.slot] + 8);
+        if (a.textLow[k] != b.textLow[k])
+            return a.textLow[k] < b.textLow[k] ? -1 : 1;
+        if ((a.textLow[k] & 0xFF) == 0)
+            return 0;
+        return CompareTextIgnoringCase(work_.keyTexts[k][a.slot] + 16,
+                                       work_.keyTexts[k][b.slot] + 16);
     }
 
     const SortWork& work_;
