@@ -35,11 +35,13 @@ public:
 void SetTrackListView(TrackListView* view);
 TrackListView& TheTrackListView();
 
-// Shows the hourglass for its lifetime.
+// Shows the hourglass for its lifetime. Scopes nest (a load clears the
+// store first): only the outermost one switches the hourglass on and off.
+// User-interface thread only.
 class BusyScope {
 public:
-    BusyScope() { TheTrackListView().ShowBusy(true); }
-    ~BusyScope() { TheTrackListView().ShowBusy(false); }
+    BusyScope();
+    ~BusyScope();
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 };
