@@ -1,11 +1,13 @@
 #include "core/TrackListView.h"
 
+#include <atomic>
+
 namespace vuv {
 namespace {
 
 TrackListView g_nullView;
 TrackListView* g_view = &g_nullView;
-int g_busyDepth = 0;
+std::atomic<int> g_busyDepth{0};
 
 }  // namespace
 

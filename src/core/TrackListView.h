@@ -1,7 +1,10 @@
 // What the collection logic needs from the main window's track list and
 // frame, without a window: the list implements it, vuvtool and the tests
 // use the do-nothing default. Row i of the list is record i of the store;
-// indexes are 0-based, -1 means none. Called on the user-interface thread.
+// indexes are 0-based, -1 means none. Called on the user-interface thread,
+// and by SaveCollection (Repaint, ShowBusy) on the arrange pass's worker
+// thread while that pass owns the store: an implementation must accept
+// those two calls from another thread (post them to its window).
 #pragma once
 
 #include <cstddef>
@@ -37,7 +40,6 @@ TrackListView& TheTrackListView();
 
 // Shows the hourglass for its lifetime. Scopes nest (a load clears the
 // store first): only the outermost one switches the hourglass on and off.
-// User-interface thread only.
 class BusyScope {
 public:
     BusyScope();
