@@ -6,6 +6,7 @@
 #include "core/TrackListView.h"
 #include "platform/Settings.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <unordered_map>
@@ -16,18 +17,17 @@ namespace vuv {
 namespace {
 
 // One record under sorting: an order-preserving ordinal per compared key,
-// worked out once per pass, and the record's slot in the side arrays of
-// SortWork. A text key's ordinal is its first 16 case-folded bytes (two
-// words; only the first two keys can be texts, the third is the track
-// number). Most comparisons touch only these 48 bytes, which keeps the
-// sort inside the cache; only texts alike in 16 bytes look at the text.
+// worked out once per sort, and the record's slot in the per-record arrays
+// of SortWork. A text key's ordinal is the text's rank among the texts of
+// the range, equal texts sharing a rank, so that comparing two entries
+// never looks at a record: the 32-byte entries keep the sort inside the
+// cache.
 struct SortEntry {
-    uint64_t ordinal[3];     // primary, second and third key (text: bytes 0..7)
-    uint64_t textLow[2];     // text keys: bytes 8..15
-    uint32_t slot;           // index into SortWork's per-record arrays
+    uint64_t ordinal[3];  // primary, second and third key
+    uint32_t slot;        // index into SortWork's per-record arrays
     uint32_t unused;
 };
-static_assert(sizeof(SortEntry) == 48, "SortEntry stays small");
+static_assert(sizeof(SortEntry) == 32, "SortEntry stays small");
 
 // The keys of one pass: key[0] always; key[1] unless it equals key[0];
 // key[2] (track number) only when key[1] is the album.
@@ -69,6 +69,17 @@ uint64_t TextOrdinal(const char* text, int& length)
     return i == 8 ? v : v << (8 * (8 - i));
 }
 
+// A text's first 16 folded bytes, for ranking.
+struct RankItem {
+    uint64_t high;  // bytes 0..7
+    uint64_t low;   // bytes 8..15
+    const char* text;
+    uint32_t slot;
+};
+
+// Whether the text goes on after the 16 bytes of its item.
+inline bool LongerThanItem(const RankItem& r) { return (r.low & 0xFF) != 0; }
+
 uint64_t NumberOrdinal(const TrackRecord& t, int key)
 {
     switch (key) {
@@ -100,9 +111,21 @@ bool IsTextKey(int key)
 struct SortWork {
     std::vector<SortEntry> entries;
     std::vector<TrackRecord*> tracks;
-    std::vector<const char*> genreTexts;  // key 3
-    std::vector<const char*> typeTexts;   // key 11
-    std::vector<const char*> keyTexts[3];  // this pass's text keys, after the common prefix
+    std::vector<const char*> genreTexts;     // key 3
+    std::vector<const char*> typeTexts;      // key 11
+    std::vector<uint64_t> ranks[kSortKeyCount];  // per text key: the rank of each slot
+    bool ranked[kSortKeyCount] = {};
+    std::vector<RankItem> items;
+
+    void Begin(TrackRecord** first, size_t count)
+    {
+        tracks.assign(first, first + count);
+        entries.resize(count);
+        for (size_t i = 0; i < count; ++i)
+            entries[i].slot = uint32_t(i);
+        for (bool& r : ranked)
+            r = false;
+    }
 
     const char* TextOf(size_t slot, int key) const
     {
@@ -117,40 +140,71 @@ struct SortWork {
         }
     }
 
-    // Fills the ordinals (and key texts) of the entries for one pass.
+    // The rank of every slot's text under `key`: ordered as
+    // CompareTextIgnoringCase orders them, equal texts sharing a rank.
+    // Items are sorted by their first 16 folded bytes as two integers;
+    // only runs alike in all 16 bytes compare the rest of their texts.
+    const std::vector<uint64_t>& RanksOf(int key)
+    {
+        std::vector<uint64_t>& rank = ranks[key];
+        if (ranked[key])
+            return rank;
+        const size_t count = tracks.size();
+        items.resize(count);
+        for (size_t slot = 0; slot < count; ++slot) {
+            RankItem& r = items[slot];
+            r.text = TextOf(slot, key);
+            r.slot = uint32_t(slot);
+            int length = 0;
+            r.high = TextOrdinal(r.text, length);
+            r.low = length == 8 ? TextOrdinal(r.text + 8, length) : 0;
+        }
+        std::sort(items.begin(), items.end(), [](const RankItem& a, const RankItem& b) {
+            return a.high != b.high ? a.high < b.high : a.low < b.low;
+        });
+        auto sameStart = [](const RankItem& a, const RankItem& b) {
+            return a.high == b.high && a.low == b.low;
+        };
+        for (size_t i = 0; i < count;) {
+            size_t end = i + 1;
+            while (end < count && sameStart(items[i], items[end]))
+                ++end;
+            if (end - i > 1 && LongerThanItem(items[i]))
+                std::sort(items.begin() + long(i), items.begin() + long(end),
+                          [](const RankItem& a, const RankItem& b) {
+                              return CompareTextIgnoringCase(a.text + 16, b.text + 16) < 0;
+                          });
+            i = end;
+        }
+        rank.resize(count);
+        uint64_t current = 0;
+        for (size_t i = 0; i < count; ++i) {
+            if (i > 0) {
+                const RankItem& a = items[i - 1];
+                const RankItem& b = items[i];
+                const bool equal = sameStart(a, b) && (!LongerThanItem(a) ||
+                                                       CompareTextIgnoringCase(a.text + 16, b.text + 16) == 0);
+                if (!equal)
+                    ++current;
+            }
+            rank[items[i].slot] = current;
+        }
+        ranked[key] = true;
+        return rank;
+    }
+
+    // Fills the ordinals of the entries for one pass.
     void Prepare(const PassKeys& keys)
     {
-        const size_t count = entries.size();
         for (int k = 0; k < 3; ++k) {
             const int key = k < keys.count ? keys.key[k] : -1;
-            if (k >= 2 || !IsTextKey(key)) {
+            if (IsTextKey(key)) {
+                const std::vector<uint64_t>& rank = RanksOf(key);
+                for (SortEntry& e : entries)
+                    e.ordinal[k] = rank[e.slot];
+            } else {
                 for (SortEntry& e : entries)
                     e.ordinal[k] = key >= 0 ? NumberOrdinal(*tracks[e.slot], key) : 0;
-                continue;
-            }
-            std::vector<const char*>& texts = keyTexts[k];
-            texts.resize(count);
-            for (size_t slot = 0; slot < count; ++slot)
-                texts[slot] = TextOf(slot, key);
-            // Texts that all begin alike (the drive and music folder of
-            // paths) are compared from where they differ.
-            size_t common = strlen(texts[0]);
-            for (size_t slot = 1; slot < count && common; ++slot) {
-                const char* a = texts[0];
-                const char* b = texts[slot];
-                size_t i = 0;
-                while (i < common && b[i] &&
-                       FoldSortChar(static_cast<unsigned char>(a[i])) ==
-                           FoldSortChar(static_cast<unsigned char>(b[i])))
-                    ++i;
-                common = i;
-            }
-            for (size_t slot = 0; slot < count; ++slot)
-                texts[slot] += common;
-            for (SortEntry& e : entries) {
-                int length = 0;
-                e.ordinal[k] = TextOrdinal(texts[e.slot], length);
-                e.textLow[k] = length == 8 ? TextOrdinal(texts[e.slot] + 8, length) : 0;
             }
         }
     }
@@ -159,41 +213,19 @@ struct SortWork {
 // TrackLess on entries.
 class EntryLess {
 public:
-    EntryLess(const SortWork& work, const PassKeys& keys, bool descending)
-        : work_(work), keys_(keys), descending_(descending)
-    {
-    }
+    EntryLess(const PassKeys& keys, bool descending) : keys_(keys), descending_(descending) {}
     bool operator()(const SortEntry& a, const SortEntry& b) const
     {
-        int order = Order(a, b, 0);
-        if (order != 0)
-            return descending_ ? order > 0 : order < 0;
+        if (a.ordinal[0] != b.ordinal[0])
+            return descending_ ? a.ordinal[0] > b.ordinal[0] : a.ordinal[0] < b.ordinal[0];
         if (keys_.count < 2)
             return false;
-        order = Order(a, b, 1);
-        if (order == 0 && keys_.count == 3)
-            order = Order(a, b, 2);
-        return order < 0;
+        if (a.ordinal[1] != b.ordinal[1] || keys_.count < 3)
+            return a.ordinal[1] < b.ordinal[1];
+        return a.ordinal[2] < b.ordinal[2];
     }
 
 private:
-    int Order(const SortEntry& a, const SortEntry& b, int k) const
-    {
-        if (a.ordinal[k] != b.ordinal[k])
-            return a.ordinal[k] < b.ordinal[k] ? -1 : 1;
-        // Equal ordinals: numbers are equal, and so are texts that end
-        // within the bytes compared (the last byte compared is then 0).
-        if (k >= 2 || !IsTextKey(keys_.key[k]) || (a.ordinal[k] & 0xFF) == 0)
-            return 0;
-        if (a.textLow[k] != b.textLow[k])
-            return a.textLow[k] < b.textLow[k] ? -1 : 1;
-        if ((a.textLow[k] & 0xFF) == 0)
-            return 0;
-        return CompareTextIgnoringCase(work_.keyTexts[k][a.slot] + 16,
-                                       work_.keyTexts[k][b.slot] + 16);
-    }
-
-    const SortWork& work_;
     PassKeys keys_;
     bool descending_;
 };
@@ -286,10 +318,7 @@ void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& stat
 
     static SortWork work;
     static const char kEmpty[] = "";
-    work.tracks.assign(tracks, tracks + count);
-    work.entries.resize(count);
-    for (size_t i = 0; i < count; ++i)
-        work.entries[i].slot = uint32_t(i);
+    work.Begin(tracks, count);
     // Genre texts once per distinct set of genre ids, type texts per record.
     std::unordered_map<std::string, std::string> genreTextOf;  // 40 id bytes -> text
     if (UsesKey(passes[0], kSortGenre) || UsesKey(passes[1], kSortGenre)) {
@@ -311,7 +340,7 @@ void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& stat
     for (int p = 0; p < 2; ++p) {
         work.Prepare(passes[p]);
         QuickSort(work.entries.data(), 0, long(count) - 1,
-                  EntryLess(work, passes[p], p == 0 ? false : state.descending));
+                  EntryLess(passes[p], p == 0 ? false : state.descending));
     }
     for (size_t i = 0; i < count; ++i)
         tracks[i] = work.tracks[work.entries[i].slot];
