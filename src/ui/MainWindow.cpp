@@ -5,6 +5,7 @@
 #include "core/QuickSearch.h"
 #include "core/TrackListView.h"
 #include "core/TrackSort.h"
+#include "intake/DroppedFiles.h"
 #include "platform/Locations.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
@@ -24,6 +25,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vuv {
 
@@ -38,6 +40,7 @@ constexpr int kLabelFontHeight = 12;
 // during creation. A restore within the first ticks after creation is taken
 // for that and the placement is applied again.
 constexpr UINT kReapplyPlacement = WM_APP + 1;
+constexpr UINT kShowBusy = WM_APP + 2;  // wParam: busy
 constexpr int kPlacementGuardTicks = 4;
 
 // The main window is also the view through which the collection logic
@@ -66,7 +69,16 @@ public:
     }
     void SetWindowTitle(const std::string& title) override { SetWindowTextA(hwnd_, title.c_str()); }
     void RefreshStatusLine() override { RefreshStatus(); }
-    void ShowBusy(bool busy) override { SetCursor(LoadCursor(nullptr, busy ? IDC_WAIT : IDC_ARROW)); }
+    // Both may come from the arrange pass's worker thread: Repaint only
+    // invalidates (no synchronous paint), and the cursor is changed on the
+    // window's own thread.
+    void ShowBusy(bool busy) override
+    {
+        if (GetWindowThreadProcessId(hwnd_, nullptr) != GetCurrentThreadId())
+            PostMessageA(hwnd_, kShowBusy, busy, 0);
+        else
+            SetCursor(LoadCursor(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+    }
 
 private:
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -148,6 +160,9 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         SaveAndEnd(false);
         return TRUE;
+    case kShowBusy:
+        ShowBusy(wParam != 0);
+        return TRUE;
     case kReapplyPlacement:
         if (shownAs_ == SW_MAXIMIZE && !IsZoomed(hwnd_))
             ShowWindow(hwnd_, SW_MAXIMIZE);
@@ -220,10 +235,19 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP:
         panel_.MouseUp();
         return TRUE;
-    case WM_DROPFILES:
-        // Dropped files are taken in by the track sources once they exist.
-        DragFinish(reinterpret_cast<HDROP>(wParam));
+    case WM_DROPFILES: {
+        HDROP drop = reinterpret_cast<HDROP>(wParam);
+        std::vector<std::string> paths;
+        const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+            char path[kMaxPath] = "";
+            if (DragQueryFileA(drop, i, path, sizeof path))
+                paths.push_back(path);
+        }
+        DragFinish(drop);
+        AddDroppedFiles(paths);
         return TRUE;
+    }
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
