@@ -94,6 +94,63 @@ ScratchFolder::ScratchFolder()
 
 ScratchFolder::~ScratchFolder() { DeleteTree(path_); }
 
+std::string UnixPathOf(const std::string& windowsPath)
+{
+    using UnixNameFunction = char*(__cdecl*)(const WCHAR*);
+    auto unixName = reinterpret_cast<UnixNameFunction>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (unixName == nullptr)
+        return std::string();
+    WCHAR wide[MAX_PATH * 2];
+    if (MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH * 2) == 0)
+        return std::string();
+    char* name = unixName(wide);
+    if (name == nullptr)
+        return std::string();
+    std::string result = name;
+    HeapFree(GetProcessHeap(), 0, name);
+    return result;
+}
+
+std::string ShellQuoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
+int RunUnixScript(const std::string& script, std::string* output)
+{
+    ScratchFolder folder;
+    const std::string scriptPath = folder.File("script.sh");
+    const std::string outputPath = folder.File("output.txt");
+    const std::string unixOutput = UnixPathOf(outputPath);
+    const std::string unixScript = UnixPathOf(scriptPath);
+    if (unixOutput.empty() || unixScript.empty())
+        return -1;
+    if (!WriteBytes(scriptPath, "exec >" + ShellQuoted(unixOutput) + " 2>&1\n" + script + "\n"))
+        return -1;
+    std::string command = "Z:\\bin\\sh \"" + unixScript + "\"";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return -1;
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    if (output != nullptr)
+        *output = ReadBytes(outputPath);
+    return static_cast<int>(code);
+}
+
 bool WriteBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
