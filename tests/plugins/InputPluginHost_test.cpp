@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "plugins/PluginTestFolder.h"
+#include "plugins/TrackInfo.h"
 #include "support/TestSupport.h"
 
 #include <cstring>
@@ -16,6 +17,15 @@ using vuvtest::PluginTestFolder;
 std::string NameOf(const vuv::PluginModule* module)
 {
     return module == nullptr ? std::string("(none)") : vuv::BaseNameOf(module->path);
+}
+
+std::string TitleFromPlugin(const std::string& path)
+{
+    vuv::TrackRecord track;
+    memset(&track, 0, sizeof track);
+    vuv::SetField(track.path, path);
+    vuv::FillTrackFromFile(track, nullptr);
+    return track.title;
 }
 
 TEST(InputPluginHost, LoadsEveryDllOnceAndListsTheirFormatsInOrder)
@@ -105,6 +115,12 @@ TEST(InputPluginHost, TheFirstEnumeratedPluginWinsAnExtensionClaimedTwice)
     EXPECT_EQ(NameOf(vuv::FindPluginForExtension(".dup")), first);
     EXPECT_EQ(NameOf(vuv::FindPluginForExtension(".second")), "SecondClaim");
     EXPECT_EQ(NameOf(vuv::FindPluginForExtension(".ttag")), "TextTags");
+    // The winner is the one that answers for the file.
+    vuvtest::ScratchFolder music;
+    ASSERT_TRUE(vuvtest::WriteBytes(music.File("song.dup"), "identify=1\n"));
+    EXPECT_EQ(TitleFromPlugin(music.File("song.dup")), first);
+    ASSERT_TRUE(vuvtest::WriteBytes(music.File("song.second"), "identify=1\n"));
+    EXPECT_EQ(TitleFromPlugin(music.File("song.second")), "SecondClaim");
     // Both claims are listed, in enumeration order.
     std::string patterns;
     vuv::AppendPatternList(patterns);
@@ -131,6 +147,9 @@ TEST(InputPluginHost, NoFolderOrNoPluginsMeansNothingIsSupported)
     EXPECT_EQ(vuv::PluginHost().Modules().size(), 2u);
     EXPECT_TRUE(vuv::PluginHost().Formats().empty());
     EXPECT_FALSE(vuv::IsSupportedExtension(".dup"));
+    vuvtest::ScratchFolder music;
+    ASSERT_TRUE(vuvtest::WriteBytes(music.File("song.dup"), "identify=1\n"));
+    EXPECT_EQ(TitleFromPlugin(music.File("song.dup")), "song");
 }
 
 TEST(InputPluginHost, IsCreatedOnFirstUseAndNeverReloads)
