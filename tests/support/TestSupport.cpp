@@ -126,29 +126,37 @@ std::string ShellQuoted(const std::string& text)
 
 int RunUnixScript(const std::string& script, std::string* output)
 {
+    // Wine starts a Unix program but cannot wait for it (its process handle
+    // is signalled at once), so the script reports its end through a status
+    // file, renamed into place when complete, and this side polls for it.
     ScratchFolder folder;
-    const std::string scriptPath = folder.File("script.sh");
-    const std::string outputPath = folder.File("output.txt");
-    const std::string unixOutput = UnixPathOf(outputPath);
-    const std::string unixScript = UnixPathOf(scriptPath);
-    if (unixOutput.empty() || unixScript.empty())
+    const std::string unixFolder = UnixPathOf(folder.Path());
+    if (unixFolder.empty())
         return -1;
-    if (!WriteBytes(scriptPath, "exec >" + ShellQuoted(unixOutput) + " 2>&1\n" + script + "\n"))
+    const std::string unix = unixFolder + "/";
+    if (!WriteBytes(folder.File("script.sh"), script + "\n") ||
+        !WriteBytes(folder.File("run.sh"),
+                    "sh " + ShellQuoted(unix + "script.sh") + " >" + ShellQuoted(unix + "output.txt") +
+                        " 2>&1\necho $? >" + ShellQuoted(unix + "status.tmp") + "\nmv " +
+                        ShellQuoted(unix + "status.tmp") + " " + ShellQuoted(unix + "status.txt") + "\n"))
         return -1;
-    std::string command = "Z:\\bin\\sh \"" + unixScript + "\"";
+    std::string command = "Z:\\bin\\sh \"" + unix + "run.sh\"";
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return -1;
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    DWORD code = 0;
-    GetExitCodeProcess(pi.hProcess, &code);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
+    const std::string status = folder.File("status.txt");
+    for (int waited = 0; GetFileAttributesA(status.c_str()) == INVALID_FILE_ATTRIBUTES; waited += 10) {
+        if (waited > 300000)
+            return -1;
+        Sleep(10);
+    }
     if (output != nullptr)
-        *output = ReadBytes(outputPath);
-    return static_cast<int>(code);
+        *output = ReadBytes(folder.File("output.txt"));
+    return atoi(ReadBytes(status).c_str());
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes)
