@@ -461,6 +461,26 @@ TEST_F(TagLibInput, WritesTagsThatOtherToolsReadAndLeavesTheAudioAlone)
     }
 }
 
+TEST_F(TagLibInput, WritesTagsIntoTheOtherFormatsWithoutTouchingTheirAudio)
+{
+    const std::string data = vuvtest::WindowsPathFromEnv("VUV_TAGLIB_TEST_DATA") + "\\";
+    for (const char* sample : {"mac-399.ape", "click.wv", "click.mpc", "tagged.tta", "has-tags.m4a",
+                               "silence-1.wma", "lossless.wma", "noise.aif"}) {
+        const std::string file = work_.File(sample);
+        ASSERT_TRUE(CopyFileA((data + sample).c_str(), file.c_str(), FALSE)) << sample;
+        const std::string audio = AudioBytes(file);
+        ASSERT_GT(audio.size(), 100u) << sample;
+        EXPECT_TRUE(vuv::WriteTagElement(file, "ARTIST", "Corvina")) << sample;
+        EXPECT_TRUE(vuv::WriteTagElement(file, "TITLE", std::string(300, 'x'))) << sample;
+        EXPECT_TRUE(vuv::WriteTagElement(file, "TRACK", "12")) << sample;
+        EXPECT_EQ(AudioBytes(file), audio) << sample;
+        vuv::TrackRecord track = Read(file);
+        EXPECT_STREQ(track.artist, "Corvina") << sample;
+        EXPECT_EQ(std::string(track.title), std::string(99, 'x')) << sample;
+        EXPECT_EQ(track.trackNumber, 12) << sample;
+    }
+}
+
 TEST_F(TagLibInput, HandlesWesternEuropeanNamesInPathsAndUnrepresentableTexts)
 {
     const std::string name = Ansi(L"Sigur R\u00f3s - Hopp\u00edpolla.flac");
