@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "platform/UserMessages.h"
 #include "plugins/PluginTestFolder.h"
+#include "support/MessageRecorder.h"
 #include "support/TestSupport.h"
 
 #include <cstring>
@@ -16,22 +17,18 @@ namespace {
 using vuvtest::PluginTestFolder;
 using vuvtest::ScratchFolder;
 
-// Answers every question with `answer` and remembers what was asked.
-class QuestionRecorder {
-public:
-    explicit QuestionRecorder(vuv::MessageAnswer answer)
-    {
-        vuv::SetMessageSink([this, answer](const std::string& text, const std::string& title,
-                                           vuv::MessageButtons buttons, vuv::MessageIcon icon) {
-            asked.push_back(title + "|" + text);
-            EXPECT_EQ(buttons, vuv::MessageButtons::YesNo);
-            EXPECT_EQ(icon, vuv::MessageIcon::Question);
-            return answer;
-        });
-    }
-    ~QuestionRecorder() { vuv::SetMessageSink(nullptr); }
-    std::vector<std::string> asked;
-};
+using vuvtest::MessageRecorder;
+
+// The one question asked, as "title|text", checked to be a Yes/No question.
+std::string OnlyQuestion(const MessageRecorder& recorder)
+{
+    if (recorder.messages.size() != 1)
+        return "asked " + std::to_string(recorder.messages.size()) + " times";
+    const vuvtest::RecordedMessage& m = recorder.messages[0];
+    EXPECT_EQ(m.buttons, vuv::MessageButtons::YesNo);
+    EXPECT_EQ(m.icon, vuv::MessageIcon::Question);
+    return m.title + "|" + m.text;
+}
 
 // A field as a fresh record has it: the text, then zeros.
 template <size_t N>
@@ -77,15 +74,14 @@ TEST(RefreshFromIdTag, ReplacesTheTagFieldsOfTheSelectedTracksOnly)
     const std::vector<vuv::TrackRecord> before = tracks;
 
     {
-        QuestionRecorder no(vuv::MessageAnswer::No);
+        MessageRecorder no(vuv::MessageAnswer::No);
         EXPECT_FALSE(vuv::RefreshFromIdTag(tracks.data(), tracks.size(), {0, 2}, true));
-        ASSERT_EQ(no.asked.size(), 1u);
-        EXPECT_EQ(no.asked[0], "Tonbrook|Replace Music Collection Tag information from ID Tag?");
+        EXPECT_EQ(OnlyQuestion(no), "Tonbrook|Replace Music Collection Tag information from ID Tag?");
         EXPECT_EQ(memcmp(tracks.data(), before.data(), sizeof(vuv::TrackRecord) * tracks.size()), 0);
     }
-    QuestionRecorder yes(vuv::MessageAnswer::Yes);
+    MessageRecorder yes(vuv::MessageAnswer::Yes);
     EXPECT_TRUE(vuv::RefreshFromIdTag(tracks.data(), tracks.size(), {2, 0, 17, 0}, true));
-    EXPECT_EQ(yes.asked.size(), 1u);
+    EXPECT_EQ(yes.messages.size(), 1u);
 
     vuv::TrackRecord expected = before[0];
     SetWhole(expected.artist, "New Artist");
@@ -112,7 +108,7 @@ TEST(RefreshFromIdTag, ReplacesTheTagFieldsOfTheSelectedTracksOnly)
 
     // Without the question (vuvtool) nothing is asked.
     EXPECT_TRUE(vuv::RefreshFromIdTag(tracks.data(), tracks.size(), {1}, false));
-    EXPECT_EQ(yes.asked.size(), 1u);
+    EXPECT_EQ(yes.messages.size(), 1u);
     EXPECT_STREQ(tracks[1].artist, "New Artist");
 }
 
@@ -145,15 +141,14 @@ TEST(RewriteIdTag, WritesTheCollectionsFieldsInOrder)
     tracks[4].year = -3;
 
     {
-        QuestionRecorder no(vuv::MessageAnswer::No);
+        MessageRecorder no(vuv::MessageAnswer::No);
         EXPECT_FALSE(vuv::RewriteIdTag(tracks.data(), tracks.size(), &genres, {0}, true));
-        ASSERT_EQ(no.asked.size(), 1u);
-        EXPECT_EQ(no.asked[0], "Tonbrook|Information: Rewriting ID Tag will overwrite the ID Tag "
+        EXPECT_EQ(OnlyQuestion(no), "Tonbrook|Information: Rewriting ID Tag will overwrite the ID Tag "
                                "held in selected files with that stored in Vo Varar Odududaroz, "
                                "Proceed?");
         EXPECT_EQ(vuvtest::ReadBytes(music.File("full.ttag")), "");
     }
-    QuestionRecorder yes(vuv::MessageAnswer::Yes);
+    MessageRecorder yes(vuv::MessageAnswer::Yes);
     EXPECT_TRUE(vuv::RewriteIdTag(tracks.data(), tracks.size(), &genres, {4, 3, 2, 1, 0}, true));
     // Tracks 0 and 4 share a file: collection order shows in it.
     EXPECT_EQ(vuvtest::ReadBytes(music.File("full.ttag")),
