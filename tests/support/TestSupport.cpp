@@ -94,6 +94,46 @@ ScratchFolder::ScratchFolder()
 
 ScratchFolder::~ScratchFolder() { DeleteTree(path_); }
 
+int RunCaptured(const std::string& commandLine, std::string* out, std::string* err)
+{
+    ScratchFolder folder;
+    const std::string outPath = folder.File("stdout.txt");
+    const std::string errPath = folder.File("stderr.txt");
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE outFile = CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                 CREATE_ALWAYS, 0, nullptr);
+    HANDLE errFile = CreateFileA(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                 CREATE_ALWAYS, 0, nullptr);
+    int code = -1;
+    if (outFile != INVALID_HANDLE_VALUE && errFile != INVALID_HANDLE_VALUE) {
+        STARTUPINFOA si{};
+        si.cb = sizeof si;
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        si.hStdOutput = outFile;
+        si.hStdError = errFile;
+        PROCESS_INFORMATION pi{};
+        std::string line = commandLine;
+        if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+            WaitForSingleObject(pi.hProcess, INFINITE);
+            DWORD exitCode = 0;
+            GetExitCodeProcess(pi.hProcess, &exitCode);
+            code = static_cast<int>(exitCode);
+            CloseHandle(pi.hThread);
+            CloseHandle(pi.hProcess);
+        }
+    }
+    if (outFile != INVALID_HANDLE_VALUE)
+        CloseHandle(outFile);
+    if (errFile != INVALID_HANDLE_VALUE)
+        CloseHandle(errFile);
+    if (out != nullptr)
+        *out = ReadBytes(outPath);
+    if (err != nullptr)
+        *err = ReadBytes(errPath);
+    return code;
+}
+
 std::string UnixPathOf(const std::string& windowsPath)
 {
     using UnixNameFunction = char*(__cdecl*)(const WCHAR*);

@@ -37,6 +37,10 @@ private:
     std::string path_;
 };
 
+// Runs a Windows program with its stdout and stderr captured, waits for it
+// and returns its exit code (-1 when it could not be started).
+int RunCaptured(const std::string& commandLine, std::string* out, std::string* err = nullptr);
+
 // The Unix path of a Windows path (Wine's own mapping); empty when it has
 // none. Tests use it to hand files to Debian's command-line tools.
 std::string UnixPathOf(const std::string& windowsPath);
