@@ -27,7 +27,6 @@ bool DynamicLibrary::Load(const std::string& path)
     Unload();
     // A DLL with a missing dependency would otherwise show a system box.
     UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    SetErrorMode(previous | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     module_ = LoadLibraryA(path.c_str());
     SetErrorMode(previous);
     return module_ != nullptr;

@@ -1,7 +1,7 @@
 #include "plugins/InputPluginHost.h"
 
 #include "platform/Paths.h"
-#include "platform/Process.h"
+#include "platform/Locations.h"
 #include "core/TrackRecord.h"
 
 #include <cstring>
@@ -18,11 +18,11 @@ Function ExportOf(const DynamicLibrary& library, const char* name)
     return reinterpret_cast<Function>(library.Symbol(name));
 }
 
-// The suite's plug-in folder: the install folder (the folder of the running
-// program) + "Multiplayer\Input\".
+// The suite's plug-in folder. The install folder of the run is whatever was
+// determined first; when nothing was yet, the executable's folder.
 std::string DefaultPluginFolder()
 {
-    return FolderOf(OwnExecutablePath()) + "Multiplayer\\Input\\";
+    return GetSuiteFolder(kInputPluginFolder, false);
 }
 
 std::string& FolderOverride()
@@ -78,8 +78,8 @@ void InputPluginHost::LoadModule(const std::string& path)
 
     if (added.whatFormats == nullptr)
         return;
-    // The two buffers are deliberately not cleared between calls: a plug-in
-    // sees what it wrote last time, as the suite's plug-ins always have.
+    // The two buffers are not cleared between calls: the suite's plug-ins
+    // are written against buffers that keep what they wrote last.
     char extension[kFormatTextSize] = "";
     char description[kFormatTextSize] = "";
     for (int index = 0;; ++index) {

@@ -1,5 +1,6 @@
 #include "plugins/TagCommands.h"
 
+#include "core/TrackListView.h"
 #include "platform/Paths.h"
 #include "platform/UserMessages.h"
 #include "plugins/InputPluginHost.h"
@@ -28,13 +29,13 @@ std::vector<size_t> InCollectionOrder(const std::vector<size_t>& selected, size_
 
 }  // namespace
 
-bool RefreshFromIdTag(TrackRecord* tracks, size_t count, const std::vector<size_t>& selected,
-                      bool ask)
+bool RefreshFromIdTag(CollectionStore& store, const std::vector<size_t>& selected, bool ask)
 {
     if (ask && !AskYesNo("Replace Music Collection Tag information from ID Tag?"))
         return false;
-    for (size_t index : InCollectionOrder(selected, count)) {
-        TrackRecord& track = tracks[index];
+    BusyScope busy;
+    for (size_t index : InCollectionOrder(selected, store.Count())) {
+        TrackRecord& track = store.Track(index);
         TrackRecord fresh;
         memset(&fresh, 0, sizeof fresh);
         memcpy(fresh.path, track.path, sizeof fresh.path);
@@ -50,17 +51,19 @@ bool RefreshFromIdTag(TrackRecord* tracks, size_t count, const std::vector<size_
         track.lengthMs = fresh.lengthMs;
         track.fileSize = fresh.fileSize;
     }
+    TheTrackListView().Repaint();
     return true;
 }
 
-bool RewriteIdTag(const TrackRecord* tracks, size_t count, const GenreList* genres,
-                  const std::vector<size_t>& selected, bool ask)
+bool RewriteIdTag(const CollectionStore& store, const std::vector<size_t>& selected, bool ask)
 {
     if (ask && !AskYesNo("Information: Rewriting ID Tag will overwrite the ID Tag held in selected "
                          "files with that stored in Vo Varar Odududaroz, Proceed?"))
         return false;
-    for (size_t index : InCollectionOrder(selected, count)) {
-        const TrackRecord& track = tracks[index];
+    BusyScope busy;
+    const GenreList* genres = store.HasGenreList() ? &store.Genres() : nullptr;
+    for (size_t index : InCollectionOrder(selected, store.Count())) {
+        const TrackRecord& track = store.Track(index);
         const PluginModule* plugin = FindPluginForExtension(ExtensionOf(track.path));
         if (plugin == nullptr || plugin->setIDTagElement == nullptr)
             continue;
@@ -77,6 +80,7 @@ bool RewriteIdTag(const TrackRecord* tracks, size_t count, const GenreList* genr
         if (track.trackNumber != 0)
             WriteTagElement(path, "TRACK", std::to_string(track.trackNumber));
     }
+    TheTrackListView().Repaint();
     return true;
 }
 

@@ -1,10 +1,14 @@
 // Commands on music files through the input plug-ins: the format list,
-// reading a file as a track, and reading and writing its tag elements.
+// reading a file as a track, reading and writing its tag elements, and the
+// track list's "Refresh From ID Tag" and "Rewrite ID Tag" on tracks of the
+// active collection.
 #include "vuvtool/ToolCommand.h"
 
+#include "core/CollectionStore.h"
 #include "core/TrackRecord.h"
 #include "plugins/InputPluginHost.h"
 #include "plugins/PluginCalls.h"
+#include "plugins/TagCommands.h"
 #include "plugins/TrackInfo.h"
 
 #include <cstdio>
@@ -88,11 +92,62 @@ int SetTag(ToolContext&, const std::vector<std::string>& args)
     return kOk;
 }
 
+// The store indexes (0-based, as `dump` lists them) of the arguments, all
+// checked against the loaded collection before anything is done.
+bool ParseIndexes(const std::vector<std::string>& args, std::vector<size_t>& indexes,
+                  std::string& error)
+{
+    const size_t count = vuv::TheCollectionStore().Count();
+    for (const std::string& arg : args) {
+        long index = 0;
+        if (!ParseNumber(arg, 0, 0x7FFFFFFF, index) || size_t(index) >= count) {
+            error = "no track " + arg + " in a collection of " + std::to_string(count) + " tracks";
+            return false;
+        }
+        indexes.push_back(size_t(index));
+    }
+    return true;
+}
+
+// Runs a tag command on the listed tracks without its question, then saves
+// the collection unsorted.
+int OnTracks(ToolContext& context, const std::vector<std::string>& args, const char* name,
+             bool refresh)
+{
+    if (args.empty())
+        return BadUsage(name);
+    LoadActiveCollection(context);
+    std::vector<size_t> indexes;
+    std::string error;
+    if (!ParseIndexes(args, indexes, error))
+        return Fail(error);
+    vuv::CollectionStore& store = vuv::TheCollectionStore();
+    if (refresh)
+        vuv::RefreshFromIdTag(store, indexes, false);
+    else
+        vuv::RewriteIdTag(store, indexes, false);
+    if (!store.SaveCollection(false))
+        return Fail("the collection was not saved: " + vuv::ActiveCollectionPath());
+    return kOk;
+}
+
+int Refresh(ToolContext& context, const std::vector<std::string>& args)
+{
+    return OnTracks(context, args, "refresh", true);
+}
+
+int Rewrite(ToolContext& context, const std::vector<std::string>& args)
+{
+    return OnTracks(context, args, "rewrite", false);
+}
+
 }  // namespace
 
 VUVTOOL_COMMAND("formats", "", Formats);
 VUVTOOL_COMMAND("read", "FILE", Read);
 VUVTOOL_COMMAND("tags", "FILE", Tags);
 VUVTOOL_COMMAND("settag", "FILE NAME VALUE", SetTag);
+VUVTOOL_COMMAND("refresh", "INDEX...", Refresh);
+VUVTOOL_COMMAND("rewrite", "INDEX...", Rewrite);
 
 }  // namespace vuvtool

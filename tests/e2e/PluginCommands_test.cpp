@@ -1,5 +1,7 @@
 // vuvtool's commands on music files, run as the built program with the
 // suite's own plug-in folder.
+#include "core/CollectionFile.h"
+#include "core/TrackRecord.h"
 #include "platform/Paths.h"
 #include "plugins/InputPluginHost.h"
 #include "support/TestSupport.h"
@@ -96,6 +98,54 @@ TEST(PluginCommands, ListReadAndWriteThroughTheSuitesPlugins)
     EXPECT_EQ(code, 0);
     Tool("read", &code);
     EXPECT_EQ(code, 1);
+}
+
+TEST(PluginCommands, RefreshAndRewriteTracksOfACollection)
+{
+    vuvtest::ScratchFolder folder;
+    const std::string tagged = folder.File("tagged.wav");
+    const std::string target = folder.File("target.wav");
+    ASSERT_TRUE(vuvtest::WriteBytes(tagged, SilentWave()));
+    ASSERT_TRUE(vuvtest::WriteBytes(target, SilentWave()));
+    int code = -1;
+    Tool("settag " + Quoted(tagged) + " ARTIST Corvina", &code);
+    Tool("settag " + Quoted(tagged) + " TRACK 4", &code);
+    ASSERT_EQ(code, 0);
+
+    vuv::TrackRecord tracks[2];
+    tracks[0] = vuv::CreateTrackRecord(tagged.c_str());
+    vuv::SetField(tracks[0].title, "Old title");
+    tracks[0].playCount = 9;
+    tracks[1] = vuv::CreateTrackRecord(target.c_str());
+    vuv::SetField(tracks[1].artist, "Sleet");
+    vuv::SetField(tracks[1].title, "Snow");
+    tracks[1].year = 2002;
+    const std::string collection = folder.File("music.mcc");
+    ASSERT_TRUE(vuv::WriteTrackFile(collection, tracks, 2, false));
+    const std::string prefix = "--collection " + Quoted(collection) + " ";
+
+    std::string err;
+    EXPECT_EQ(Tool(prefix + "refresh 0 2", &code, &err), "");
+    EXPECT_EQ(code, 2);
+    EXPECT_NE(err.find("no track 2 in a collection of 2 tracks"), std::string::npos) << err;
+    Tool(prefix + "refresh", &code);
+    EXPECT_EQ(code, 1);
+
+    EXPECT_EQ(Tool(prefix + "refresh 0", &code), "");
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(Tool(prefix + "rewrite 1", &code), "");
+    EXPECT_EQ(code, 0);
+
+    std::vector<vuv::TrackRecord> saved;
+    ASSERT_TRUE(vuv::ReadTrackFile(collection, saved, false));
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_STREQ(saved[0].artist, "Corvina");
+    EXPECT_STREQ(saved[0].title, "");
+    EXPECT_EQ(saved[0].trackNumber, 4);
+    EXPECT_EQ(saved[0].lengthMs, 1000u);
+    EXPECT_EQ(saved[0].sampleRate, 44100u);
+    EXPECT_EQ(saved[0].playCount, 9u);
+    EXPECT_EQ(Tool("tags " + Quoted(target), &code), "ARTIST=Sleet\nTITLE=Snow\nYEAR=2002\n");
 }
 
 }  // namespace
