@@ -41,6 +41,9 @@ bool FileSizeOf(const char* path, uint32_t& size)
     return true;
 }
 
+// TagLib reports unknown stream facts as 0, damaged ones possibly below.
+uint32_t NonNegative(int value) { return value > 0 ? static_cast<uint32_t>(value) : 0; }
+
 void SetIfGiven(uint32_t* out, uint32_t value)
 {
     if (out != nullptr)
@@ -88,21 +91,20 @@ int __cdecl GetTrackInfo(char* path, uint32_t* kbps, uint32_t* sampleRate, uint3
         if (!file)
             return 0;
         if (TagLib::AudioProperties* audio = file->audioProperties()) {
-            SetIfGiven(kbps, static_cast<uint32_t>(audio->bitrate() > 0 ? audio->bitrate() : 0));
-            SetIfGiven(sampleRate,
-                       static_cast<uint32_t>(audio->sampleRate() > 0 ? audio->sampleRate() : 0));
-            SetIfGiven(channels, static_cast<uint32_t>(audio->channels() > 0 ? audio->channels() : 0));
-            int ms = audio->lengthInMilliseconds();
-            SetIfGiven(lengthMs, static_cast<uint32_t>(ms > 0 ? ms : 0));
+            SetIfGiven(kbps, NonNegative(audio->bitrate()));
+            SetIfGiven(sampleRate, NonNegative(audio->sampleRate()));
+            SetIfGiven(channels, NonNegative(audio->channels()));
+            SetIfGiven(lengthMs, NonNegative(audio->lengthInMilliseconds()));
         }
+        const TagLib::PropertyMap properties = file->properties();
         if (artist != nullptr)
-            CopyAnsiBounded(artist, kTagFieldSize, JoinedValueOf(*file, "ARTIST"));
+            CopyAnsiBounded(artist, kTagFieldSize, JoinedValueOf(properties, "ARTIST"));
         if (title != nullptr)
-            CopyAnsiBounded(title, kTagFieldSize, JoinedValueOf(*file, "TITLE"));
+            CopyAnsiBounded(title, kTagFieldSize, JoinedValueOf(properties, "TITLE"));
         if (album != nullptr)
-            CopyAnsiBounded(album, kTagFieldSize, JoinedValueOf(*file, "ALBUM"));
+            CopyAnsiBounded(album, kTagFieldSize, JoinedValueOf(properties, "ALBUM"));
         if (genre != nullptr)
-            CopyAnsiBounded(genre, kGenreSize, FirstValueOf(*file, "GENRE"));
+            CopyAnsiBounded(genre, kGenreSize, FirstValueOf(properties, "GENRE"));
         if (TagLib::Tag* tag = file->tag()) {
             uint32_t year = tag->year() <= 0xFFFFu ? tag->year() : 0;
             uint32_t track = tag->track() <= 0xFFu ? tag->track() : 0;

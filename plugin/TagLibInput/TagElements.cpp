@@ -69,9 +69,8 @@ bool SaveFile(TagLib::File& file)
 
 }  // namespace
 
-std::string FirstValueOf(TagLib::File& file, const char* key)
+std::string FirstValueOf(const TagLib::PropertyMap& properties, const char* key)
 {
-    const TagLib::PropertyMap properties = file.properties();
     auto it = properties.find(key);
     if (it == properties.end())
         return std::string();
@@ -83,9 +82,8 @@ std::string FirstValueOf(TagLib::File& file, const char* key)
     return std::string();
 }
 
-std::string JoinedValueOf(TagLib::File& file, const char* key)
+std::string JoinedValueOf(const TagLib::PropertyMap& properties, const char* key)
 {
-    const TagLib::PropertyMap properties = file.properties();
     auto it = properties.find(key);
     return it == properties.end() ? std::string() : Joined(it->second);
 }
@@ -102,10 +100,7 @@ std::vector<TagElement> ReadTagElements(TagLib::File& file)
         if (!value.empty())
             elements.push_back({name, value});
     };
-    auto field = [&properties](const char* key) {
-        auto it = properties.find(key);
-        return it == properties.end() ? std::string() : Joined(it->second);
-    };
+    auto field = [&properties](const char* key) { return JoinedValueOf(properties, key); };
     char number[16];
 
     add("ARTIST", field("ARTIST"));

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include <tfile.h>
+#include <tpropertymap.h>
 
 namespace taglibinput {
 
@@ -26,10 +27,11 @@ struct TagElement {
 
 std::vector<TagElement> ReadTagElements(TagLib::File& file);
 
-// The first value of a field, in ANSI; empty when the field is absent.
-std::string FirstValueOf(TagLib::File& file, const char* key);
+// The first non-empty value of a field of `file.properties()`, in ANSI;
+// empty when the field is absent.
+std::string FirstValueOf(const TagLib::PropertyMap& properties, const char* key);
 // All values of a field joined with "; ", in ANSI.
-std::string JoinedValueOf(TagLib::File& file, const char* key);
+std::string JoinedValueOf(const TagLib::PropertyMap& properties, const char* key);
 
 // Sets one element (name compared without regard to case) in the file's tag
 // and saves the file; an empty value removes the element. YEAR and TRACK

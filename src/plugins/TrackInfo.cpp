@@ -60,7 +60,8 @@ std::string FileBlock(const TrackRecord& track)
     const std::string path = track.path;
     const std::string name = BaseNameOf(path);
     size_t slash = path.rfind('\\');
-    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string folder =
+        slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     const std::string& type = FileTypeText(FileTypeIdForPath(track.path));
     const std::string extension = ExtensionOf(path);
     int minutes = static_cast<int>(track.lengthMs / 60000);
@@ -90,8 +91,11 @@ std::string FileBlock(const TrackRecord& track)
             ratio = TenthsText(ratioTenths);
         else
             ratio = std::to_string(ratioTenths / 10);
-        text += Format("\r\nOriginal Size :\t%dKB\r\n", static_cast<int>(static_cast<uint32_t>(uncompressed)));
-        text += Format("Compression Ratio :\t%s to 1   (%d %%)\r\n", ratio.c_str(), static_cast<int>(percent));
+        // The original size is shown by its low 32 bits.
+        const int originalKb = static_cast<int>(static_cast<uint32_t>(uncompressed));
+        text += Format("\r\nOriginal Size :\t%dKB\r\n", originalKb);
+        text += Format("Compression Ratio :\t%s to 1   (%d %%)\r\n", ratio.c_str(),
+                       static_cast<int>(percent));
     }
     return text;
 }
