@@ -136,6 +136,18 @@ bool WriteTagElement(TagLib::File& file, const char* name, const char* value)
     const std::string key = Upper(name);
     const TagLib::String text = TagTextFromAnsi(value != nullptr ? value : "");
 
+    // Writing back exactly what GetIDTagElement gave changes nothing: a
+    // value with characters the code page lacks ('?' in ANSI) or with
+    // several parts ("; ") keeps its real content, and the file is not
+    // rewritten at all.
+    const std::string wanted = value != nullptr ? value : "";
+    std::string present;
+    for (const TagElement& element : ReadTagElements(file))
+        if (element.name == key)
+            present = element.value;
+    if (present == wanted)
+        return true;
+
     if (key == "ARTIST")
         tag->setArtist(text);
     else if (key == "TITLE")

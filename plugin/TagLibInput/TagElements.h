@@ -36,9 +36,11 @@ std::string JoinedValueOf(const TagLib::PropertyMap& properties, const char* key
 // Sets one element (name compared without regard to case) in the file's tag
 // and saves the file; an empty value removes the element. YEAR and TRACK
 // take decimal text and go to the format's own date and track-number
-// fields. A value is written as one value: "; " is not split. Only the tag
-// areas of the file change; the audio bytes are kept as they are. Whether
-// the file was saved.
+// fields. A value is written as one value: "; " is not split, but a value
+// equal to the element's present text (as GetIDTagElement shows it) leaves
+// the file untouched, so that reading and writing back loses nothing. Only
+// the tag areas of the file change; the audio bytes are kept as they are.
+// Whether the file holds the value afterwards.
 bool WriteTagElement(TagLib::File& file, const char* name, const char* value);
 
 }  // namespace taglibinput

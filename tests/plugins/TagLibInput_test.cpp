@@ -413,6 +413,12 @@ TEST_F(TagLibInput, WritesTagsThatOtherToolsReadAndLeavesTheAudioAlone)
     EXPECT_EQ(tags.find("GENRE="), std::string::npos) << tags;
     EXPECT_NE(tags.find("ORGANIZATION=Label\n"), std::string::npos) << tags;
 
+    // Several values written back as read stay several values.
+    const std::string twoArtists = CopyOf("tone.flac", "two.flac");
+    EXPECT_TRUE(vuv::WriteTagElement(twoArtists, "ARTIST", Ansi(L"Sigur R\u00f3s") + "; Second"));
+    const std::string both = Tool("metaflac --show-tag=ARTIST " + ShellQuoted(UnixPathOf(twoArtists)));
+    EXPECT_EQ(both, "ARTIST=" + kSigurRosUtf8 + "\nARTIST=Second\n");
+
     // MP3 (lame's tags), read back with id3v2.
     const std::string mp3 = CopyOf("vbr.mp3", "vbr.mp3");
     const std::string mp3Audio = AudioBytes(mp3);
@@ -503,6 +509,8 @@ TEST_F(TagLibInput, HandlesWesternEuropeanNamesInPathsAndUnrepresentableTexts)
     vuv::TrackRecord read = Read(nihon);
     EXPECT_STREQ(read.artist, "?? Band");
     EXPECT_TRUE(vuv::WriteTagElement(nihon, "TITLE", "Other"));
+    // Writing back what was read keeps the real text.
+    EXPECT_TRUE(vuv::WriteTagElement(nihon, "ARTIST", read.artist));
     const std::string after = Tool("metaflac --export-tags-to=- " + ShellQuoted(UnixPathOf(nihon)));
     EXPECT_NE(after.find("ARTIST=" + kNihonUtf8 + "\n"), std::string::npos) << after;
     EXPECT_NE(after.find("TITLE=Other\n"), std::string::npos) << after;
