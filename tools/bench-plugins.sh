@@ -13,6 +13,7 @@ PASSES=${2:-3}
 LIB=$BUILD/bench-library
 STAMP=$LIB/.made-$COUNT
 
+[ -f "$TEST_BUILD/CMakeCache.txt" ] || bash "$ROOT/tools/build.sh"
 cmake --build "$TEST_BUILD" -j2 --target FillTrackFromFileBench TagLibInput >/dev/null ||
   die "building the benchmark"
 
@@ -46,7 +47,8 @@ if [ ! -f "$STAMP" ]; then
   touch "$STAMP"
 fi
 
-start_wine
+ensure_prefix
+start_wine || true  # a server of this prefix may be running already
 trap stop_wine EXIT
 "$ROOT/tools/winerun" "$TEST_BUILD/bench/FillTrackFromFileBench.exe" \
   "Z:${LIB//\//\\}" "Z:${TEST_BUILD//\//\\}\\suite\\Multiplayer\\Input" "$PASSES"
