@@ -7,6 +7,7 @@
 #include "core/TrackSort.h"
 #include "intake/DroppedFiles.h"
 #include "platform/Locations.h"
+#include "plugins/TrackInfo.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "resources/resource.h"
@@ -299,6 +300,7 @@ void MainWindow::Create()
     CreateTopButtons();
 
     tracks_.Attach(GetDlgItem(hwnd_, IDC_TRACK_LIST), &skin_);
+    tracks_.trackInfoText = [](const TrackRecord& track) { return BuildTrackInfoText(track); };
     tracks_.Order() = LoadColumnOrder();
     tracks_.CreateColumns();
     HWND list = tracks_.Handle();
