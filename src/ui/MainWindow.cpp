@@ -42,7 +42,7 @@ constexpr int kLabelFontHeight = 12;
 // for that and the placement is applied again.
 constexpr UINT kReapplyPlacement = WM_APP + 1;
 constexpr UINT kShowBusy = WM_APP + 2;  // wParam: busy
-constexpr int kPlacementGuardTicks = 4;
+constexpr int kPlacementGuardTicks = 12;  // 3 s, also for a slow start
 
 // The main window is also the view through which the collection logic
 // updates the list and the title.

@@ -172,6 +172,9 @@ TEST_F(MainWindowTest, PlacementIsRestoredAndSaved)
     {
         vuvtest::Editor editor;
         ASSERT_TRUE(editor.Start());
+        // (The placement settles once the dialog is on screen.)
+        for (int i = 0; i < 50 && !IsIconic(editor.Window()); ++i)
+            vuvtest::Pause(100);
         EXPECT_TRUE(IsIconic(editor.Window()));
         EXPECT_EQ(editor.Close(), 0);
     }
@@ -184,6 +187,8 @@ TEST_F(MainWindowTest, PlacementIsRestoredAndSaved)
     {
         vuvtest::Editor editor;
         ASSERT_TRUE(editor.Start());
+        for (int i = 0; i < 50 && !IsZoomed(editor.Window()); ++i)
+            vuvtest::Pause(100);
         EXPECT_TRUE(IsZoomed(editor.Window()));
         EXPECT_EQ(editor.Close(), 0);
     }
