@@ -81,7 +81,16 @@ bool Editor::Start(const std::string& arguments)
         EnumWindows(FindMain, reinterpret_cast<LPARAM>(&s));
         if (s.found) {
             window_ = s.found;
-            Pause(1500);  // creation and the first paint
+            // Creation ends with the collection loaded, which gives the
+            // title its collection name; then the first paint.
+            for (int i = 0; i < 300; ++i) {
+                char title[256] = "";
+                GetWindowTextA(window_, title, sizeof title);
+                if (std::string(title).find('\'') != std::string::npos)
+                    break;
+                Pause(100);
+            }
+            Pause(1500);
             return true;
         }
         Sleep(100);
