@@ -35,6 +35,8 @@ constexpr uint32_t kQueueOpenTimeoutMs = 2000;
 using TrackFiller = std::function<void(TrackRecord& track)>;
 
 struct PlayContext {
+    PlayContext(PlayerLink& link, const PlayerFiles& files) : link(link), files(files) {}
+
     PlayerLink& link;
     PlayerFiles files;
     // False in programs that must not launch the player (vuvtool).

@@ -10,8 +10,6 @@ namespace vuv {
 
 namespace {
 
-constexpr size_t kMaxLineLength = 1000;
-
 bool EqualsIgnoringCase(const std::string& a, const char* b)
 {
     return SamePath(a.c_str(), b);
@@ -30,6 +28,28 @@ bool IsPlaylist(const std::string& path, bool* isPls)
     return EqualsIgnoringCase(extension, ".M3U");
 }
 
+bool ReadPlaylistLine(FileHandle& file, char* buffer)
+{
+    size_t stored = 0;
+    while (stored < kPlaylistLineMax) {
+        char c;
+        if (file.Read(&c, 1) != 1) {
+            buffer[stored] = '\0';
+            return stored > 0;
+        }
+        if (c == '\n')
+            break;
+        if (c == '\r') {
+            char lf;
+            file.Read(&lf, 1);
+            break;
+        }
+        buffer[stored++] = c;
+    }
+    buffer[stored] = '\0';
+    return true;
+}
+
 std::string GetPlaylistEntry(const std::string& playlist, uint32_t n)
 {
     bool isPls = false;
@@ -43,9 +63,9 @@ std::string GetPlaylistEntry(const std::string& playlist, uint32_t n)
     char key[32];
     snprintf(key, sizeof key, "File%u=", unsigned(n));
     const size_t keyLength = strlen(key);
-    char line[kMaxLineLength + 1];
+    char line[kPlaylistLineMax + 1];
     uint32_t counted = 0;
-    while (ReadTextLine(file, line, kMaxLineLength)) {
+    while (ReadPlaylistLine(file, line)) {
         std::string entry;
         if (isPls) {
             if (strncmp(line, key, keyLength) != 0)

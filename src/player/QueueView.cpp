@@ -13,8 +13,6 @@ namespace vuv {
 
 namespace {
 
-constexpr size_t kMaxLineLength = 1000;
-
 // The remaining entries of a queued playlist in one pass over the file: for
 // M3U the first `taken` entries are skipped; for PLS the numbered lines are
 // taken in file order as long as they follow on from `taken`.
@@ -27,10 +25,10 @@ void AppendPlaylistEntries(const std::string& playlist, uint32_t taken,
     file.Open(playlist, FileAccess::Read, FileDisposition::OpenExisting, false, true);
     if (!file.IsOpen())
         return;
-    char line[kMaxLineLength + 1];
+    char line[kPlaylistLineMax + 1];
     uint32_t seen = 0;     // M3U entries passed
     uint32_t running = 0;  // lines shown
-    while (ReadTextLine(file, line, kMaxLineLength)) {
+    while (ReadPlaylistLine(file, line)) {
         std::string entry;
         if (isPls) {
             char key[32];

@@ -40,7 +40,7 @@ std::map<std::string, std::string> ReadConfig(const std::string& path)
     while (file.IsOpen() && ReadTextLine(file, line, 1000)) {
         const char* eq = strchr(line, '=');
         if (eq)
-            config[std::string(line, eq)] = eq + 1;
+            config[std::string(line, size_t(eq - line))] = eq + 1;
     }
     return config;
 }
@@ -73,7 +73,7 @@ class Player {
 public:
     Player(PlayerLink& link, const PlayerFiles& files, const std::string& log, uint32_t trackMs,
            uint32_t reportWaitMs)
-        : link_(link), context_{link, files, false, nullptr, 1}, trackMs_(trackMs),
+        : link_(link), context_(link, files), trackMs_(trackMs),
           reportWaitMs_(reportWaitMs)
     {
         log_.Open(log, FileAccess::Write, FileDisposition::OpenAlways, false, true);

@@ -29,7 +29,7 @@ inline std::string UniqueLinkPrefix()
 }
 
 struct PlayerFixture {
-    PlayerFixture() : link(UniqueLinkPrefix()), context{link, FilesIn(folder)} {}
+    PlayerFixture() : link(UniqueLinkPrefix()), context(link, FilesIn(folder)) {}
 
     static vuv::PlayerFiles FilesIn(const ScratchFolder& folder)
     {
