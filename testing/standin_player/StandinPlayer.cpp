@@ -17,6 +17,7 @@
 #include "platform/FileHandle.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
+#include "platform/UserMessages.h"
 #include "platform/Wait.h"
 #include "player/PlayQueue.h"
 #include "player/PlayerLink.h"
@@ -226,6 +227,11 @@ int main(int argc, char** argv)
     for (int i = 1; i + 1 < argc; ++i)
         if (strcmp(argv[i], "--config") == 0)
             configPath = argv[i + 1];
+    // A test player never shows a window.
+    SetMessageSink([](const std::string& text, const std::string&, MessageButtons, MessageIcon) {
+        fprintf(stderr, "standin_player: %s\n", text.c_str());
+        return MessageAnswer::Ok;
+    });
     const auto config = ReadConfig(configPath);
     PlayerFiles files;
     files.queue = TextOf(config, "queue");

@@ -3,6 +3,7 @@
 #include "platform/FileHandle.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
+#include "platform/UserMessages.h"
 #include "player/PlayerTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -227,7 +228,16 @@ TEST(PlayQueue, EnqueueGivesUpWhenTheFileStaysLocked)
     holder.Open(q.context.files.queue, FileAccess::ReadWrite, FileDisposition::OpenExisting,
                 false, false);
     ASSERT_TRUE(holder.IsOpen());
+    std::vector<std::string> messages;
+    SetMessageSink([&](const std::string& text, const std::string& title, MessageButtons,
+                       MessageIcon) {
+        messages.push_back(title + ": " + text);
+        return MessageAnswer::Ok;
+    });
     EXPECT_FALSE(Enqueue(q.context, Track("C:\\x.mp3")));
+    SetMessageSink(nullptr);
+    EXPECT_EQ(messages, std::vector<std::string>{"Tonbrook: Unable to add to the play queue: '" +
+                                                 q.context.files.queue + "' stays in use."});
     holder.Close();
     EXPECT_TRUE(Enqueue(q.context, Track("C:\\x.mp3")));
 }
