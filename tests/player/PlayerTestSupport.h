@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/TrackRecord.h"
+#include "platform/FileHandle.h"
 #include "player/PlayQueue.h"
 #include "player/PlayerLink.h"
 #include "player/QueueRecord.h"
