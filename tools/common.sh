@@ -65,7 +65,9 @@ ensure_prefix() {
 # A running wineserver for the session, with its background services already
 # up so that they do not hold a test runner's output pipe open.
 start_wine() {
-  wineserver -p
+  # Started apart: a persistent server may stay in the foreground.
+  (wineserver -p </dev/null >/dev/null 2>&1 &)
+  sleep 0.5
   "$VUV_WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 stop_wine() { wineserver -k 2>/dev/null || true; }

@@ -22,7 +22,7 @@ start_xvfb
 start_wine
 trap 'stop_wine; stop_xvfb' EXIT
 # A virtual desktop gives the window its frame (there is no window manager).
-"$VUV_WINE" explorer /desktop=VUV,1280x1024 "$EXE" >/dev/null 2>&1 &
+"$VUV_WINE" explorer /desktop=Default,1280x1024 "$EXE" >/dev/null 2>&1 &
 WINPID=$!
 WINCTL=$TEST_BUILD/tests/winctl.exe
 "$ROOT/tools/winerun" "$WINCTL" wait "Tonbrook - Music Collection" 30000 || die "the editor's window did not appear"

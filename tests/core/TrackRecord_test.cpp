@@ -1,0 +1,115 @@
+#include "core/TrackRecord.h"
+
+#include "core/FileTypeNames.h"
+#include "platform/Clock.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace vuv;
+
+namespace {
+
+TrackRecord Blank()
+{
+    TrackRecord t;
+    memset(&t, 0, sizeof t);
+    return t;
+}
+
+}  // namespace
+
+TEST(TrackRecord, CreateZeroesAllButPathAndDate)
+{
+    const uint64_t before = CurrentFileTimeUtc();
+    TrackRecord t = CreateTrackRecord("C:\\Music\\a.mp3");
+    const uint64_t after = CurrentFileTimeUtc();
+    EXPECT_STREQ(t.path, "C:\\Music\\a.mp3");
+    EXPECT_GE(t.dateAdded, before);
+    EXPECT_LE(t.dateAdded, after);
+    TrackRecord expected = Blank();
+    strcpy(expected.path, t.path);
+    expected.dateAdded = t.dateAdded;
+    EXPECT_EQ(memcmp(&t, &expected, sizeof t), 0);
+
+    std::string longPath = "C:\\" + std::string(400, 'x');
+    TrackRecord cut = CreateTrackRecord(longPath.c_str());
+    EXPECT_EQ(strlen(cut.path), 259u);
+}
+
+TEST(TrackRecord, DisplayName)
+{
+    TrackRecord t = Blank();
+    strcpy(t.path, "C:\\x.mp3");
+    EXPECT_EQ(DisplayName(t), "C:\\x.mp3");
+    strcpy(t.artist, "A");
+    EXPECT_EQ(DisplayName(t), "A - ");  // the separator stays without a title
+    strcpy(t.title, "T");
+    EXPECT_EQ(DisplayName(t), "A - T");
+    t.artist[0] = '\0';
+    EXPECT_EQ(DisplayName(t), "T");
+}
+
+TEST(TrackRecord, OneHighlightAtATime)
+{
+    TrackRecord t = Blank();
+    t.flags = kFlagNew | kFlagHighlight2;
+    SetHighlight(t, 4);
+    EXPECT_EQ(t.flags, uint32_t(kFlagNew | kFlagHighlight4));
+    SetHighlight(t, 1);
+    EXPECT_EQ(t.flags, uint32_t(kFlagNew | kFlagHighlight1));
+    SetHighlight(t, 0);
+    EXPECT_EQ(t.flags, uint32_t(kFlagNew));
+}
+
+TEST(TrackRecord, FieldsAreCutToTheirSize)
+{
+    TrackRecord t = Blank();
+    std::string longName(150, 'n');
+    SetField(t.artist, longName);
+    EXPECT_EQ(strlen(t.artist), 99u);
+    SetField(t.title, "short");
+    EXPECT_STREQ(t.title, "short");
+    SetField(t.album, static_cast<const char*>(nullptr));
+    EXPECT_STREQ(t.album, "");
+}
+
+TEST(TrackRecord, CleanUpOfALoadedRecord)
+{
+    TrackRecord t = Blank();
+    strcpy(t.path, "C:\\Music\\\\\\a.mp3");
+    t.flags = kFlagMissing | kFlagNew | kFlagHighlight3;
+    CleanUpLoadedRecord(t);
+    EXPECT_STREQ(t.path, "C:\\Music\\a.mp3");
+    EXPECT_EQ(t.flags, uint32_t(kFlagNew | kFlagHighlight3));
+    EXPECT_EQ(FileTypeText(t.typeName), ComputeFileTypeText(".mp3"));
+
+    // A network path keeps its leading two backslashes; pairs after it go.
+    strcpy(t.path, "\\\\server\\\\share\\a.ogg");
+    CleanUpLoadedRecord(t);
+    EXPECT_STREQ(t.path, "\\\\server\\share\\a.ogg");
+
+    // A pair that starts at the second character is not looked at.
+    strcpy(t.path, "C\\\\x");
+    CleanUpLoadedRecord(t);
+    EXPECT_STREQ(t.path, "C\\\\x");
+
+    t.flags = 0x80000001u;  // negative as a signed number
+    CleanUpLoadedRecord(t);
+    EXPECT_EQ(t.flags, 0u);
+}
+
+TEST(TrackRecord, StoredFormZeroesTypeAndPadding)
+{
+    TrackRecord t = Blank();
+    memset(&t, 0xAB, sizeof t);
+    TrackRecord s = StoredForm(t);
+    EXPECT_EQ(s.typeName, 0u);
+    EXPECT_EQ(s.padding1, 0);
+    EXPECT_EQ(s.padding2[0] | s.padding2[1] | s.padding2[2], 0);
+    EXPECT_EQ(s.padding3[0] | s.padding3[1] | s.padding3[2], 0);
+    EXPECT_EQ(memcmp(s.artist, t.artist, offsetof(TrackRecord, preference) + 1), 0);
+    EXPECT_EQ(s.dateAdded, t.dateAdded);
+    EXPECT_EQ(s.trackNumber, t.trackNumber);
+}
