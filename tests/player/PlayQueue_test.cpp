@@ -3,7 +3,6 @@
 #include "platform/FileHandle.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
-#include "platform/UserMessages.h"
 #include "player/PlayerTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -228,16 +227,11 @@ TEST(PlayQueue, EnqueueGivesUpWhenTheFileStaysLocked)
     holder.Open(q.context.files.queue, FileAccess::ReadWrite, FileDisposition::OpenExisting,
                 false, false);
     ASSERT_TRUE(holder.IsOpen());
-    std::vector<std::string> messages;
-    SetMessageSink([&](const std::string& text, const std::string& title, MessageButtons,
-                       MessageIcon) {
-        messages.push_back(title + ": " + text);
-        return MessageAnswer::Ok;
-    });
     EXPECT_FALSE(Enqueue(q.context, Track("C:\\x.mp3")));
-    SetMessageSink(nullptr);
-    EXPECT_EQ(messages, std::vector<std::string>{"Tonbrook: Unable to add to the play queue: '" +
-                                                 q.context.files.queue + "' stays in use."});
+    ASSERT_EQ(q.recorder.messages.size(), 1u);
+    EXPECT_EQ(q.recorder.messages[0].text,
+              "Unable to add to the play queue: '" + q.context.files.queue + "' stays in use.");
+    EXPECT_EQ(q.recorder.messages[0].title, "Tonbrook");
     holder.Close();
     EXPECT_TRUE(Enqueue(q.context, Track("C:\\x.mp3")));
 }

@@ -8,6 +8,7 @@
 #include "player/PlayQueue.h"
 #include "player/PlayerLink.h"
 #include "player/QueueRecord.h"
+#include "support/MessageRecorder.h"
 #include "support/TestSupport.h"
 
 #include <windows.h>
@@ -45,6 +46,8 @@ struct PlayerFixture {
         return files;
     }
 
+    // Whatever the play commands tell the user; never a message box.
+    MessageRecorder recorder;
     ScratchFolder folder;
     vuv::PlayerLink link;
     vuv::PlayContext context;

@@ -141,4 +141,5 @@ TEST(QueueStress, NothingLostNothingTwiceNothingTorn)
     }
     EXPECT_EQ(size_t(lines), expected.size());
     EXPECT_EQ(seen.size(), expected.size()) << "records lost";
+    EXPECT_TRUE(f.recorder.messages.empty());
 }

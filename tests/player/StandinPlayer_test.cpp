@@ -1,7 +1,6 @@
 // The editor's play commands and the stand-in player, each in its own
 // process, meeting through the link's objects and the queue files.
 #include "platform/FileHandle.h"
-#include "platform/UserMessages.h"
 #include "player/PlayQueue.h"
 #include "player/PlayerTestSupport.h"
 #include "player/QueueView.h"
@@ -37,11 +36,6 @@ bool WaitPlaying(PlayerLink& link, const std::string& path)
 TEST(StandinPlayer, LaunchedAsThePlayerPlaysAndCounts)
 {
     PlayerFixture f;
-    std::vector<std::string> messages;
-    SetMessageSink([&](const std::string& text, const std::string&, MessageButtons, MessageIcon) {
-        messages.push_back(text);
-        return MessageAnswer::Ok;
-    });
     // The install folder holds the stand-in as "plak.exe".
     ASSERT_TRUE(CopyFileA((TestProgramFolder() + "standin_player.exe").c_str(),
                           f.folder.File("plak.exe").c_str(), FALSE));
@@ -53,7 +47,7 @@ TEST(StandinPlayer, LaunchedAsThePlayerPlaysAndCounts)
     ResetPlayNowWindow(f.context);
     ASSERT_TRUE(PlayNow(f.context, collection[0]));  // launches and waits for the player
     EXPECT_TRUE(f.link.playerRunning.IsSet());
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(f.recorder.messages.empty());
     ASSERT_TRUE(WaitPlaying(f.link, "C:\\m\\a.mp3"));
     EXPECT_EQ(BuildQueueView(f.context)[0].text, "Playing 'Ann - Song'");
     EXPECT_EQ(Time(f.link).lengthMs, 300u);
@@ -83,7 +77,6 @@ TEST(StandinPlayer, LaunchedAsThePlayerPlaysAndCounts)
     EXPECT_TRUE(EnsurePlayerRunning(f.context));
     f.link.close.Set();
     EXPECT_TRUE(WaitUntil([&] { return !f.link.playerRunning.IsSet(); }, 15000));
-    SetMessageSink(nullptr);
 }
 
 TEST(StandinPlayer, HonoursSkipSeekPauseStopAndClose)
