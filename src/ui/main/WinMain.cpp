@@ -1,5 +1,6 @@
 // Entry of Vuv.exe.
 #include "platform/Settings.h"
+#include "player/PlayerLink.h"
 #include "ui/MainWindow.h"
 
 #include <windows.h>
@@ -7,5 +8,11 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 {
     vuv::SetDefaultLocation(vuv::SettingsRoot::CurrentUser, vuv::kProgramSettingsKey);
-    return vuv::RunMainWindow(instance, show);
+    // The player link's objects live as long as the process, so that the
+    // suite's flags and variables keep their state while the editor runs.
+    vuv::OpenPlayerLink();
+    vuv::WriteSelectorSwitch(vuv::Link(), 0);
+    const int result = vuv::RunMainWindow(instance, show);
+    vuv::ClosePlayerLink();
+    return result;
 }
