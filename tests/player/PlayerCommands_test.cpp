@@ -8,80 +8,10 @@
 using namespace vuv;
 using namespace vuvtest;
 
-namespace {
-
-struct ToolResult {
-    DWORD exitCode = 999;
-    std::string out;
-};
-
-class Tool {
-public:
-    Tool() : link(UniqueLinkPrefix())
-    {
-        EXPECT_TRUE(CopyFileA((SuiteDir() + "vuvtool.exe").c_str(),
-                              folder.File("vuvtool.exe").c_str(), FALSE));
-        char name[256] = "";
-        DWORD size = sizeof name;
-        if (!GetUserNameA(name, &size))
-            strcpy(name, "defuser");
-        user = folder.File(name);
-    }
-
-    ToolResult Run(const std::string& arguments)
-    {
-        ToolResult result;
-        SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
-        HANDLE readEnd = nullptr, writeEnd = nullptr;
-        if (!CreatePipe(&readEnd, &writeEnd, &sa, 0))
-            return result;
-        SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-        STARTUPINFOA si = {};
-        si.cb = sizeof si;
-        si.dwFlags = STARTF_USESTDHANDLES;
-        si.hStdOutput = writeEnd;
-        si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-        si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-        std::string command = "\"" + folder.File("vuvtool.exe") + "\" " + arguments;
-        SetEnvironmentVariableA("VUV_LINK_PREFIX", link.Prefix().c_str());
-        PROCESS_INFORMATION pi = {};
-        const BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0,
-                                            nullptr, nullptr, &si, &pi);
-        SetEnvironmentVariableA("VUV_LINK_PREFIX", nullptr);
-        CloseHandle(writeEnd);
-        if (started) {
-            char buffer[4096];
-            DWORD got = 0;
-            while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
-                result.out.append(buffer, got);
-            if (WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0)
-                GetExitCodeProcess(pi.hProcess, &result.exitCode);
-            else
-                TerminateProcess(pi.hProcess, 1);
-            CloseHandle(pi.hProcess);
-            CloseHandle(pi.hThread);
-        }
-        CloseHandle(readEnd);
-        return result;
-    }
-
-    std::string ShouldPlay()
-    {
-        TrackRecord t = {};
-        link.trackShouldPlay.Get(&t);
-        return t.path;
-    }
-
-    ScratchFolder folder;
-    PlayerLink link;
-    std::string user;  // per-user file prefix in the private install folder
-};
-
-}  // namespace
-
 TEST(PlayerCommands, PlaylistListsEntries)
 {
-    Tool tool;
+    ToolRunner tool;
+    ASSERT_TRUE(tool.copied);
     const std::string list = tool.folder.File("l.pls");
     ASSERT_TRUE(WriteBytes(list, "File2=D:\\b.mp3\nFile1=a.mp3\nFile4=d.mp3\n"));
     const ToolResult r = tool.Run("playlist \"" + list + "\"");
@@ -92,7 +22,8 @@ TEST(PlayerCommands, PlaylistListsEntries)
 
 TEST(PlayerCommands, QueueCommandsOnThePerUserFiles)
 {
-    Tool tool;
+    ToolRunner tool;
+    ASSERT_TRUE(tool.copied);
     ToolResult r = tool.Run("enqueue C:\\one.mp3 \"C:\\two three.mp3\"");
     ASSERT_EQ(r.exitCode, 0u);
     EXPECT_EQ(QueuePaths(tool.user + ".Enqued"),
@@ -118,7 +49,8 @@ TEST(PlayerCommands, QueueCommandsOnThePerUserFiles)
 
 TEST(PlayerCommands, TracksOfTheCollectionPlayedAndEnqueued)
 {
-    Tool tool;
+    ToolRunner tool;
+    ASSERT_TRUE(tool.copied);
     const std::string collection = tool.folder.File("c.mcc");
     ASSERT_TRUE(WriteBytes(collection,
                            RecordsBytes({Track("C:\\m\\0.mp3", "Zero", "", 9),

@@ -165,4 +165,75 @@ bool WaitUntil(Condition condition, DWORD milliseconds)
     return true;
 }
 
+struct ToolResult {
+    DWORD exitCode = 999;
+    std::string out;
+};
+
+// vuvtool run from a private copy: its install folder, and so its per-user
+// files, lie in a scratch folder; its link objects carry a private prefix.
+class ToolRunner {
+public:
+    ToolRunner() : link(UniqueLinkPrefix())
+    {
+        copied = CopyFileA((SuiteDir() + "vuvtool.exe").c_str(),
+                           folder.File("vuvtool.exe").c_str(), FALSE) != 0;
+        char name[256] = "";
+        DWORD size = sizeof name;
+        if (!GetUserNameA(name, &size))
+            strcpy(name, "defuser");
+        user = folder.File(name);
+    }
+
+    ToolResult Run(const std::string& arguments)
+    {
+        ToolResult result;
+        SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
+        HANDLE readEnd = nullptr, writeEnd = nullptr;
+        if (!CreatePipe(&readEnd, &writeEnd, &sa, 0))
+            return result;
+        SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdOutput = writeEnd;
+        si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+        si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        std::string command = "\"" + folder.File("vuvtool.exe") + "\" " + arguments;
+        SetEnvironmentVariableA("VUV_LINK_PREFIX", link.Prefix().c_str());
+        PROCESS_INFORMATION pi = {};
+        const BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0,
+                                            nullptr, nullptr, &si, &pi);
+        SetEnvironmentVariableA("VUV_LINK_PREFIX", nullptr);
+        CloseHandle(writeEnd);
+        if (started) {
+            char buffer[4096];
+            DWORD got = 0;
+            while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
+                result.out.append(buffer, got);
+            if (WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0)
+                GetExitCodeProcess(pi.hProcess, &result.exitCode);
+            else
+                TerminateProcess(pi.hProcess, 1);
+            CloseHandle(pi.hProcess);
+            CloseHandle(pi.hThread);
+        }
+        CloseHandle(readEnd);
+        return result;
+    }
+
+    std::string ShouldPlay()
+    {
+        vuv::TrackRecord t = {};
+        link.trackShouldPlay.Get(&t);
+        return t.path;
+    }
+
+    ScratchFolder folder;
+    vuv::PlayerLink link;
+    std::string user;  // per-user file prefix in the private install folder
+    bool copied = false;
+};
+
+
 }  // namespace vuvtest
