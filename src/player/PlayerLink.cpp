@@ -90,7 +90,10 @@ void WriteSelectorSwitch(PlayerLink& link, uint32_t value)
         link.skip.Set();
 }
 
-int TakePlayCountReport(PlayerLink& link, TrackRecord* tracks, size_t count)
+namespace {
+
+template <typename TrackAt>
+int TakeReport(PlayerLink& link, size_t count, TrackAt trackAt)
 {
     PlayCountReport report;
     memset(&report, 0, sizeof report);
@@ -100,11 +103,12 @@ int TakePlayCountReport(PlayerLink& link, TrackRecord* tracks, size_t count)
         return -1;
     int changed = -1;
     for (size_t i = count; i-- > 0;) {
-        if (SamePath(tracks[i].path, report.path)) {
+        TrackRecord& track = trackAt(i);
+        if (SamePath(track.path, report.path)) {
             if (report.countPlay != 0)
-                ++tracks[i].playCount;
+                ++track.playCount;
             if (report.volumeBoost != kVolumeBoostAutomatic)
-                tracks[i].volumeBoost = report.volumeBoost;
+                track.volumeBoost = report.volumeBoost;
             changed = int(i);
             break;
         }
@@ -112,6 +116,18 @@ int TakePlayCountReport(PlayerLink& link, TrackRecord* tracks, size_t count)
     const PlayCountReport cleared = {};
     link.liveUpdate.Set(&cleared);
     return changed;
+}
+
+}  // namespace
+
+int TakePlayCountReport(PlayerLink& link, TrackRecord* tracks, size_t count)
+{
+    return TakeReport(link, count, [tracks](size_t i) -> TrackRecord& { return tracks[i]; });
+}
+
+int TakePlayCountReport(PlayerLink& link, TrackRecord* const* tracks, size_t count)
+{
+    return TakeReport(link, count, [tracks](size_t i) -> TrackRecord& { return *tracks[i]; });
 }
 
 }  // namespace vuv

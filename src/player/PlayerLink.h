@@ -105,5 +105,7 @@ void WriteSelectorSwitch(PlayerLink& link, uint32_t value);
 // report whether or not a track matched. The index of the changed track,
 // or -1 (also when there was no report).
 int TakePlayCountReport(PlayerLink& link, TrackRecord* tracks, size_t count);
+// The same over the collection store's display order.
+int TakePlayCountReport(PlayerLink& link, TrackRecord* const* tracks, size_t count);
 
 }  // namespace vuv

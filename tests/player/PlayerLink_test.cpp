@@ -115,4 +115,13 @@ TEST(PlayerLink, PlayCountReportAppliedToTheLastMatchAndCleared)
     link.liveUpdate.Get(&after);
     EXPECT_EQ(after.path[0], '\0');
     EXPECT_EQ(tracks[1].playCount, 0u);
+
+    // Over a display order of pointers, as the store holds its tracks.
+    std::vector<TrackRecord*> order = {&tracks[2], &tracks[1], &tracks[0]};
+    SetField(report.path, "C:\\B.mp3");
+    report.volumeBoost = 100;
+    link.liveUpdate.Set(&report);
+    EXPECT_EQ(TakePlayCountReport(link, order.data(), order.size()), 1);
+    EXPECT_EQ(tracks[1].playCount, 1u);
+    EXPECT_EQ(tracks[1].volumeBoost, 100);
 }
