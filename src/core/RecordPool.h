@@ -1,0 +1,36 @@
+// Storage of the collection's records: blocks of records that never move,
+// so that the store's display order is an array of stable pointers and a
+// whole file can be read straight into place. Freed records are reused.
+// Not thread-safe; owned by the collection store.
+#pragma once
+
+#include "core/TrackRecord.h"
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+namespace vuv {
+
+class RecordPool {
+public:
+    // One record, contents undefined.
+    TrackRecord* Allocate();
+    // Up to `wanted` (at least 1) contiguous unused records at the end of the
+    // current block; `got` says how many. Nothing is taken until Commit.
+    TrackRecord* Reserve(size_t wanted, size_t& got);
+    // Takes the first `count` records of the last Reserve.
+    void Commit(size_t count);
+    void Free(TrackRecord* record);
+    // Frees every record and block.
+    void Clear();
+
+private:
+    static constexpr size_t kBlockRecords = 4096;  // 2.5 MiB per block
+
+    std::vector<std::unique_ptr<TrackRecord[]>> blocks_;
+    size_t usedInLast_ = kBlockRecords;  // records taken from the last block
+    std::vector<TrackRecord*> free_;
+};
+
+}  // namespace vuv

@@ -1,0 +1,62 @@
+// The display order of the collection: the program-wide sort state, the
+// ordering of two tracks under it, and the sort of the store's tracks.
+//
+// The sort is the in-place quicksort below run twice (first by artist
+// ascending, then by the sort state); it is not stable, so the exact
+// algorithm decides the order of tracks that compare equal, and the order
+// a user sees depends on it. It runs on the user-interface thread.
+#pragma once
+
+#include "core/SortKeys.h"
+#include "core/TrackRecord.h"
+
+#include <cstddef>
+
+namespace vuv {
+
+class GenreList;
+
+constexpr const char* kSecondKeySetting = "VUV2ndSortOn";  // secondKey + 1
+
+struct SortState {
+    int sortKey = kSortArtist;  // 0..17
+    int secondKey = -1;         // -1 automatic, or 0..17
+    bool descending = false;    // applies to sortKey only
+    int lastClickedKey = -1;    // the column type clicked last
+};
+
+// The program's sort state; sortKey, descending and lastClickedKey start at
+// 1, false and -1 in every run.
+SortState& TheSortState();
+// secondKey from the setting (its value - 1; missing means automatic).
+void LoadSortSettings();
+
+// The second key used when secondKey is automatic: 7 for the album key, 2
+// for the artist key, 1 for every other key.
+int AutomaticSecondKey(int sortKey);
+
+// Whether a sorts before b: sortKey (inverted when descending), then the
+// second key (never inverted), then the track number when the second key
+// is the album.
+bool TrackLess(const TrackRecord& a, const TrackRecord& b, const SortState& state,
+               const GenreList* genres);
+
+// Sorts `count` record pointers in place: one quicksort pass with key 1
+// ascending (same second key), then one with `state`. Equivalent to
+// running the quicksort with TrackLess, with the genre and type texts
+// worked out once per record instead of once per comparison.
+void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& state,
+                       const GenreList* genres);
+
+// Sorts the store's tracks from `first` to `last` inclusive (first = -1:
+// all) with TheSortState(). With `repaint` the list is repainted; with
+// `keepFocus` the focused track stays focused (and becomes the only
+// selected one).
+void SortTracks(int first, int last, bool repaint, bool keepFocus);
+
+// A click on the header of a column of type `columnType`: sorts by it,
+// ascending on the first click and toggling the direction on each further
+// click of the same column.
+void OnColumnClick(int columnType);
+
+}  // namespace vuv

@@ -1,0 +1,188 @@
+// vuvtool's collection commands: info, dump, search, save, combine, title.
+// Each loads the active collection (or --collection PATH) as the editor
+// does at start and works on it through the same logic.
+#include "vuvtool/ToolCommand.h"
+
+#include "core/CollectionCommands.h"
+#include "core/CollectionStore.h"
+#include "core/CollectionTotals.h"
+#include "core/FileTypeNames.h"
+#include "core/QuickSearch.h"
+#include "core/TrackSort.h"
+#include "platform/TextFormat.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+namespace vuvtool {
+namespace {
+
+using vuv::TheCollectionStore;
+
+void LoadActiveCollection(const ToolContext& context)
+{
+    if (!context.collectionOverride.empty())
+        vuv::SetActiveCollectionOverride(context.collectionOverride);
+    vuv::LoadSortSettings();
+    vuv::LoadSearchFields();
+    TheCollectionStore().LoadCollection();
+}
+
+// A whole decimal number within [low, high].
+bool ParseNumber(const std::string& text, long low, long high, long& value)
+{
+    if (text.empty())
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    long v = strtol(text.c_str(), &end, 10);
+    if (errno || *end || v < low || v > high)
+        return false;
+    value = v;
+    return true;
+}
+
+int Info(ToolContext& context, const std::vector<std::string>& args)
+{
+    if (!args.empty())
+        return BadUsage("info");
+    LoadActiveCollection(context);
+    const vuv::CollectionStore& store = TheCollectionStore();
+    PrintLine("tracks: " + std::to_string(store.Count()));
+    PrintLine("artists: " + std::to_string(store.ArtistNames().size()));
+    PrintLine("albums: " + std::to_string(store.AlbumNames().size()));
+    PrintLine("genres: " + std::to_string(store.Genres().Size()));
+    PrintLine("length: " + vuv::TotalLengthText(vuv::TotalSeconds(store)));
+    PrintLine("size: " + vuv::SizeText(vuv::TotalFileSize(store)));
+    return kOk;
+}
+
+int Dump(ToolContext& context, const std::vector<std::string>& args)
+{
+    // Any of the options asks for a sort; the key defaults to the
+    // program's initial key (artist).
+    bool sort = false, descending = false;
+    long key = vuv::kSortArtist, second = -2;  // -2: the setting's second key
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--sort" && i + 1 < args.size() &&
+            ParseNumber(args[i + 1], 0, vuv::kSortKeyCount - 1, key)) {
+            sort = true;
+            ++i;
+        } else if (args[i] == "--second" && i + 1 < args.size() &&
+                   ParseNumber(args[i + 1], -1, vuv::kSortKeyCount - 1, second)) {
+            sort = true;
+            ++i;
+        } else if (args[i] == "--desc") {
+            sort = descending = true;
+        } else {
+            return BadUsage("dump");
+        }
+    }
+    LoadActiveCollection(context);
+    vuv::CollectionStore& store = TheCollectionStore();
+    if (sort) {
+        vuv::SortState& state = vuv::TheSortState();
+        state.sortKey = int(key);
+        state.descending = descending;
+        if (second != -2)
+            state.secondKey = int(second);
+        vuv::SortTracks(-1, -1, false, false);
+    }
+    PrintLine("index\tartist\ttitle\talbum\tgenre\tyear\ttrack\tlength\tkbps\tkhz\tchannels\tsize"
+              "\tpreference\tvolume\tplayed\tflags\tadded\ttype\tpath");
+    for (size_t i = 0; i < store.Count(); ++i) {
+        const vuv::TrackRecord& t = store.Track(i);
+        std::string line = std::to_string(i);
+        auto add = [&line](const std::string& field) {
+            line += '\t';
+            line += field;
+        };
+        add(t.artist);
+        add(t.title);
+        add(t.album);
+        add(store.Genres().GenreText(t));
+        add(std::to_string(t.year));
+        add(std::to_string(unsigned(t.trackNumber)));
+        add(std::to_string(t.lengthMs));
+        add(std::to_string(t.kbps));
+        add(std::to_string(t.sampleRate));
+        add(std::to_string(int(t.channels)));
+        add(std::to_string(t.fileSize));
+        add(std::to_string(unsigned(t.preference)));
+        add(std::to_string(t.volumeBoost));
+        add(std::to_string(t.playCount));
+        add(std::to_string(t.flags));
+        add(std::to_string(t.dateAdded));
+        add(vuv::FileTypeText(t.typeName));
+        add(t.path);
+        PrintLine(line);
+    }
+    return kOk;
+}
+
+int Search(ToolContext& context, const std::vector<std::string>& args)
+{
+    if (args.empty())
+        return BadUsage("search");
+    long from = 0;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--from" && i + 1 < args.size() &&
+            ParseNumber(args[i + 1], 0, 0x7FFFFFFF, from))
+            ++i;
+        else
+            return BadUsage("search");
+    }
+    LoadActiveCollection(context);
+    PrintLine(std::to_string(vuv::FindMatchingTrack(int(from), args[0])));
+    return kOk;
+}
+
+int Save(ToolContext& context, const std::vector<std::string>& args)
+{
+    bool sortFirst = false;
+    for (const std::string& a : args) {
+        if (a == "--sort")
+            sortFirst = true;
+        else
+            return BadUsage("save");
+    }
+    LoadActiveCollection(context);
+    if (!TheCollectionStore().SaveCollection(sortFirst))
+        return Fail("the collection was not saved: " + vuv::ActiveCollectionPath());
+    return kOk;
+}
+
+int Combine(ToolContext& context, const std::vector<std::string>& args)
+{
+    if (args.empty() || args.size() > 2 || (args.size() == 2 && args[1] != "--save"))
+        return BadUsage("combine");
+    LoadActiveCollection(context);
+    vuv::CombineResult result = vuv::CombineCollection(args[0]);
+    if (!result.opened)
+        return Fail("cannot read '" + args[0] + "'");
+    PrintLine("added: " + std::to_string(result.added));
+    if (args.size() == 2 && !TheCollectionStore().SaveCollection(false))
+        return Fail("the collection was not saved: " + vuv::ActiveCollectionPath());
+    return kOk;
+}
+
+int Title(ToolContext& context, const std::vector<std::string>& args)
+{
+    if (!args.empty())
+        return BadUsage("title");
+    LoadActiveCollection(context);
+    PrintLine(TheCollectionStore().WindowTitle());
+    return kOk;
+}
+
+}  // namespace
+
+VUVTOOL_COMMAND("info", "", Info);
+VUVTOOL_COMMAND("dump", "[--sort KEY] [--desc] [--second KEY]", Dump);
+VUVTOOL_COMMAND("search", "TEXT [--from N]", Search);
+VUVTOOL_COMMAND("save", "[--sort]", Save);
+VUVTOOL_COMMAND("combine", "FILE [--save]", Combine);
+VUVTOOL_COMMAND("title", "", Title);
+
+}  // namespace vuvtool

@@ -1,0 +1,158 @@
+#include "core/CollectionCommands.h"
+
+#include "core/CollectionFile.h"
+#include "core/CollectionTotals.h"
+#include "core/StoreFixture.h"
+#include "platform/Paths.h"
+
+using namespace vuv;
+using namespace vuvtest;
+
+namespace {
+
+class CollectionCommandsTest : public StoreTest {
+protected:
+    void WriteGenres(const std::string& path, std::vector<GenreRecord> genres)
+    {
+        std::string bytes;
+        for (const GenreRecord& g : genres)
+            bytes.append(reinterpret_cast<const char*>(&g), sizeof g);
+        ASSERT_TRUE(WriteBytes(path, bytes));
+    }
+};
+
+}  // namespace
+
+TEST_F(CollectionCommandsTest, CombineAddsNewPathsWithTranslatedGenres)
+{
+    TrackRecord own = MakeTrack("Own", "o", "", "C:\\m\\own.mp3");
+    own.genreIds[0] = 10;
+    WriteCollection({own});
+    WriteGenres(folder.File("music.mcg"), {GenreRecord{10, "Rock"}});
+    store().LoadCollection();
+
+    TrackRecord dup = MakeTrack("Dup", "d", "", "c:\\M\\OWN.mp3");
+    TrackRecord a = MakeTrack("New", "a", "", "C:\\m\\a.mp3");
+    a.genreIds[1] = 5;   // rock -> Rock (10)
+    a.genreIds[2] = 6;   // Jazz -> new id
+    a.genreIds[3] = 77;  // not in the other list -> 0
+    a.flags = kFlagMissing;
+    TrackRecord again = MakeTrack("New", "a again", "", "C:\\M\\A.MP3");
+    TrackRecord b = MakeTrack("New", "b", "", "C:\\m\\b.mp3");
+    const std::string other = folder.File("sub\\other.mcc");
+    CreateFolderChain(folder.File("sub"));
+    ASSERT_TRUE(WriteBytes(other, RecordBytes({dup, a, again, b})));
+    WriteGenres(folder.File("sub\\other.mcg"), {GenreRecord{5, "rock"}, GenreRecord{6, "Jazz"}});
+
+    CombineResult r = CombineCollection(other);
+    EXPECT_TRUE(r.opened);
+    EXPECT_EQ(r.added, 2u);
+    ASSERT_EQ(store().Count(), 3u);
+    EXPECT_STREQ(store().Track(1).title, "a");
+    EXPECT_STREQ(store().Track(2).title, "b");
+    const TrackRecord& combined = store().Track(1);
+    EXPECT_EQ(combined.genreIds[0], 0);
+    EXPECT_EQ(combined.genreIds[1], 10);
+    const uint16_t jazz = store().Genres().IdFor("jazz", false);
+    EXPECT_NE(jazz, 0);
+    EXPECT_EQ(combined.genreIds[2], jazz);
+    EXPECT_EQ(combined.genreIds[3], 0);
+    EXPECT_EQ(combined.flags, 0u);
+    EXPECT_EQ(store().Genres().Size(), 2u);  // Rock reused, Jazz created
+    EXPECT_EQ(view.itemCount, 3u);
+    EXPECT_EQ(view.selected, (std::vector<int>{1, 2}));
+    EXPECT_EQ(view.focused, 1);
+    EXPECT_EQ(GetText(kLastFolderSetting), folder.File("sub\\"));
+    EXPECT_EQ(ReadBytes(Collection()).size(), sizeof(TrackRecord));  // nothing written
+
+    // Itself: nothing new. An unreadable file: nothing at all.
+    view.selected.clear();
+    EXPECT_EQ(CombineCollection(other).added, 0u);
+    EXPECT_TRUE(view.selected.empty());
+    EXPECT_FALSE(CombineCollection(folder.File("absent.mcc")).opened);
+
+    // Undo Any Editing drops the combined tracks.
+    UndoAnyEditing();
+    EXPECT_EQ(store().Count(), 1u);
+}
+
+TEST_F(CollectionCommandsTest, NewAsksBeforeOverwritingAndSavesFirst)
+{
+    WriteCollection({MakeTrack("A", "1", "", "C:\\1.mp3")});
+    store().LoadCollection();
+    store().AppendTrack(MakeTrack("B", "2", "", "C:\\2.mp3"));
+    const std::string existing = folder.File("old.mcc");
+    ASSERT_TRUE(WriteBytes(existing, RecordBytes({MakeTrack("O", "o", "", "C:\\o.mp3")})));
+
+    answerYes = false;
+    EXPECT_FALSE(NewCollection(existing));
+    EXPECT_EQ(messages, std::vector<std::string>{"Tonbrook: Overwrite Existing Music Collection?"});
+    EXPECT_EQ(store().Count(), 2u);
+    EXPECT_EQ(ReadBytes(existing).size(), sizeof(TrackRecord));
+    EXPECT_EQ(GetText(kActiveCollectionSetting), Collection());
+
+    answerYes = true;
+    EXPECT_TRUE(NewCollection(existing));
+    EXPECT_EQ(store().Count(), 0u);
+    EXPECT_EQ(ReadBytes(existing).size(), 0u);
+    EXPECT_EQ(GetText(kActiveCollectionSetting), existing);
+    EXPECT_EQ(GetText(kCollectionFolderSetting), folder.Path());
+    EXPECT_EQ(ReadBytes(Collection()).size(), 2 * sizeof(TrackRecord));  // saved first
+    EXPECT_EQ(view.title, "Tonbrook - Music Collection 'old'");
+
+    // No extension: ".mcc" added; a new file is not asked about.
+    messages.clear();
+    EXPECT_TRUE(NewCollection(folder.File("fresh")));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(GetText(kActiveCollectionSetting), folder.File("fresh.mcc"));
+    EXPECT_EQ(CollectionPathWithExtension("C:\\a.b\\c"), "C:\\a.b\\c.mcc");
+    EXPECT_EQ(CollectionPathWithExtension("C:\\x.dat"), "C:\\x.dat");
+}
+
+TEST_F(CollectionCommandsTest, SaveAsLoadAndClearAllTracks)
+{
+    WriteCollection({MakeTrack("B", "2", "", "C:\\2.mp3"), MakeTrack("A", "1", "", "C:\\1.mp3")});
+    store().LoadCollection();
+
+    EXPECT_TRUE(SaveCollectionAs(folder.File("copy")));
+    EXPECT_EQ(GetText(kActiveCollectionSetting), folder.File("copy.mcc"));
+    std::vector<TrackRecord> copy;
+    ASSERT_TRUE(ReadTrackFile(folder.File("copy.mcc"), copy, false));
+    ASSERT_EQ(copy.size(), 2u);
+    EXPECT_STREQ(copy[0].artist, "A");  // saved sorted
+    EXPECT_EQ(ReadBytes(Collection()), ReadBytes(folder.File("copy.mcc")));
+
+    LoadCollectionFromFile(Collection());
+    EXPECT_EQ(store().ActivePath(), Collection());
+    EXPECT_EQ(store().Count(), 2u);
+
+    answerYes = false;
+    EXPECT_FALSE(ClearAllTracks());
+    EXPECT_EQ(store().Count(), 2u);
+    answerYes = true;
+    EXPECT_TRUE(ClearAllTracks());
+    EXPECT_EQ(store().Count(), 0u);
+    EXPECT_EQ(ReadBytes(Collection()).size(), 2 * sizeof(TrackRecord));  // untouched
+    UndoAnyEditing();
+    EXPECT_EQ(store().Count(), 2u);
+    ClearAllTracks();
+    store().SaveCollection(true);  // as the window's close does
+    EXPECT_EQ(ReadBytes(Collection()), "");
+}
+
+TEST_F(CollectionCommandsTest, Totals)
+{
+    EXPECT_EQ(TotalLengthText(0), "0 seconds");
+    EXPECT_EQ(TotalLengthText(59), "59 seconds");
+    EXPECT_EQ(TotalLengthText(61), "1 minutes 1 seconds");
+    EXPECT_EQ(TotalLengthText(3600 + 5), "1 hours 0 minutes");
+    for (int i = 0; i < 90; ++i) {
+        TrackRecord t = MakeTrack("A", "t", "", "C:\\t.mp3");
+        t.lengthMs = 240999;  // whole seconds per track: 240
+        t.fileSize = 0xF0000000u;
+        store().AppendTrack(t);
+    }
+    EXPECT_EQ(TotalSeconds(store()), 90u * 240u);
+    EXPECT_EQ(TotalLengthText(TotalSeconds(store())), "6 hours 0 minutes");
+    EXPECT_EQ(TotalFileSize(store()), 90ull * 0xF0000000ull);
+}

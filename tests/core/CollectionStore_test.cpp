@@ -1,0 +1,258 @@
+#include "core/CollectionStore.h"
+
+#include "core/CollectionFile.h"
+#include "core/FileTypeNames.h"
+#include "platform/FileHandle.h"
+#include "platform/Paths.h"
+#include "selection/SelectiveCriteria.h"
+#include "core/StoreFixture.h"
+
+using namespace vuv;
+using namespace vuvtest;
+
+namespace {
+
+class CollectionStoreTest : public StoreTest {};
+
+std::vector<TrackRecord> ThreeTracks()
+{
+    return {MakeTrack("Beta", "one", "Album", "C:\\m\\b1.mp3"),
+            MakeTrack("Alpha", "two", "", "C:\\m\\a2.ogg"),
+            MakeTrack("Beta", "three", "Album", "C:\\m\\b3.mp3")};
+}
+
+}  // namespace
+
+TEST_F(CollectionStoreTest, LoadCleansRecordsAndFillsNameLists)
+{
+    std::vector<TrackRecord> tracks = {
+        MakeTrack("Abba", "t1", "Gold", "C:\\Music\\\\a.mp3"),
+        MakeTrack("abba", "t2", "", "\\\\server\\share\\b.xyz"),
+        MakeTrack("", "t3", "Gold", "C:\\noext"),
+        MakeTrack("Abba", "t4", "gold", "C:\\c.mp3"),
+    };
+    tracks[0].flags = kFlagMissing | kFlagHighlight2;
+    tracks[1].flags = 0x80000001u;  // negative: dropped
+    WriteCollection(tracks);
+    // An incomplete record at the end is ignored.
+    std::string bytes = ReadBytes(Collection()) + std::string(100, 'x');
+    ASSERT_TRUE(WriteBytes(Collection(), bytes));
+
+    store().LoadCollection();
+    ASSERT_EQ(store().Count(), 4u);
+    EXPECT_EQ(view.itemCount, 4u);
+    EXPECT_STREQ(store().Track(0).path, "C:\\Music\\a.mp3");
+    EXPECT_STREQ(store().Track(1).path, "\\\\server\\share\\b.xyz");
+    EXPECT_EQ(store().Track(0).flags, uint32_t(kFlagHighlight2));
+    EXPECT_EQ(store().Track(1).flags, 0u);
+    EXPECT_EQ(FileTypeText(store().Track(1).typeName), "XYZ File");
+    EXPECT_EQ(FileTypeText(store().Track(2).typeName), "File");
+    EXPECT_EQ(store().ArtistNames(), (std::vector<std::string>{"Abba", "abba"}));
+    EXPECT_EQ(store().AlbumNames(), (std::vector<std::string>{"Gold", "", "gold"}));
+    EXPECT_EQ(store().ActivePath(), Collection());
+    EXPECT_EQ(view.title, "Tonbrook - Music Collection 'music'");
+
+    // 1000 bytes: one whole record.
+    ASSERT_TRUE(WriteBytes(Collection(), bytes.substr(0, 1000)));
+    store().LoadCollection();
+    EXPECT_EQ(store().Count(), 1u);
+    ASSERT_TRUE(WriteBytes(Collection(), ""));
+    store().LoadCollection();
+    EXPECT_EQ(store().Count(), 0u);
+    EXPECT_TRUE(store().ArtistNames().empty());
+}
+
+TEST_F(CollectionStoreTest, SaveWritesRecordsGenresAndRoundTrips)
+{
+    WriteCollection(ThreeTracks());
+    GenreRecord rock{7, "Rock"}, jazz{3, "Jazz"};
+    ASSERT_TRUE(WriteBytes(folder.File("music.mcg"),
+                           std::string(reinterpret_cast<char*>(&rock), sizeof rock) +
+                               std::string(reinterpret_cast<char*>(&jazz), sizeof jazz)));
+    store().LoadCollection();
+    ASSERT_EQ(store().Genres().Size(), 2u);
+    store().Track(0).genreIds[0] = 7;
+    store().Track(0).genreIds[3] = 3;
+    store().Track(1).genreIds[5] = 9;  // unknown
+    store().Track(2).playCount = 12;
+
+    ASSERT_TRUE(store().SaveCollection(false));
+    std::vector<TrackRecord> back;
+    ASSERT_TRUE(ReadTrackFile(Collection(), back, false));
+    ASSERT_EQ(back.size(), 3u);
+    EXPECT_EQ(back[0].genreIds[0], 3);
+    EXPECT_EQ(back[0].genreIds[1], 7);
+    EXPECT_EQ(back[0].genreIds[2], 0);
+    EXPECT_EQ(back[1].genreIds[5], 0);
+    EXPECT_EQ(back[2].playCount, 12u);
+    EXPECT_EQ(back[0].typeName, 0u);
+    EXPECT_EQ(ReadBytes(folder.File("music.mcg")).size(), 2 * sizeof(GenreRecord));
+    EXPECT_FALSE(Exists(Collection() + ".saving"));
+
+    // Unsorted save keeps the order; a reload gives the same records back.
+    std::string saved = ReadBytes(Collection());
+    store().LoadCollection();
+    ASSERT_TRUE(store().SaveCollection(false));
+    EXPECT_EQ(ReadBytes(Collection()), saved);
+
+    // Sorted save: artist then title, in the current direction.
+    TheSortState().descending = true;
+    TheSortState().sortKey = kSortYear;
+    ASSERT_TRUE(store().SaveCollection(true));
+    EXPECT_EQ(TheSortState().sortKey, kSortYear);
+    back.clear();
+    ASSERT_TRUE(ReadTrackFile(Collection(), back, false));
+    EXPECT_STREQ(back[0].title, "one");
+    EXPECT_STREQ(back[1].title, "three");
+    EXPECT_STREQ(back[2].artist, "Alpha");
+
+    // An empty collection is an empty file.
+    store().ClearCollection();
+    EXPECT_EQ(store().Genres().Size(), 2u);
+    ASSERT_TRUE(store().SaveCollection(false));
+    EXPECT_EQ(ReadBytes(Collection()), "");
+}
+
+TEST_F(CollectionStoreTest, FailedSaveLeavesThePreviousFileWhole)
+{
+    std::vector<TrackRecord> tracks;
+    for (int i = 0; i < 3000; ++i)
+        tracks.push_back(MakeTrack("A", ("t" + std::to_string(i)).c_str(), "",
+                                   ("C:\\m\\" + std::to_string(i) + ".mp3").c_str()));
+    WriteCollection(tracks);
+    const std::string before = ReadBytes(Collection());
+    store().LoadCollection();
+    store().Track(0).playCount = 99;
+    store().RemoveTrack(5);
+
+    store().SimulateWriteFailureAfter(1500);
+    EXPECT_FALSE(store().SaveCollection(false));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Vo Varar Odududaroz: Error saving '" + Collection() + "'.");
+    EXPECT_EQ(ReadBytes(Collection()), before);
+    EXPECT_FALSE(Exists(Collection() + ".saving"));
+    EXPECT_EQ(store().Count(), 2999u);
+
+    // Retry after the cause went away writes the whole file.
+    messages.clear();
+    SetMessageSink([this](const std::string& text, const std::string&, MessageButtons,
+                          MessageIcon) {
+        messages.push_back(text);
+        store().SimulateWriteFailureAfter(-1);
+        return MessageAnswer::Retry;
+    });
+    EXPECT_TRUE(store().SaveCollection(false));
+    EXPECT_EQ(messages.size(), 1u);
+    std::vector<TrackRecord> back;
+    ASSERT_TRUE(ReadTrackFile(Collection(), back, false));
+    ASSERT_EQ(back.size(), 2999u);
+    EXPECT_EQ(back[0].playCount, 99u);
+}
+
+TEST_F(CollectionStoreTest, SaveWritesInPlaceWhileAnotherProgramHoldsTheFile)
+{
+    WriteCollection(ThreeTracks());
+    store().LoadCollection();
+    store().RemoveTrack(0);
+    FileHandle reader;  // as the player holds it: shared read and write, no delete
+    reader.Open(Collection(), FileAccess::Read, FileDisposition::OpenExisting, false, true);
+    ASSERT_TRUE(reader.IsOpen());
+    EXPECT_TRUE(store().SaveCollection(false));
+    reader.Close();
+    EXPECT_EQ(ReadBytes(Collection()).size(), 2 * sizeof(TrackRecord));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(CollectionStoreTest, AppendRemoveFindAndClear)
+{
+    store().AppendTrack(MakeTrack("X", "a", "Al", "C:\\Music\\One.MP3"));
+    TrackRecord missing = MakeTrack("Y", "b", "", "C:\\Music\\two.flac");
+    missing.flags = kFlagMissing | kFlagNew;
+    TrackRecord& added = store().AppendTrack(missing);
+    EXPECT_EQ(added.flags, uint32_t(kFlagNew));
+    EXPECT_EQ(FileTypeText(added.typeName), "FLAC File");
+    store().AppendTrack(MakeTrack("X", "c", "Al", "C:\\Music\\one.mp3"));
+
+    EXPECT_EQ(store().FindTrackByPath("c:\\music\\ONE.mp3"), 0);
+    EXPECT_EQ(store().FindTrackByPath("C:\\Music\\two.flac"), 1);
+    EXPECT_EQ(store().FindTrackByPath("C:\\Music\\three.mp3"), -1);
+
+    store().RemoveTrack(0);
+    EXPECT_EQ(store().Count(), 2u);
+    EXPECT_EQ(store().FindTrackByPath("c:\\music\\ONE.mp3"), 1);
+    EXPECT_STREQ(store().Track(0).title, "b");
+    EXPECT_EQ(store().ArtistNames(), (std::vector<std::string>{"X", "Y"}));
+
+    // A freed record is reused without disturbing the others.
+    store().AppendTrack(MakeTrack("Z", "d", "", "C:\\d.mp3"));
+    EXPECT_STREQ(store().Track(0).title, "b");
+    EXPECT_STREQ(store().Track(2).title, "d");
+
+    store().ClearCollection();
+    EXPECT_EQ(store().Count(), 0u);
+    EXPECT_EQ(view.itemCount, 0u);
+    EXPECT_TRUE(store().ArtistNames().empty());
+    EXPECT_TRUE(store().AlbumNames().empty());
+}
+
+TEST_F(CollectionStoreTest, SelectionIndexMarksTracksAndTitle)
+{
+    WriteCollection(ThreeTracks());
+    const std::string index = GetUserFile(kSelectionIndexSuffix, false);
+    EXPECT_EQ(index, folder.Path() + GetWindowsUserName() + ".dpc");
+    uint32_t positions[] = {2, 7};
+    ASSERT_TRUE(WriteBytes(index, std::string(reinterpret_cast<char*>(positions), sizeof positions)));
+    store().LoadCollection();
+    EXPECT_TRUE(store().Track(0).flags & kFlagNotInSelection);
+    EXPECT_TRUE(store().Track(1).flags & kFlagNotInSelection);
+    EXPECT_FALSE(store().Track(2).flags & kFlagNotInSelection);
+    EXPECT_EQ(view.title, "Tonbrook - Music Collection 'music' [Selective Play]");
+    SetText("party", "EditorSelectivePlay");
+    EXPECT_EQ(store().WindowTitle(), "Tonbrook - Music Collection 'music' [Selective Play: party]");
+
+    // Saving rebuilds the index: the criteria drop Alpha.
+    ASSERT_TRUE(WriteCriteriaRecords(GetUserFile(kCriteriaSuffix, false),
+                                     {MakeNameCriteria(kCriteriaUntickedArtist, "Alpha")}));
+    ASSERT_TRUE(store().SaveCollection(false));
+    EXPECT_FALSE(store().Track(0).flags & kFlagNotInSelection);
+    EXPECT_TRUE(store().Track(1).flags & kFlagNotInSelection);
+    EXPECT_FALSE(store().Track(2).flags & kFlagNotInSelection);
+
+    // No criteria: an empty index, no marks, no selective play in the title.
+    ASSERT_TRUE(WriteCriteriaRecords(GetUserFile(kCriteriaSuffix, false), {}));
+    ASSERT_TRUE(store().SaveCollection(false));
+    EXPECT_EQ(FileSize(index), 0u);
+    EXPECT_FALSE(store().Track(1).flags & kFlagNotInSelection);
+    store().LoadCollection();
+    EXPECT_EQ(view.title, "Tonbrook - Music Collection 'music'");
+}
+
+TEST_F(CollectionStoreTest, LoadSelectsThePlayingTrackAndDropsThePendingReport)
+{
+    struct Link : CollectionPlayerLink {
+        void ClearPendingPlayedReport() override { ++cleared; }
+        std::string PlayingPath() override { return "c:\\M\\B3.MP3"; }
+        int cleared = 0;
+    } link;
+    WriteCollection(ThreeTracks());
+    store().SetPlayerLink(&link);
+    store().LoadCollection();
+    store().SetPlayerLink(nullptr);
+    EXPECT_EQ(link.cleared, 1);
+    EXPECT_EQ(view.selected, std::vector<int>{2});
+    EXPECT_EQ(view.focused, 2);
+}
+
+TEST_F(CollectionStoreTest, ActivePathFollowsOverrideSettingAndDefault)
+{
+    EXPECT_EQ(ActiveCollectionPath(), Collection());
+    SetActiveCollectionOverride(folder.File("other.mcc"));
+    EXPECT_EQ(ActiveCollectionPath(), folder.File("other.mcc"));
+    EXPECT_EQ(GetText(kActiveCollectionSetting), Collection());
+    SetActiveCollection(folder.File("third.mcc"));
+    EXPECT_EQ(ActiveCollectionPath(), folder.File("third.mcc"));
+    EXPECT_EQ(GetText(kActiveCollectionSetting), folder.File("third.mcc"));
+    SetActiveCollectionOverride("");
+    DeleteValue(kActiveCollectionSetting);
+    EXPECT_EQ(ActiveCollectionPath(), folder.Path() + GetWindowsUserName() + ".mcc");
+}

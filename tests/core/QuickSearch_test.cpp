@@ -1,0 +1,69 @@
+#include "core/QuickSearch.h"
+
+#include "core/StoreFixture.h"
+
+using namespace vuv;
+using namespace vuvtest;
+
+namespace {
+
+class QuickSearchTest : public StoreTest {
+protected:
+    void SetUp() override
+    {
+        StoreTest::SetUp();
+        store().AppendTrack(MakeTrack("Beat Club", "Summer", "Hits", "C:\\1"));
+        store().AppendTrack(MakeTrack("Other", "Endless Love", "Beats", "C:\\2"));
+        store().AppendTrack(MakeTrack("The Beatles", "Love Me Do", "Singles", "C:\\3"));
+        store().AppendTrack(MakeTrack("", "Nothing", "", "C:\\4"));
+        TheSearchFields() = SearchFields();
+    }
+};
+
+}  // namespace
+
+TEST_F(QuickSearchTest, WordsMatchAcrossFieldsIgnoringCase)
+{
+    // BEAT in the album, LOVE in the title; one or two spaces alike.
+    EXPECT_EQ(FindMatchingTrack(0, "beat love"), 1);
+    EXPECT_EQ(FindMatchingTrack(0, "beat  love"), 1);
+    EXPECT_EQ(FindMatchingTrack(2, "beat love"), 2);
+    EXPECT_EQ(FindMatchingTrack(3, "beat love"), 1);  // wraps round
+    EXPECT_EQ(FindMatchingTrack(0, "zzz"), -1);
+    EXPECT_EQ(FindMatchingTrack(0, "HING"), 3);
+    EXPECT_EQ(FindMatchingTrack(2, ""), 2);  // an empty word matches anything
+    EXPECT_EQ(FindMatchingTrack(0, "endless lovely"), -1);
+
+    TheSearchFields().album = false;
+    EXPECT_EQ(FindMatchingTrack(0, "beat love"), 2);
+    TheSearchFields() = SearchFields{false, false, false};
+    EXPECT_EQ(FindMatchingTrack(0, ""), -1);
+    EXPECT_EQ(FindMatchingTrack(0, "beat"), -1);
+}
+
+TEST_F(QuickSearchTest, FieldEventsSelectWhatTheyFind)
+{
+    EXPECT_EQ(OnSearchTextChanged("love"), 1);
+    EXPECT_EQ(view.selected, std::vector<int>{1});
+    EXPECT_EQ(OnFindNextMatchingTrack("love"), 2);
+    EXPECT_EQ(OnFindNextMatchingTrack("love"), 1);  // last one: round to the first
+    view.SelectOnly(3);
+    EXPECT_EQ(OnFindNextMatchingTrack("nothing"), 3);  // the selected track is tested last
+    EXPECT_EQ(OnSearchTextChanged("absent"), -1);
+    EXPECT_EQ(view.selected, std::vector<int>{3});
+    EXPECT_EQ(SearchDropDownEntries(),
+              (std::vector<std::string>{"Beat Club", "Other", "The Beatles"}));
+}
+
+TEST_F(QuickSearchTest, FieldsPersistAsSettings)
+{
+    SetNumber(1, kSearchNoTitleSetting);
+    LoadSearchFields();
+    EXPECT_TRUE(TheSearchFields().artist);
+    EXPECT_FALSE(TheSearchFields().title);
+    TheSearchFields().album = false;
+    TheSearchFields().title = true;
+    SaveSearchFields();
+    EXPECT_EQ(GetNumber(kSearchNoTitleSetting), 0u);
+    EXPECT_EQ(GetNumber(kSearchNoAlbumSetting), 1u);
+}
