@@ -17,4 +17,8 @@ struct PlayerFiles {
     std::string collection;         // the active collection file
 };
 
+// The active user's files (per-user files of the install folder taken from
+// the program's own folder) and the active collection file.
+PlayerFiles UserPlayerFiles();
+
 }  // namespace vuv

@@ -1,6 +1,6 @@
 // vuvtool commands of the player link: playlists, the queues and the
 // play-now request, next track. vuvtool never launches the player.
-#include "core/CollectionFile.h"
+#include "core/CollectionStore.h"
 #include "player/PlayQueue.h"
 #include "player/Playlist.h"
 #include "player/QueueView.h"
@@ -14,13 +14,6 @@ namespace vuvtool {
 
 namespace {
 
-vuv::PlayContext ToolPlayContext(ToolContext& context)
-{
-    vuv::PlayContext play(ToolLink(), ToolPlayerFiles(context));
-    play.launchPlayer = false;
-    return play;
-}
-
 bool ParseIndex(const std::string& text, size_t& index)
 {
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
@@ -29,23 +22,21 @@ bool ParseIndex(const std::string& text, size_t& index)
     return true;
 }
 
-// The tracks of the active collection at the given positions (from 0), in
-// the order given; false with a message when one is out of range.
-bool TracksAt(const std::string& collection, const std::vector<std::string>& args,
-              std::vector<vuv::TrackRecord>& out)
+// The tracks of the active collection, loaded as the editor loads it, at
+// the given positions (from 0) in the order given; false with a message
+// when one is out of range.
+bool TracksAt(const std::vector<std::string>& args, std::vector<vuv::TrackRecord>& out)
 {
-    std::vector<vuv::TrackRecord> tracks;
-    vuv::ReadTrackFile(collection, tracks, false);
+    vuv::CollectionStore& store = vuv::TheCollectionStore();
+    store.LoadCollection();
     for (const std::string& arg : args) {
         size_t index = 0;
-        if (!ParseIndex(arg, index) || index >= tracks.size()) {
-            Fail("no track " + arg + " in '" + collection + "' (" +
-                 std::to_string(tracks.size()) + " tracks)");
+        if (!ParseIndex(arg, index) || index >= store.Count()) {
+            Fail("no track " + arg + " in '" + store.ActivePath() + "' (" +
+                 std::to_string(store.Count()) + " tracks)");
             return false;
         }
-        vuv::TrackRecord track = tracks[index];
-        vuv::CleanUpLoadedRecord(track);
-        out.push_back(track);
+        out.push_back(store.Track(index));
     }
     return true;
 }
@@ -80,7 +71,7 @@ int EnqueueTrackCommand(ToolContext& context, const std::vector<std::string>& ar
         return BadUsage("enqueue-track");
     vuv::PlayContext play = ToolPlayContext(context);
     std::vector<vuv::TrackRecord> tracks;
-    if (!TracksAt(play.files.collection, args, tracks))
+    if (!TracksAt(args, tracks))
         return kFailed;
     for (const vuv::TrackRecord& track : tracks)
         if (!vuv::Enqueue(play, track))
@@ -94,7 +85,7 @@ int PlayCommand(ToolContext& context, const std::vector<std::string>& args)
         return BadUsage("play");
     vuv::PlayContext play = ToolPlayContext(context);
     std::vector<vuv::TrackRecord> tracks;
-    if (!TracksAt(play.files.collection, args, tracks))
+    if (!TracksAt(args, tracks))
         return kFailed;
     vuv::ResetPlayNowWindow(play);
     for (const vuv::TrackRecord& track : tracks)

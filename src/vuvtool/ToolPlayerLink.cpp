@@ -1,41 +1,37 @@
 #include "vuvtool/ToolPlayerLink.h"
 
-#include "platform/Paths.h"
-#include "platform/Process.h"
-#include "platform/Settings.h"
+#include "core/CollectionStore.h"
+#include "player/PlayerFiles.h"
+#include "player/StorePlayerLink.h"
 
 #include <cstdlib>
 
 namespace vuvtool {
 
-vuv::PlayerFiles ToolPlayerFiles(const ToolContext& context)
+void UseToolCollection(const ToolContext& context)
 {
-    // The suite's folder is the one this tool lies in; the per-user files
-    // carry the Windows user's name.
-    vuv::PlayerFiles files;
-    files.installFolder = vuv::FolderOf(vuv::OwnExecutablePath());
-    const char* user = getenv("USERNAME");
-    const std::string prefix =
-        files.installFolder + (user && *user ? std::string(user) : std::string("defuser"));
-    files.queue = prefix + ".Enqued";
-    files.priorityQueue = prefix + ".PriorityEnqued";
-    files.previouslyPlayed = prefix + ".Previously Played";
-    files.selectionIndex = prefix + ".dpc";
-    files.criteria = prefix + ".dps";
-    files.collection = context.collectionOverride;
-    if (files.collection.empty())
-        files.collection = vuv::GetText("ActiveMusicCollection");
-    if (files.collection.empty())
-        files.collection = prefix + ".mcc";
-    return files;
+    if (!context.collectionOverride.empty())
+        vuv::SetActiveCollectionOverride(context.collectionOverride);
 }
 
 vuv::PlayerLink& ToolLink()
 {
-    const char* prefix = getenv("VUV_LINK_PREFIX");
-    if (prefix && *prefix)
-        vuv::OpenPlayerLink(prefix);
+    static bool opened = false;
+    if (!opened) {
+        const char* prefix = getenv("VUV_LINK_PREFIX");
+        vuv::OpenPlayerLink(prefix ? prefix : "");
+        vuv::ConnectStoreToPlayerLink();
+        opened = true;
+    }
     return vuv::Link();
+}
+
+vuv::PlayContext ToolPlayContext(const ToolContext& context)
+{
+    UseToolCollection(context);
+    vuv::PlayContext play(ToolLink(), vuv::UserPlayerFiles());
+    play.launchPlayer = false;
+    return play;
 }
 
 }  // namespace vuvtool

@@ -1,6 +1,7 @@
 // Entry of Vuv.exe.
 #include "platform/Settings.h"
 #include "player/PlayerLink.h"
+#include "player/StorePlayerLink.h"
 #include "ui/MainWindow.h"
 
 #include <windows.h>
@@ -12,6 +13,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     // suite's flags and variables keep their state while the editor runs.
     vuv::OpenPlayerLink();
     vuv::WriteSelectorSwitch(vuv::Link(), 0);
+    vuv::ConnectStoreToPlayerLink();
     const int result = vuv::RunMainWindow(instance, show);
     vuv::ClosePlayerLink();
     return result;
