@@ -58,8 +58,8 @@ void WorkerThread::Stop(bool wait)
     if (!wait)
         return;
     // A thread still held suspended would never finish.
-    while (ResumeThread(thread_) > 1) {
-    }
+    for (DWORD count = ResumeThread(thread_); count != DWORD(-1) && count > 1;)
+        count = ResumeThread(thread_);
     while (!finished_.IsSet())
         Sleep(25);
 }

@@ -271,14 +271,29 @@ std::vector<uint32_t> ShufflePermutation(uint32_t count)
     return order;
 }
 
+// The queues are only deleted once their records are safe in the temporary
+// file, and the temporary file only once the shuffled queue is written: a
+// failure on the way leaves every queued record somewhere.
 void ShuffleQueue(PlayContext& context)
 {
     const std::string temp = MakeTempFile("RND");
-    ExpandQueueFile(context.files.priorityQueue, temp);
+    if (temp.empty()) {
+        ShowMessage("Unable to shuffle the play queue: no temporary file.", kProgramTitle,
+                    MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    }
+    for (const std::string* queue : {&context.files.priorityQueue, &context.files.queue}) {
+        if (!ExpandQueueFile(*queue, temp)) {
+            ShowMessage("Unable to shuffle the play queue '" + *queue + "'.", kProgramTitle,
+                        MessageButtons::Ok, MessageIcon::Warning);
+            IncrementPlayListChanged(context.link);
+            DeleteTempFile(temp);
+            return;
+        }
+    }
     RemoveFile(context.files.priorityQueue);
-    ExpandQueueFile(context.files.queue, temp);
     RemoveFile(context.files.queue);
-    const uint32_t count = temp.empty() ? 0 : uint32_t(FileSize(temp) / kQueueRecordSize);
+    const uint32_t count = uint32_t(FileSize(temp) / kQueueRecordSize);
     if (count == 0) {
         IncrementPlayListChanged(context.link);
         DeleteTempFile(temp);
@@ -288,18 +303,30 @@ void ShuffleQueue(PlayContext& context)
     FileHandle in;
     in.Open(temp, FileAccess::Read, FileDisposition::OpenExisting, false, true);
     FileHandle out;
-    out.Open(context.files.queue, FileAccess::Write, FileDisposition::CreateAlways, false, true);
-    if (in.IsOpen() && out.IsOpen()) {
-        QueueRecord record;
-        for (uint32_t index : order) {
-            in.Seek(int32_t(index * kQueueRecordSize), SeekOrigin::Start);
-            if (in.Read(&record, kQueueRecordSize) == kQueueRecordSize)
-                out.Write(&record, kQueueRecordSize);
-        }
+    const uint32_t start = TickCountMs();
+    for (;;) {
+        out.Open(context.files.queue, FileAccess::Write, FileDisposition::CreateAlways, false,
+                 true);
+        if (out.IsOpen() || TickCountMs() - start >= kQueueOpenTimeoutMs)
+            break;
+        SleepMs(kEnqueueRetryMs);
+    }
+    bool written = in.IsOpen() && out.IsOpen();
+    QueueRecord record;
+    for (size_t i = 0; written && i < order.size(); ++i) {
+        in.Seek(int32_t(order[i] * kQueueRecordSize), SeekOrigin::Start);
+        written = in.Read(&record, kQueueRecordSize) == kQueueRecordSize &&
+                  out.Write(&record, kQueueRecordSize);
     }
     in.Close();
     out.Close();
     IncrementPlayListChanged(context.link);
+    if (!written) {
+        ShowMessage("Unable to write the play queue '" + context.files.queue +
+                        "'. The queued tracks are kept in '" + temp + "'.",
+                    kProgramTitle, MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    }
     DeleteTempFile(temp);
 }
 

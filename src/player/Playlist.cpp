@@ -145,20 +145,23 @@ bool StepBackInPlaylistItem(const std::string& queueFile)
     return stepped;
 }
 
-void ExpandQueueFile(const std::string& source, const std::string& destination)
+bool ExpandQueueFile(const std::string& source, const std::string& destination)
 {
     FileHandle out;
     out.Open(destination, FileAccess::Write, FileDisposition::OpenAlways, false, true);
     FileHandle in;
     in.Open(source, FileAccess::Read, FileDisposition::OpenExisting, false, true);
-    if (!out.IsOpen() || !in.IsOpen())
-        return;
+    if (!out.IsOpen())
+        return false;
+    if (!in.IsOpen())
+        return !Exists(source);
     out.Seek(0, SeekOrigin::End);
+    bool written = true;
     QueueRecord record;
     while (in.Read(&record, kQueueRecordSize) == kQueueRecordSize) {
         record.track.path[kPathTextSize - 1] = '\0';
         if (!IsPlaylist(record.track.path)) {
-            out.Write(&record, kQueueRecordSize);
+            written = out.Write(&record, kQueueRecordSize) && written;
             continue;
         }
         const std::string playlist = record.track.path;
@@ -169,9 +172,10 @@ void ExpandQueueFile(const std::string& source, const std::string& destination)
             QueueRecord single;
             memset(&single, 0, sizeof single);
             SetEntryPath(single.track, entry);
-            out.Write(&single, kQueueRecordSize);
+            written = out.Write(&single, kQueueRecordSize) && written;
         }
     }
+    return written;
 }
 
 }  // namespace vuv

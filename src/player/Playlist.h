@@ -41,8 +41,10 @@ bool StepBackInPlaylistItem(const std::string& queueFile);
 
 // Appends every record of `source` to `destination`, playlists replaced by
 // one record per remaining entry. Nothing is copied when either file
-// cannot be opened.
-void ExpandQueueFile(const std::string& source, const std::string& destination);
+// cannot be opened. False when the destination could not be opened or
+// written or an existing source could not be read, so that the caller
+// keeps the source; a missing source is true.
+bool ExpandQueueFile(const std::string& source, const std::string& destination);
 
 constexpr size_t kPlaylistLineMax = 1000;
 

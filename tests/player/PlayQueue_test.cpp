@@ -313,3 +313,26 @@ TEST(PlayQueue, ShuffleExpandsBothQueuesIntoTheQueue)
     EXPECT_FALSE(Exists(q.context.files.priorityQueue));
     EXPECT_EQ(q.link.playListChanged.GetU32() - c, 1u);
 }
+
+TEST(PlayQueue, ShuffleKeepsEveryRecordWhenAQueueIsLocked)
+{
+    Queues q;
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(EnqueueFile(q.context, "C:\\q" + std::to_string(i) + ".mp3"));
+    ResetPlayNowWindow(q.context);
+    PlayFile(q.context, "C:\\request.mp3");
+    PlayFile(q.context, "C:\\prio.mp3");
+    const std::string queue = ReadBytes(q.context.files.queue);
+    const std::string priority = ReadBytes(q.context.files.priorityQueue);
+    FileHandle holder;
+    holder.Open(q.context.files.queue, FileAccess::Read, FileDisposition::OpenExisting, false,
+                false);
+    ASSERT_TRUE(holder.IsOpen());
+    ShuffleQueue(q.context);
+    holder.Close();
+    EXPECT_EQ(ReadBytes(q.context.files.queue), queue);
+    EXPECT_EQ(ReadBytes(q.context.files.priorityQueue), priority);
+    ASSERT_EQ(q.recorder.messages.size(), 1u);
+    EXPECT_EQ(q.recorder.messages[0].text,
+              "Unable to shuffle the play queue '" + q.context.files.queue + "'.");
+}
