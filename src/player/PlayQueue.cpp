@@ -14,6 +14,7 @@
 #include "selection/RandomPlay.h"
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace vuv {
@@ -81,6 +82,18 @@ bool ReadFirstPreviouslyPlayed(const PlayContext& context, uint32_t position, Tr
 }
 
 }  // namespace
+
+PlayContext& ThePlayContext()
+{
+    static std::unique_ptr<PlayContext> context;
+    if (!context || &context->link != &Link()) {
+        const uint32_t cursor = context ? context->previousCursor : 1;
+        context = std::make_unique<PlayContext>(Link(), UserPlayerFiles());
+        context->previousCursor = cursor;
+    }
+    context->files = UserPlayerFiles();
+    return *context;
+}
 
 bool EnsurePlayerRunning(PlayContext& context)
 {

@@ -46,6 +46,11 @@ struct PlayContext {
     uint32_t previousCursor = 1;
 };
 
+// The editor's context: the process's link and the active user's files,
+// refreshed on every call because the active collection may change; the
+// skip-back cursor lives as long as the process.
+PlayContext& ThePlayContext();
+
 // Launches the player when it does not run, and waits (pumping messages)
 // until it says so or kPlayerStartTimeoutMs pass. False when it could not
 // be started; the user has then been told.

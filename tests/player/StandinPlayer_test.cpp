@@ -133,3 +133,42 @@ TEST(StandinPlayer, HonoursSkipSeekPauseStopAndClose)
     EXPECT_NE(log.find("TAKE\tC:\\m\\b.mp3\t"), std::string::npos);
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3);
 }
+
+TEST(StandinPlayer, RandomPlayDrawsFromTheSelection)
+{
+    PlayerFixture f;
+    f.context.launchPlayer = false;
+    std::vector<TrackRecord> collection;
+    for (int i = 0; i < 5; ++i)
+        collection.push_back(Track("C:\\r\\" + std::to_string(i) + ".mp3", "", "", 9));
+    ASSERT_TRUE(WriteBytes(f.context.files.collection, RecordsBytes(collection)));
+    const uint32_t selection[] = {1, 3};
+    ASSERT_TRUE(WriteBytes(f.context.files.selectionIndex,
+                           std::string(reinterpret_cast<const char*>(selection), 8)));
+    const std::string config = f.folder.File("standin.cfg");
+    const std::string log = f.folder.File("log.txt");
+    WriteStandinConfig(config, f, log, 20, 50);
+    StandinProcess player;
+    ASSERT_TRUE(player.Start(config));
+    ASSERT_TRUE(WaitUntil([&] { return f.link.playerRunning.IsSet(); }, 15000));
+    RandomPlayOn(f.context);
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const std::string text = ReadBytes(log);
+            return std::count(text.begin(), text.end(), '\n') >= 6;
+        },
+        15000));
+    f.link.close.Set();
+    ASSERT_TRUE(player.WaitForExit(15000));
+
+    const std::string taken = ReadBytes(log);
+    EXPECT_EQ(taken.find("C:\\r\\0.mp3"), std::string::npos);
+    EXPECT_EQ(taken.find("C:\\r\\2.mp3"), std::string::npos);
+    EXPECT_EQ(taken.find("C:\\r\\4.mp3"), std::string::npos);
+    // Plays counted in the collection file only for the selected tracks.
+    const std::string stored = ReadBytes(f.context.files.collection);
+    ASSERT_EQ(stored.size(), 5 * sizeof(TrackRecord));
+    const TrackRecord* tracks = reinterpret_cast<const TrackRecord*>(stored.data());
+    EXPECT_EQ(tracks[0].playCount + tracks[2].playCount + tracks[4].playCount, 0u);
+    EXPECT_GE(tracks[1].playCount + tracks[3].playCount, 5u);
+}
