@@ -336,3 +336,25 @@ TEST(PlayQueue, ShuffleKeepsEveryRecordWhenAQueueIsLocked)
     EXPECT_EQ(q.recorder.messages[0].text,
               "Unable to shuffle the play queue '" + q.context.files.queue + "'.");
 }
+
+TEST(PlayQueue, LaunchingThePlayer)
+{
+    Queues q;
+    q.context.launchPlayer = true;
+    // No player in the install folder: the user is told, and the launch
+    // flag is down again afterwards.
+    EXPECT_FALSE(StartPlay(q.context));
+    ASSERT_EQ(q.recorder.messages.size(), 1u);
+    EXPECT_EQ(q.recorder.messages[0].text,
+              "Unable to start the player '" + q.folder.File("plak.exe") + "'.");
+    NamedEvent beingStarted(q.link.ObjectName("TbPLAKBeingStarted").c_str());
+    EXPECT_FALSE(beingStarted.IsSet());
+
+    // Another caller is launching it, or it runs: nothing is started.
+    beingStarted.Set();
+    EXPECT_TRUE(EnsurePlayerRunning(q.context));
+    beingStarted.Reset();
+    q.link.playerRunning.Set();
+    EXPECT_TRUE(EnsurePlayerRunning(q.context));
+    EXPECT_EQ(q.recorder.messages.size(), 1u);
+}
