@@ -1,6 +1,8 @@
 #include "player/PlayQueue.h"
 
+#include "core/CollectionStore.h"
 #include "platform/FileHandle.h"
+#include "platform/Locations.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "player/PlayerTestSupport.h"
@@ -357,4 +359,24 @@ TEST(PlayQueue, LaunchingThePlayer)
     q.link.playerRunning.Set();
     EXPECT_TRUE(EnsurePlayerRunning(q.context));
     EXPECT_EQ(q.recorder.messages.size(), 1u);
+}
+
+TEST(PlayQueue, TheEditorsContextFollowsTheActiveCollection)
+{
+    ScopedSettingsKey settings;
+    ScratchFolder folder;
+    OpenPlayerLink(UniqueLinkPrefix());
+    SetInstallFolderForRun(folder.Path());
+    SetActiveCollectionOverride("");
+    PlayContext& context = ThePlayContext();
+    EXPECT_EQ(&context.link, &Link());
+    EXPECT_EQ(context.files.queue, GetUserFile(kQueueSuffix, false));
+    EXPECT_EQ(context.files.installFolder, folder.Path());
+    context.previousCursor = 5;
+    SetActiveCollectionOverride(folder.File("other.mcc"));
+    EXPECT_EQ(ThePlayContext().files.collection, folder.File("other.mcc"));
+    EXPECT_EQ(ThePlayContext().previousCursor, 5u);  // lives as long as the process
+    SetActiveCollectionOverride("");
+    SetInstallFolderForRun("");
+    ClosePlayerLink();
 }
