@@ -2,6 +2,7 @@
 
 #include "core/CollectionFile.h"
 #include "core/CollectionStore.h"
+#include "core/PathKey.h"
 #include "core/TrackListView.h"
 #include "platform/FileHandle.h"
 #include "platform/FileReplace.h"
@@ -11,24 +12,11 @@
 
 #include <cstring>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace vuv {
 namespace {
 
-// Hash and equality of paths ignoring case, consistent with SamePath.
-struct PathKeyHash {
-    size_t operator()(const char* path) const
-    {
-        size_t h = 14695981039346656037ull & size_t(-1);
-        for (const unsigned char* p = reinterpret_cast<const unsigned char*>(path); *p; ++p)
-            h = (h ^ FoldPathChar(*p)) * size_t(1099511628211ull & size_t(-1));
-        return h;
-    }
-};
-struct PathKeyEqual {
-    bool operator()(const char* a, const char* b) const { return SamePath(a, b); }
-};
+constexpr size_t kRecordsPerRead = 1024;  // 648 KiB per read
 
 void RememberCollectionFolder(const std::string& path)
 {
@@ -108,8 +96,9 @@ CombineResult CombineCollection(const std::string& chosenPath)
     CombineResult result;
     const size_t firstAdded = store.Count();
 
-    std::vector<TrackRecord> others;
-    result.opened = ReadTrackFile(chosenPath, others, false);
+    FileHandle file;
+    file.Open(chosenPath, FileAccess::Read, FileDisposition::OpenExisting, false, true);
+    result.opened = file.IsOpen();
     if (result.opened) {
         GenreList otherGenres;
         otherGenres.Load(GenreListPathFor(chosenPath));
@@ -123,28 +112,38 @@ CombineResult CombineCollection(const std::string& chosenPath)
             if (!translated.count(g.id))
                 translated.emplace(g.id, genres.IdFor(otherGenres.NameOf(g.id), false));
 
-        std::unordered_set<const char*, PathKeyHash, PathKeyEqual> known;
-        known.reserve(store.Count() + others.size());
+        PathSet known;
+        known.reserve(store.Count() + size_t(file.Size() / sizeof(TrackRecord)));
         for (size_t i = 0; i < store.Count(); ++i)
             known.insert(store.Track(i).path);
-        for (TrackRecord& other : others) {
-            other.path[kPathTextSize - 1] = '\0';
-            other.artist[kTagTextSize - 1] = '\0';
-            other.title[kTagTextSize - 1] = '\0';
-            other.album[kTagTextSize - 1] = '\0';
-            if (known.count(other.path))
-                continue;
-            uint16_t oldIds[kGenreSlots];
-            memcpy(oldIds, other.genreIds, sizeof oldIds);
-            memset(other.genreIds, 0, sizeof other.genreIds);
-            TrackRecord& added = store.AppendTrack(other);
-            for (int s = 0; s < kGenreSlots; ++s) {
-                auto it = oldIds[s] ? translated.find(oldIds[s]) : translated.end();
-                if (it != translated.end())
-                    added.genreIds[s] = it->second;
+        FileTypeLookup types;
+        std::vector<TrackRecord> block(kRecordsPerRead);
+        const uint32_t want = uint32_t(block.size() * sizeof(TrackRecord));
+        for (;;) {
+            const uint32_t got = file.Read(block.data(), want);
+            const size_t whole = got / sizeof(TrackRecord);
+            for (size_t i = 0; i < whole; ++i) {
+                TrackRecord& other = block[i];
+                other.path[kPathTextSize - 1] = '\0';
+                other.artist[kTagTextSize - 1] = '\0';
+                other.title[kTagTextSize - 1] = '\0';
+                other.album[kTagTextSize - 1] = '\0';
+                if (known.count(other.path))
+                    continue;
+                uint16_t oldIds[kGenreSlots];
+                memcpy(oldIds, other.genreIds, sizeof oldIds);
+                memset(other.genreIds, 0, sizeof other.genreIds);
+                TrackRecord& added = store.AppendTrack(other, &types);
+                for (int s = 0; s < kGenreSlots; ++s) {
+                    auto it = oldIds[s] ? translated.find(oldIds[s]) : translated.end();
+                    if (it != translated.end())
+                        added.genreIds[s] = it->second;
+                }
+                known.insert(added.path);  // the store's record does not move
+                ++result.added;
             }
-            known.insert(added.path);  // the store's record does not move
-            ++result.added;
+            if (got < want)
+                break;
         }
     }
     view.SetItemCount(store.Count());

@@ -13,12 +13,14 @@
 #include "selection/SelectionIndex.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <mutex>
 
 namespace vuv {
 namespace {
 
+constexpr size_t kRecordsPerRead = 1024;   // 648 KiB per read
 constexpr size_t kRecordsPerWrite = 1024;  // 648 KiB per write
 constexpr const char* kSaveErrorTitle = "Vo Varar Odududaroz";
 // The new file is written beside the old one under this suffix and then
@@ -87,14 +89,14 @@ CollectionStore& TheCollectionStore()
     return store;
 }
 
-TrackRecord& CollectionStore::AppendTrack(const TrackRecord& record)
+TrackRecord& CollectionStore::AppendTrack(const TrackRecord& record, FileTypeLookup* types)
 {
     TrackRecord* r = pool_.Allocate();
     *r = record;
     artists_.Add(r->artist, false);
     albums_.Add(r->album, true);
     r->flags &= ~uint32_t(kFlagMissing);
-    r->typeName = FileTypeIdForPath(r->path);
+    r->typeName = types ? types->IdForPath(r->path) : FileTypeIdForPath(r->path);
     tracks_.push_back(r);
     return *r;
 }
@@ -119,7 +121,6 @@ void CollectionStore::ClearCollection()
 {
     BusyScope busy;
     tracks_.clear();
-    tracks_.shrink_to_fit();
     pool_.Clear();
     artists_.Clear();
     albums_.Clear();
@@ -143,25 +144,33 @@ void CollectionStore::LoadCollection()
     file.Open(activePath_, FileAccess::Read, FileDisposition::OpenExisting, false, true);
     if (file.IsOpen()) {
         tracks_.reserve(size_t(file.Size() / sizeof(TrackRecord)));
-        // Whole blocks are read straight into the pool; an incomplete last
-        // record stays uncommitted and is ignored.
+        // Read through one reused buffer and copy into the pool: reading
+        // straight into fresh memory is many times slower under Wine, whose
+        // ReadFile pays for each page touched for the first time.
+        std::vector<TrackRecord>& staging = ioBuffer_;
+        staging.resize(kRecordsPerRead);
+        FileTypeLookup types;
+        const uint32_t want = uint32_t(staging.size() * sizeof(TrackRecord));
         for (;;) {
-            size_t room = 0;
-            TrackRecord* block = pool_.Reserve(4096, room);
-            const uint32_t want = uint32_t(room * sizeof(TrackRecord));
-            const uint32_t got = file.Read(block, want);
-            const size_t whole = got / sizeof(TrackRecord);
-            pool_.Commit(whole);
-            for (size_t i = 0; i < whole; ++i) {
-                TrackRecord& r = block[i];
-                // A damaged file may lack the terminators.
-                r.artist[kTagTextSize - 1] = '\0';
-                r.title[kTagTextSize - 1] = '\0';
-                r.album[kTagTextSize - 1] = '\0';
-                artists_.Add(r.artist, false);
-                albums_.Add(r.album, true);
-                CleanUpLoadedRecord(r);
-                tracks_.push_back(&r);
+            const uint32_t got = file.Read(staging.data(), want);
+            const size_t whole = got / sizeof(TrackRecord);  // an incomplete tail is ignored
+            for (size_t done = 0; done < whole;) {
+                size_t room = 0;
+                TrackRecord* block = pool_.Reserve(whole - done, room);
+                memcpy(block, staging.data() + done, room * sizeof(TrackRecord));
+                pool_.Commit(room);
+                for (size_t i = 0; i < room; ++i) {
+                    TrackRecord& r = block[i];
+                    // A damaged file may lack the terminators.
+                    r.artist[kTagTextSize - 1] = '\0';
+                    r.title[kTagTextSize - 1] = '\0';
+                    r.album[kTagTextSize - 1] = '\0';
+                    artists_.Add(r.artist, false);
+                    albums_.Add(r.album, true);
+                    CleanUpLoadedRecord(r, &types);
+                    tracks_.push_back(&r);
+                }
+                done += room;
             }
             if (got < want)
                 break;
@@ -191,8 +200,8 @@ bool CollectionStore::WriteRecordsTo(const std::string& path)
     file.Open(path, FileAccess::Write, FileDisposition::CreateAlways, false, true);
     if (!file.IsOpen())
         return false;
-    std::vector<TrackRecord> block;
-    block.reserve(std::min(tracks_.size(), kRecordsPerWrite));
+    std::vector<TrackRecord>& block = ioBuffer_;
+    block.reserve(kRecordsPerWrite);
     for (size_t done = 0; done < tracks_.size();) {
         size_t n = std::min(kRecordsPerWrite, tracks_.size() - done);
         bool simulatedFailure = false;

@@ -9,6 +9,7 @@
 // while that pass owns it.
 #pragma once
 
+#include "core/FileTypeNames.h"
 #include "core/GenreList.h"
 #include "core/NameList.h"
 #include "core/RecordPool.h"
@@ -61,8 +62,9 @@ public:
 
     // Copies the record into a new record the store owns, adds its artist
     // and album to the name lists, clears its `missing` bit, computes its
-    // file type text and appends it. Returns the stored record.
-    TrackRecord& AppendTrack(const TrackRecord& record);
+    // file type text and appends it. Returns the stored record. Callers
+    // that append many records may pass their own type lookup.
+    TrackRecord& AppendTrack(const TrackRecord& record, FileTypeLookup* types = nullptr);
     // Frees the record; later tracks move down one place. The name lists
     // keep their entries.
     void RemoveTrack(size_t index);
@@ -127,6 +129,7 @@ private:
     NameList albums_;
     CollectionPlayerLink* playerLink_ = nullptr;
     long failAfterRecords_ = -1;
+    std::vector<TrackRecord> ioBuffer_;  // reused by every read and write of the file
 };
 
 CollectionStore& TheCollectionStore();

@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 
+#include <cstring>
 #include <deque>
 #include <mutex>
 #include <unordered_map>
@@ -69,6 +70,31 @@ uint32_t FileTypeIdForPath(const char* path)
         t.idByText.emplace(std::move(text), id);
     }
     t.idByExtension.emplace(extension, id);
+    return id;
+}
+
+uint32_t FileTypeLookup::IdForPath(const char* path)
+{
+    // The extension as ExtensionOf finds it: from the last "." after the
+    // last "\\"; "." alone when there is none. Scanning back from the end
+    // stops after a few characters.
+    const char* end = path + strlen(path);
+    const char* p = end;
+    while (p > path && p[-1] != '.' && p[-1] != '\\')
+        --p;
+    const bool hasDot = p > path && p[-1] == '.';
+    const char* extension = hasDot ? p - 1 : ".";
+    const size_t length = hasDot ? size_t(end - (p - 1)) : 1;
+    if (length > sizeof(uint64_t))
+        return FileTypeIdForPath(path);  // rare: not worth caching
+    uint64_t packed = 0;
+    for (size_t i = 0; i < length; ++i)
+        packed |= uint64_t(static_cast<unsigned char>(extension[i])) << (8 * i);
+    for (const Known& k : known_)
+        if (k.extension == packed)
+            return k.id;
+    const uint32_t id = FileTypeIdForPath(path);
+    known_.push_back(Known{packed, id});
     return id;
 }
 

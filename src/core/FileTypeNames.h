@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vuv {
 
@@ -18,6 +19,22 @@ std::string ComputeFileTypeText(const std::string& extension);
 // The id of the type text of the file at `path` (never 0). Results are
 // cached per extension, byte for byte, for the rest of the run.
 uint32_t FileTypeIdForPath(const char* path);
+
+// A caller's own cache in front of FileTypeIdForPath, for walks over many
+// records (loading a collection): the same ids, without a lock and an
+// allocation per record. One thread; keep it for one walk only, so that a
+// reset of the process-wide cache is seen by the next walk.
+class FileTypeLookup {
+public:
+    uint32_t IdForPath(const char* path);
+
+private:
+    struct Known {
+        uint64_t extension;  // up to 8 bytes of the extension, packed
+        uint32_t id;
+    };
+    std::vector<Known> known_;
+};
 
 // The text of an id; empty for 0 or an unknown id. The reference stays
 // valid for the rest of the run.

@@ -6,19 +6,25 @@ void NameList::Add(const char* text, bool keepEmpty)
 {
     if (!keepEmpty && text[0] == '\0')
         return;
-    if (haveLast_ && last_ == text)
+    const std::string_view view(text);
+    if (haveLast_ && last_ == view)
         return;
-    last_ = text;
+    auto found = index_.find(view);
+    if (found == index_.end()) {
+        keys_.emplace_back(view);
+        found = index_.insert(std::string_view(keys_.back())).first;
+        names_.emplace_back(view);
+    }
+    last_ = *found;
     haveLast_ = true;
-    if (index_.insert(last_).second)
-        names_.push_back(last_);
 }
 
 void NameList::Clear()
 {
     names_.clear();
     index_.clear();
-    last_.clear();
+    keys_.clear();
+    last_ = std::string_view();
     haveLast_ = false;
 }
 

@@ -17,17 +17,21 @@ TrackRecord* RecordPool::Allocate()
 
 TrackRecord* RecordPool::Reserve(size_t wanted, size_t& got)
 {
-    if (usedInLast_ == kBlockRecords) {
+    if (current_ < blocks_.size() && usedInCurrent_ == kBlockRecords) {
+        ++current_;
+        usedInCurrent_ = 0;
+    }
+    if (current_ == blocks_.size()) {
         // Default-initialised: the bytes are filled by the caller anyway.
         blocks_.emplace_back(new TrackRecord[kBlockRecords]);
-        usedInLast_ = 0;
+        usedInCurrent_ = 0;
     }
-    size_t room = kBlockRecords - usedInLast_;
+    const size_t room = kBlockRecords - usedInCurrent_;
     got = wanted < room ? (wanted ? wanted : 1) : room;
-    return blocks_.back().get() + usedInLast_;
+    return blocks_[current_].get() + usedInCurrent_;
 }
 
-void RecordPool::Commit(size_t count) { usedInLast_ += count; }
+void RecordPool::Commit(size_t count) { usedInCurrent_ += count; }
 
 void RecordPool::Free(TrackRecord* record)
 {
@@ -37,9 +41,15 @@ void RecordPool::Free(TrackRecord* record)
 
 void RecordPool::Clear()
 {
-    blocks_.clear();
     free_.clear();
-    usedInLast_ = kBlockRecords;
+    current_ = 0;
+    usedInCurrent_ = 0;
+}
+
+void RecordPool::Release()
+{
+    Clear();
+    blocks_.clear();
 }
 
 }  // namespace vuv

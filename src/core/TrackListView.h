@@ -1,7 +1,10 @@
 // What the collection logic needs from the main window's track list and
 // frame, without a window: the list implements it, vuvtool and the tests
 // use the do-nothing default. Row i of the list is record i of the store;
-// indexes are 0-based, -1 means none. Called on the user-interface thread.
+// indexes are 0-based, -1 means none. Called on the user-interface thread,
+// and by SaveCollection (Repaint, ShowBusy) on the arrange pass's worker
+// thread while that pass owns the store: an implementation must accept
+// those two calls from another thread (post them to its window).
 #pragma once
 
 #include <cstddef>
@@ -35,11 +38,12 @@ public:
 void SetTrackListView(TrackListView* view);
 TrackListView& TheTrackListView();
 
-// Shows the hourglass for its lifetime.
+// Shows the hourglass for its lifetime. Scopes nest (a load clears the
+// store first): only the outermost one switches the hourglass on and off.
 class BusyScope {
 public:
-    BusyScope() { TheTrackListView().ShowBusy(true); }
-    ~BusyScope() { TheTrackListView().ShowBusy(false); }
+    BusyScope();
+    ~BusyScope();
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 };

@@ -42,17 +42,21 @@ void SetField(char* field, size_t size, const char* text)
     field[n] = '\0';
 }
 
-void CleanUpLoadedRecord(TrackRecord& track)
+void CleanUpLoadedRecord(TrackRecord& track, FileTypeLookup* lookup)
 {
     track.path[kPathTextSize - 1] = '\0';
     track.flags &= ~uint32_t(kFlagMissing);
-    track.typeName = FileTypeIdForPath(track.path);
+    track.typeName = lookup ? lookup->IdForPath(track.path) : FileTypeIdForPath(track.path);
     // Collapse "\\" pairs from the third character on (a network path keeps
     // its leading two). One left-to-right pass that keeps a backslash only
     // when the previous kept character is not one gives the same text as
     // collapsing pairs repeatedly until none is left.
-    size_t len = strlen(track.path);
-    if (len > 2) {
+    size_t len = 0;
+    bool doubled = false;  // a "\\" pair starting at the third character or later
+    for (const char* p = track.path; *p; ++p, ++len)
+        if (len >= 3 && p[0] == '\\' && p[-1] == '\\')
+            doubled = true;
+    if (doubled) {
         size_t out = 2;
         for (size_t in = 2; in < len; ++in) {
             char c = track.path[in];

@@ -102,8 +102,10 @@ void SetField(char (&field)[N], const std::string& text)
 // Steps of the clean-up of a record read from a collection file that belong
 // to the record itself: the `missing` bit cleared, the file type text
 // computed, doubled backslashes of `path` collapsed (a leading "\\" of a
-// network path kept), a negative `flags` replaced by 0.
-void CleanUpLoadedRecord(TrackRecord& track);
+// network path kept), a negative `flags` replaced by 0. A `lookup` given by
+// a caller that cleans many records speeds up the file type text.
+class FileTypeLookup;
+void CleanUpLoadedRecord(TrackRecord& track, FileTypeLookup* lookup = nullptr);
 
 // The bytes a file gets for a record: `typeName` zeroed, padding zeroed.
 TrackRecord StoredForm(const TrackRecord& track);

@@ -6,6 +6,7 @@
 #include "core/TrackListView.h"
 #include "platform/Settings.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <unordered_map>
@@ -15,71 +16,217 @@
 namespace vuv {
 namespace {
 
-// One record under sorting, with its costly texts worked out beforehand.
+// One record under sorting: an order-preserving ordinal per compared key,
+// worked out once per sort, and the record's slot in the per-record arrays
+// of SortWork. A text key's ordinal is the text's rank among the texts of
+// the range, equal texts sharing a rank, so that comparing two entries
+// never looks at a record: the 32-byte entries keep the sort inside the
+// cache.
 struct SortEntry {
-    TrackRecord* track;
-    const char* genreText;  // key 3
-    const char* typeText;   // key 11
+    uint64_t ordinal[3];  // primary, second and third key
+    uint32_t slot;        // index into SortWork's per-record arrays
+    uint32_t unused;
+};
+static_assert(sizeof(SortEntry) == 32, "SortEntry stays small");
+
+// The keys of one pass: key[0] always; key[1] unless it equals key[0];
+// key[2] (track number) only when key[1] is the album.
+struct PassKeys {
+    int key[3];
+    int count;
 };
 
-template <typename T>
-int Order(T a, T b)
+PassKeys KeysOf(const SortState& s)
 {
-    return a < b ? -1 : (a == b ? 0 : 1);
+    PassKeys k{{s.sortKey, -1, -1}, 1};
+    const int second = s.secondKey == -1 ? AutomaticSecondKey(s.sortKey) : s.secondKey;
+    if (second != s.sortKey) {
+        k.key[1] = second;
+        k.count = 2;
+        if (second == kSortAlbum) {
+            k.key[2] = kSortTrackNumber;
+            k.count = 3;
+        }
+    }
+    return k;
 }
 
-// The same values as CompareTracks (<0 before, 0 equal), from the entry.
-int EntryOrder(const SortEntry& x, const SortEntry& y, int key)
+inline unsigned char FoldSortChar(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
+
+// Signed values to an unsigned ordinal of the same order.
+inline uint64_t SignedOrdinal(int64_t v) { return uint64_t(v) ^ (uint64_t(1) << 63); }
+
+// 8 bytes of a text, case folded, big-endian (bytes after the end count as
+// 0, which sorts before every character as the end does). `length` says
+// how many bytes the text had, up to 8.
+uint64_t TextOrdinal(const char* text, int& length)
 {
-    const TrackRecord& a = *x.track;
-    const TrackRecord& b = *y.track;
+    uint64_t v = 0;
+    int i = 0;
+    for (; i < 8 && text[i]; ++i)
+        v = v << 8 | FoldSortChar(static_cast<unsigned char>(text[i]));
+    length = i;
+    return i == 8 ? v : v << (8 * (8 - i));
+}
+
+// A text's first 16 folded bytes, for ranking.
+struct RankItem {
+    uint64_t high;  // bytes 0..7
+    uint64_t low;   // bytes 8..15
+    const char* text;
+    uint32_t slot;
+};
+
+// Whether the text goes on after the 16 bytes of its item.
+inline bool LongerThanItem(const RankItem& r) { return (r.low & 0xFF) != 0; }
+
+uint64_t NumberOrdinal(const TrackRecord& t, int key)
+{
     switch (key) {
-    case kSortStatus: return Order(StatusRank(a.flags), StatusRank(b.flags));
-    case kSortArtist: return CompareTextIgnoringCase(a.artist, b.artist);
-    case kSortTitle: return CompareTextIgnoringCase(a.title, b.title);
-    case kSortGenre: return CompareTextIgnoringCase(x.genreText, y.genreText);
-    case kSortPreference: return Order(a.preference, b.preference);
-    case kSortLength: return Order(a.lengthMs, b.lengthMs);
-    case kSortAlbum: return CompareTextIgnoringCase(a.album, b.album);
-    case kSortTrackNumber: return Order(a.trackNumber, b.trackNumber);
-    case kSortKbps: return Order(a.kbps, b.kbps);
-    case kSortSampleRate: return Order(int32_t(a.sampleRate), int32_t(b.sampleRate));
-    case kSortSize: return Order(a.fileSize, b.fileSize);
-    case kSortType: return CompareTextIgnoringCase(x.typeText, y.typeText);
-    case kSortChannels: return Order(a.channels, b.channels);
-    case kSortVolumeBoost: return Order(a.volumeBoost, b.volumeBoost);
-    case kSortYear: return Order(a.year, b.year);
-    case kSortFilename: return CompareTextIgnoringCase(a.path, b.path);
-    case kSortPlayed: return Order(int32_t(a.playCount), int32_t(b.playCount));
-    case kSortDateAdded: return Order(a.dateAdded, b.dateAdded);
-    default: return 0;
+    case kSortStatus: return SignedOrdinal(StatusRank(t.flags));
+    case kSortPreference: return t.preference;
+    case kSortLength: return t.lengthMs;
+    case kSortTrackNumber: return t.trackNumber;
+    case kSortKbps: return SignedOrdinal(t.kbps);
+    case kSortSampleRate: return SignedOrdinal(int32_t(t.sampleRate));
+    case kSortSize: return t.fileSize;
+    case kSortChannels: return SignedOrdinal(t.channels);
+    case kSortVolumeBoost: return SignedOrdinal(t.volumeBoost);
+    case kSortYear: return SignedOrdinal(t.year);
+    case kSortPlayed: return SignedOrdinal(int32_t(t.playCount));
+    case kSortDateAdded: return t.dateAdded;
+    default: return 0;  // a key outside 0..17: every pair equal
     }
 }
+
+bool IsTextKey(int key)
+{
+    return key == kSortArtist || key == kSortTitle || key == kSortGenre || key == kSortAlbum ||
+           key == kSortType || key == kSortFilename;
+}
+
+// Everything a sort needs besides the entries, per record slot. Kept
+// between sorts (user-interface thread only): fresh memory for 100,000
+// records costs more to touch than the sort itself.
+struct SortWork {
+    std::vector<SortEntry> entries;
+    std::vector<TrackRecord*> tracks;
+    std::vector<const char*> genreTexts;     // key 3
+    std::vector<const char*> typeTexts;      // key 11
+    std::vector<uint64_t> ranks[kSortKeyCount];  // per text key: the rank of each slot
+    bool ranked[kSortKeyCount] = {};
+    std::vector<RankItem> items;
+
+    void Begin(TrackRecord** first, size_t count)
+    {
+        tracks.assign(first, first + count);
+        entries.resize(count);
+        for (size_t i = 0; i < count; ++i)
+            entries[i].slot = uint32_t(i);
+        for (bool& r : ranked)
+            r = false;
+    }
+
+    const char* TextOf(size_t slot, int key) const
+    {
+        const TrackRecord& t = *tracks[slot];
+        switch (key) {
+        case kSortArtist: return t.artist;
+        case kSortTitle: return t.title;
+        case kSortGenre: return genreTexts[slot];
+        case kSortAlbum: return t.album;
+        case kSortType: return typeTexts[slot];
+        default: return t.path;  // kSortFilename
+        }
+    }
+
+    // The rank of every slot's text under `key`: ordered as
+    // CompareTextIgnoringCase orders them, equal texts sharing a rank.
+    // Items are sorted by their first 16 folded bytes as two integers;
+    // only runs alike in all 16 bytes compare the rest of their texts.
+    const std::vector<uint64_t>& RanksOf(int key)
+    {
+        std::vector<uint64_t>& rank = ranks[key];
+        if (ranked[key])
+            return rank;
+        const size_t count = tracks.size();
+        items.resize(count);
+        for (size_t slot = 0; slot < count; ++slot) {
+            RankItem& r = items[slot];
+            r.text = TextOf(slot, key);
+            r.slot = uint32_t(slot);
+            int length = 0;
+            r.high = TextOrdinal(r.text, length);
+            r.low = length == 8 ? TextOrdinal(r.text + 8, length) : 0;
+        }
+        std::sort(items.begin(), items.end(), [](const RankItem& a, const RankItem& b) {
+            return a.high != b.high ? a.high < b.high : a.low < b.low;
+        });
+        auto sameStart = [](const RankItem& a, const RankItem& b) {
+            return a.high == b.high && a.low == b.low;
+        };
+        for (size_t i = 0; i < count;) {
+            size_t end = i + 1;
+            while (end < count && sameStart(items[i], items[end]))
+                ++end;
+            if (end - i > 1 && LongerThanItem(items[i]))
+                std::sort(items.begin() + long(i), items.begin() + long(end),
+                          [](const RankItem& a, const RankItem& b) {
+                              return CompareTextIgnoringCase(a.text + 16, b.text + 16) < 0;
+                          });
+            i = end;
+        }
+        rank.resize(count);
+        uint64_t current = 0;
+        for (size_t i = 0; i < count; ++i) {
+            if (i > 0) {
+                const RankItem& a = items[i - 1];
+                const RankItem& b = items[i];
+                const bool equal = sameStart(a, b) && (!LongerThanItem(a) ||
+                                                       CompareTextIgnoringCase(a.text + 16, b.text + 16) == 0);
+                if (!equal)
+                    ++current;
+            }
+            rank[items[i].slot] = current;
+        }
+        ranked[key] = true;
+        return rank;
+    }
+
+    // Fills the ordinals of the entries for one pass.
+    void Prepare(const PassKeys& keys)
+    {
+        for (int k = 0; k < 3; ++k) {
+            const int key = k < keys.count ? keys.key[k] : -1;
+            if (IsTextKey(key)) {
+                const std::vector<uint64_t>& rank = RanksOf(key);
+                for (SortEntry& e : entries)
+                    e.ordinal[k] = rank[e.slot];
+            } else {
+                for (SortEntry& e : entries)
+                    e.ordinal[k] = key >= 0 ? NumberOrdinal(*tracks[e.slot], key) : 0;
+            }
+        }
+    }
+};
 
 // TrackLess on entries.
 class EntryLess {
 public:
-    explicit EntryLess(const SortState& state)
-        : key_(state.sortKey), descending_(state.descending)
-    {
-        second_ = state.secondKey == -1 ? AutomaticSecondKey(key_) : state.secondKey;
-    }
+    EntryLess(const PassKeys& keys, bool descending) : keys_(keys), descending_(descending) {}
     bool operator()(const SortEntry& a, const SortEntry& b) const
     {
-        int order = EntryOrder(a, b, key_);
-        if (order != 0)
-            return descending_ ? order > 0 : order < 0;
-        if (second_ == key_)
+        if (a.ordinal[0] != b.ordinal[0])
+            return descending_ ? a.ordinal[0] > b.ordinal[0] : a.ordinal[0] < b.ordinal[0];
+        if (keys_.count < 2)
             return false;
-        order = EntryOrder(a, b, second_);
-        if (order == 0 && second_ == kSortAlbum)
-            order = EntryOrder(a, b, kSortTrackNumber);
-        return order < 0;
+        if (a.ordinal[1] != b.ordinal[1] || keys_.count < 3)
+            return a.ordinal[1] < b.ordinal[1];
+        return a.ordinal[2] < b.ordinal[2];
     }
 
 private:
-    int key_;
-    int second_;
+    PassKeys keys_;
     bool descending_;
 };
 
@@ -117,10 +264,12 @@ void QuickSort(SortEntry* v, long lo, long hi, const EntryLess& less)
     }
 }
 
-bool UsesKey(const SortState& s, int key)
+bool UsesKey(const PassKeys& keys, int key)
 {
-    int second = s.secondKey == -1 ? AutomaticSecondKey(s.sortKey) : s.secondKey;
-    return s.sortKey == key || second == key;
+    for (int k = 0; k < keys.count; ++k)
+        if (keys.key[k] == key)
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -162,35 +311,39 @@ void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& stat
 {
     if (count < 2)
         return;
-    SortState first = state;
-    first.sortKey = kSortArtist;
-    first.descending = false;
+    SortState firstPass = state;
+    firstPass.sortKey = kSortArtist;
+    firstPass.descending = false;
+    const PassKeys passes[2] = {KeysOf(firstPass), KeysOf(state)};
 
-    std::vector<SortEntry> entries(count);
-    std::unordered_map<std::string, std::string> genreTexts;  // genre ids (40 bytes) -> text
-    const bool needGenres = UsesKey(first, kSortGenre) || UsesKey(state, kSortGenre);
-    const bool needTypes = UsesKey(first, kSortType) || UsesKey(state, kSortType);
+    static SortWork work;
     static const char kEmpty[] = "";
-    for (size_t i = 0; i < count; ++i) {
-        SortEntry& e = entries[i];
-        e.track = tracks[i];
-        e.genreText = kEmpty;
-        e.typeText = kEmpty;
-        if (needGenres && genres) {
-            std::string ids(reinterpret_cast<const char*>(e.track->genreIds),
-                            sizeof e.track->genreIds);
-            auto it = genreTexts.find(ids);
-            if (it == genreTexts.end())
-                it = genreTexts.emplace(std::move(ids), genres->GenreText(*e.track)).first;
-            e.genreText = it->second.c_str();  // node-based map: stays valid
+    work.Begin(tracks, count);
+    // Genre texts once per distinct set of genre ids, type texts per record.
+    std::unordered_map<std::string, std::string> genreTextOf;  // 40 id bytes -> text
+    if (UsesKey(passes[0], kSortGenre) || UsesKey(passes[1], kSortGenre)) {
+        work.genreTexts.assign(count, kEmpty);
+        for (size_t i = 0; genres && i < count; ++i) {
+            std::string ids(reinterpret_cast<const char*>(tracks[i]->genreIds),
+                            sizeof tracks[i]->genreIds);
+            auto it = genreTextOf.find(ids);
+            if (it == genreTextOf.end())
+                it = genreTextOf.emplace(std::move(ids), genres->GenreText(*tracks[i])).first;
+            work.genreTexts[i] = it->second.c_str();  // node-based map: stays valid
         }
-        if (needTypes)
-            e.typeText = FileTypeText(e.track->typeName).c_str();
     }
-    QuickSort(entries.data(), 0, long(count) - 1, EntryLess(first));
-    QuickSort(entries.data(), 0, long(count) - 1, EntryLess(state));
+    if (UsesKey(passes[0], kSortType) || UsesKey(passes[1], kSortType)) {
+        work.typeTexts.resize(count);
+        for (size_t i = 0; i < count; ++i)
+            work.typeTexts[i] = FileTypeText(tracks[i]->typeName).c_str();
+    }
+    for (int p = 0; p < 2; ++p) {
+        work.Prepare(passes[p]);
+        QuickSort(work.entries.data(), 0, long(count) - 1,
+                  EntryLess(passes[p], p == 0 ? false : state.descending));
+    }
     for (size_t i = 0; i < count; ++i)
-        tracks[i] = entries[i].track;
+        tracks[i] = work.tracks[work.entries[i].slot];
 }
 
 void SortTracks(int first, int last, bool repaint, bool keepFocus)

@@ -42,9 +42,10 @@ bool TrackLess(const TrackRecord& a, const TrackRecord& b, const SortState& stat
                const GenreList* genres);
 
 // Sorts `count` record pointers in place: one quicksort pass with key 1
-// ascending (same second key), then one with `state`. Equivalent to
-// running the quicksort with TrackLess, with the genre and type texts
-// worked out once per record instead of once per comparison.
+// ascending (same second key), then one with `state`. The same quicksort
+// as with TrackLess, comparing precomputed ordinals instead of records
+// (numbers mapped to order-preserving integers, texts to their ranks under
+// the text comparison), so every comparison gives TrackLess's answer.
 void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& state,
                        const GenreList* genres);
 

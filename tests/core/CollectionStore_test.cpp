@@ -38,7 +38,9 @@ TEST_F(CollectionStoreTest, LoadCleansRecordsAndFillsNameLists)
     std::string bytes = ReadBytes(Collection()) + std::string(100, 'x');
     ASSERT_TRUE(WriteBytes(Collection(), bytes));
 
+    view.busyChanges.clear();
     store().LoadCollection();
+    EXPECT_EQ(view.busyChanges, (std::vector<bool>{true, false}));  // one hourglass, nested scopes
     ASSERT_EQ(store().Count(), 4u);
     EXPECT_EQ(view.itemCount, 4u);
     EXPECT_STREQ(store().Track(0).path, "C:\\Music\\a.mp3");

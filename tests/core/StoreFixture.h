@@ -39,12 +39,14 @@ public:
         selected.push_back(index);
     }
     void SetWindowTitle(const std::string& text) override { title = text; }
+    void ShowBusy(bool busy) override { busyChanges.push_back(busy); }
 
     size_t itemCount = 0;
     int repaints = 0;
     int focused = -1;
     std::vector<int> selected;
     std::string title;
+    std::vector<bool> busyChanges;
 };
 
 inline vuv::TrackRecord MakeTrack(const char* artist, const char* title, const char* album,

@@ -55,14 +55,20 @@ void ReferenceSort(std::vector<TrackRecord*>& v, const SortState& s, const Genre
 // and the order of equal tracks shows.
 std::vector<TrackRecord> TiedRecords(size_t count)
 {
-    static const char* kTexts[] = {"abc", "ABC", "abd", "", "b", "Ab", "ab[", "ab_"};
+    // Short texts, and long ones alike in their first 8 or more characters.
+    static const char* kTexts[] = {"abc",        "ABC",          "", "b", "Ab", "ab[", "ab_",
+                                   "abcdefgh",   "ABCDEFGH",     "abcdefghij", "abcdefghiJ",
+                                   "abcdefgh_",  "abcdefghZ",    "abcdefg",    "abcdefghijklmnopq1",
+                                   "ABCDEFGHIJKLMNOPQ2", "abcdefghijklmnop", "ABCDEFGHIJKLMNOp",
+                                   "abcdefghijklmno",    "abcdefghijklmnop_", "abcdefghijklmnopZ",
+                                   "abcdefghijklmnopQ1", "abcdefghijklmnopq1x"};
     static const char* kExtensions[] = {".mp3", ".MP3", ".ogg", ".wma", ""};
     std::vector<TrackRecord> tracks;
     for (size_t i = 0; i < count; ++i) {
-        std::string path = std::string("C:\\m\\") + kTexts[RandomBelow(8)] + "x" +
+        std::string path = std::string("C:\\m\\") + kTexts[RandomBelow(23)] + "x" +
                            kExtensions[RandomBelow(5)];
-        TrackRecord t = MakeTrack(kTexts[RandomBelow(8)], kTexts[RandomBelow(8)],
-                                  kTexts[RandomBelow(8)], path.c_str());
+        TrackRecord t = MakeTrack(kTexts[RandomBelow(23)], kTexts[RandomBelow(23)],
+                                  kTexts[RandomBelow(23)], path.c_str());
         t.flags = uint32_t(RandomBelow(4)) == 0 ? uint32_t(1) << RandomBelow(7) : 0;
         t.preference = uint8_t(RandomBelow(3));
         t.lengthMs = uint32_t(RandomBelow(3)) * 0x90000000u;

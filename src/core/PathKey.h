@@ -1,0 +1,34 @@
+// Hashing of paths that compares them as the program does everywhere:
+// without regard to case (SamePath). For sets of paths that must stay
+// linear in the track count: Combine's duplicate test, and any caller that
+// looks up many paths in the store.
+#pragma once
+
+#include "platform/Paths.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <unordered_set>
+
+namespace vuv {
+
+// FNV-1a over the case-folded bytes (FoldPathChar), so that two paths
+// SamePath calls equal always hash alike.
+struct PathKeyHash {
+    size_t operator()(const char* path) const
+    {
+        uint64_t h = 14695981039346656037ull;
+        for (const unsigned char* p = reinterpret_cast<const unsigned char*>(path); *p; ++p)
+            h = (h ^ FoldPathChar(*p)) * 1099511628211ull;
+        return size_t(h);
+    }
+};
+
+struct PathKeyEqual {
+    bool operator()(const char* a, const char* b) const { return SamePath(a, b); }
+};
+
+// A set of NUL-terminated paths it does not own (the texts must outlive it).
+using PathSet = std::unordered_set<const char*, PathKeyHash, PathKeyEqual>;
+
+}  // namespace vuv
