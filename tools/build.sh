@@ -6,6 +6,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 bash "$ROOT/tools/setup.sh"
+bash "$ROOT/tools/third_party.sh"
 
 # configure_and_build DIR ARCH TESTS(ON|OFF)
 configure_and_build() {
@@ -13,7 +14,8 @@ configure_and_build() {
   mkdir -p "$dir"
   if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$arch.cmake" \
-      -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING="$tests" >"$dir/configure.log" 2>&1 ||
+      -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING="$tests" \
+      -DVUV_THIRD_PARTY_DIR="$BUILD/third_party" >"$dir/configure.log" 2>&1 ||
       { cat "$dir/configure.log" >&2; die "cmake configure ($arch)"; }
   fi
   log "building $arch in $dir (log: $dir/build.log)"

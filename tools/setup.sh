@@ -23,7 +23,7 @@ PKGS=(
   googletest xvfb xauth imagemagick x11-utils
   dpkg-dev patch xz-utils
   wine wine64
-  sox lame flac vorbis-tools opus-tools
+  sox lame flac vorbis-tools opus-tools id3v2
 )
 if [ "$TEST_ARCH" = i686 ]; then
   PKGS+=(wine32:i386)

@@ -16,7 +16,6 @@
 #include <string>
 
 namespace vuvtool {
-namespace {
 
 using vuv::TheCollectionStore;
 
@@ -29,7 +28,6 @@ void LoadActiveCollection(const ToolContext& context)
     TheCollectionStore().LoadCollection();
 }
 
-// A whole decimal number within [low, high].
 bool ParseNumber(const std::string& text, long low, long high, long& value)
 {
     if (text.empty())
@@ -42,6 +40,8 @@ bool ParseNumber(const std::string& text, long low, long high, long& value)
     value = v;
     return true;
 }
+
+namespace {
 
 int Info(ToolContext& context, const std::vector<std::string>& args)
 {

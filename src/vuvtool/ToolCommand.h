@@ -37,6 +37,13 @@ int BadUsage(const char* command);
 // Writes a text as its stored bytes, followed by LF.
 void PrintLine(const std::string& text);
 
+// Loads the active collection (or --collection PATH) into the store as the
+// editor does at start, with the sort and search settings.
+void LoadActiveCollection(const ToolContext& context);
+
+// A whole decimal number within [low, high].
+bool ParseNumber(const std::string& text, long low, long high, long& value);
+
 }  // namespace vuvtool
 
 #define VUVTOOL_CONCAT2(a, b) a##b

@@ -94,6 +94,111 @@ ScratchFolder::ScratchFolder()
 
 ScratchFolder::~ScratchFolder() { DeleteTree(path_); }
 
+int RunCaptured(const std::string& commandLine, std::string* out, std::string* err)
+{
+    ScratchFolder folder;
+    const std::string outPath = folder.File("stdout.txt");
+    const std::string errPath = folder.File("stderr.txt");
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE outFile = CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                 CREATE_ALWAYS, 0, nullptr);
+    HANDLE errFile = CreateFileA(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                 CREATE_ALWAYS, 0, nullptr);
+    int code = -1;
+    if (outFile != INVALID_HANDLE_VALUE && errFile != INVALID_HANDLE_VALUE) {
+        STARTUPINFOA si{};
+        si.cb = sizeof si;
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        si.hStdOutput = outFile;
+        si.hStdError = errFile;
+        PROCESS_INFORMATION pi{};
+        std::string line = commandLine;
+        if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+            WaitForSingleObject(pi.hProcess, INFINITE);
+            DWORD exitCode = 0;
+            GetExitCodeProcess(pi.hProcess, &exitCode);
+            code = static_cast<int>(exitCode);
+            CloseHandle(pi.hThread);
+            CloseHandle(pi.hProcess);
+        }
+    }
+    if (outFile != INVALID_HANDLE_VALUE)
+        CloseHandle(outFile);
+    if (errFile != INVALID_HANDLE_VALUE)
+        CloseHandle(errFile);
+    if (out != nullptr)
+        *out = ReadBytes(outPath);
+    if (err != nullptr)
+        *err = ReadBytes(errPath);
+    return code;
+}
+
+std::string UnixPathOf(const std::string& windowsPath)
+{
+    using UnixNameFunction = char*(__cdecl*)(const WCHAR*);
+    auto unixName = reinterpret_cast<UnixNameFunction>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (unixName == nullptr)
+        return std::string();
+    WCHAR wide[MAX_PATH * 2];
+    if (MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH * 2) == 0)
+        return std::string();
+    char* name = unixName(wide);
+    if (name == nullptr)
+        return std::string();
+    std::string result = name;
+    HeapFree(GetProcessHeap(), 0, name);
+    return result;
+}
+
+std::string ShellQuoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
+int RunUnixScript(const std::string& script, std::string* output)
+{
+    // Wine starts a Unix program but cannot wait for it (its process handle
+    // is signalled at once), so the script reports its end through a status
+    // file, renamed into place when complete, and this side polls for it.
+    ScratchFolder folder;
+    const std::string unixFolder = UnixPathOf(folder.Path());
+    if (unixFolder.empty())
+        return -1;
+    const std::string unix = unixFolder + "/";
+    if (!WriteBytes(folder.File("script.sh"), script + "\n") ||
+        !WriteBytes(folder.File("run.sh"),
+                    "sh " + ShellQuoted(unix + "script.sh") + " >" + ShellQuoted(unix + "output.txt") +
+                        " 2>&1\necho $? >" + ShellQuoted(unix + "status.tmp") + "\nmv " +
+                        ShellQuoted(unix + "status.tmp") + " " + ShellQuoted(unix + "status.txt") + "\n"))
+        return -1;
+    std::string command = "Z:\\bin\\sh \"" + unix + "run.sh\"";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return -1;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    const std::string status = folder.File("status.txt");
+    for (int waited = 0; GetFileAttributesA(status.c_str()) == INVALID_FILE_ATTRIBUTES; waited += 10) {
+        if (waited > 300000)
+            return -1;
+        Sleep(10);
+    }
+    if (output != nullptr)
+        *output = ReadBytes(folder.File("output.txt"));
+    return atoi(ReadBytes(status).c_str());
+}
+
 bool WriteBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -37,6 +37,20 @@ private:
     std::string path_;
 };
 
+// Runs a Windows program with its stdout and stderr captured, waits for it
+// and returns its exit code (-1 when it could not be started).
+int RunCaptured(const std::string& commandLine, std::string* out, std::string* err = nullptr);
+
+// The Unix path of a Windows path (Wine's own mapping); empty when it has
+// none. Tests use it to hand files to Debian's command-line tools.
+std::string UnixPathOf(const std::string& windowsPath);
+// Runs a POSIX shell script (/bin/sh) as a Unix process, which Wine starts
+// from a Windows program, and waits for it. Returns its exit status, or -1
+// when it could not be run; `output` (optional) gets its stdout and stderr.
+int RunUnixScript(const std::string& script, std::string* output = nullptr);
+// A path quoted for the shell ('...').
+std::string ShellQuoted(const std::string& text);
+
 // Writes bytes to a file, replacing it; false on failure.
 bool WriteBytes(const std::string& path, const std::string& bytes);
 // The whole file; empty when it cannot be read.

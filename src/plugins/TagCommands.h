@@ -1,0 +1,32 @@
+// "Refresh From ID Tag" and "Rewrite ID Tag": the collection's data read
+// from, or written into, the tags of the selected tracks' files. The track
+// list's command asks first; vuvtool runs them without the question. Both
+// show the hourglass while they work and repaint the track list at the end;
+// neither saves the collection.
+#pragma once
+
+#include "core/CollectionStore.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace vuv {
+
+// `selected` holds store indexes (list rows); they are worked in collection
+// order, each once, and indexes past the end are ignored.
+
+// Asks "Replace Music Collection Tag information from ID Tag?" when
+// `ask`; on Yes (or without the question) refills each selected track's
+// album, artist, year, title, track number, channels, kbps, sample rate,
+// length and size from its file through FillTrackFromFile. Its other
+// fields stay. Whether the command ran.
+bool RefreshFromIdTag(CollectionStore& store, const std::vector<size_t>& selected, bool ask);
+
+// Asks the overwrite question when `ask`; on Yes writes, for each selected
+// track whose plug-in has "SetIDTagElement": ARTIST, TITLE, ALBUM always;
+// YEAR and TRACK ("%d") when not 0; GENRE with the name of the first genre
+// slot when the store's genre list is loaded and holds it. Tracks without
+// such a plug-in are passed over. Whether the command ran.
+bool RewriteIdTag(const CollectionStore& store, const std::vector<size_t>& selected, bool ask);
+
+}  // namespace vuv
