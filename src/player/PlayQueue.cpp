@@ -11,6 +11,7 @@
 #include "platform/UserMessages.h"
 #include "platform/Wait.h"
 #include "platform/WideRandom.h"
+#include "plugins/TrackInfo.h"
 #include "selection/RandomPlay.h"
 
 #include <cstring>
@@ -90,6 +91,7 @@ PlayContext& ThePlayContext()
         const uint32_t cursor = context ? context->previousCursor : 1;
         context = std::make_unique<PlayContext>(Link(), UserPlayerFiles());
         context->previousCursor = cursor;
+        context->fillTrack = [](TrackRecord& track) { FillTrackFromFile(track, nullptr); };
     }
     context->files = UserPlayerFiles();
     return *context;

@@ -47,8 +47,9 @@ struct PlayContext {
 };
 
 // The editor's context: the process's link and the active user's files,
-// refreshed on every call because the active collection may change; the
-// skip-back cursor lives as long as the process.
+// refreshed on every call because the active collection may change; tracks
+// filled through the input plug-ins; the skip-back cursor lives as long as
+// the process.
 PlayContext& ThePlayContext();
 
 // Launches the player when it does not run, and waits (pumping messages)

@@ -3,6 +3,7 @@
 #include "core/CollectionStore.h"
 #include "player/PlayerFiles.h"
 #include "player/StorePlayerLink.h"
+#include "plugins/TrackInfo.h"
 
 #include <cstdlib>
 
@@ -31,6 +32,7 @@ vuv::PlayContext ToolPlayContext(const ToolContext& context)
     UseToolCollection(context);
     vuv::PlayContext play(ToolLink(), vuv::UserPlayerFiles());
     play.launchPlayer = false;
+    play.fillTrack = [](vuv::TrackRecord& track) { vuv::FillTrackFromFile(track, nullptr); };
     return play;
 }
 

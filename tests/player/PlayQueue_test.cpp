@@ -376,6 +376,13 @@ TEST(PlayQueue, TheEditorsContextFollowsTheActiveCollection)
     SetActiveCollectionOverride(folder.File("other.mcc"));
     EXPECT_EQ(ThePlayContext().files.collection, folder.File("other.mcc"));
     EXPECT_EQ(ThePlayContext().previousCursor, 5u);  // lives as long as the process
+    // The next track is filled from its file (here, without a plug-in, from
+    // its name).
+    ASSERT_TRUE(ThePlayContext().fillTrack);
+    TrackRecord t = Track("C:\\music\\Ann - Song.xyz");
+    ThePlayContext().fillTrack(t);
+    EXPECT_STREQ(t.artist, "Ann");
+    EXPECT_STREQ(t.title, "Song");
     SetActiveCollectionOverride("");
     SetInstallFolderForRun("");
     ClosePlayerLink();
