@@ -2,6 +2,8 @@
 #include "core/StartupMode.h"
 #include "platform/Locations.h"
 #include "platform/Settings.h"
+#include "player/PlayerLink.h"
+#include "player/StorePlayerLink.h"
 #include "ui/MainWindow.h"
 
 #include <windows.h>
@@ -25,9 +27,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         CoUninitialize();
         return 0;
     }
+    // The player link's objects live as long as the process, so that the
+    // suite's flags and variables keep their state while the editor runs.
+    vuv::OpenPlayerLink();
+    vuv::WriteSelectorSwitch(vuv::Link(), 0);
+    vuv::ConnectStoreToPlayerLink();
     vuv::MainWindowOptions options;
     options.selectiveMode = startup.mode == vuv::StartMode::Selective;
     vuv::RunMainWindow(instance, options);
+    vuv::ClosePlayerLink();
     CoUninitialize();
     return 0;
 }

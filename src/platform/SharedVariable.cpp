@@ -1,0 +1,105 @@
+#include "platform/SharedVariable.h"
+
+#include "platform/NamedMutex.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace vuv {
+
+SharedVariable::SharedVariable(const char* name, uint32_t size, bool* ok)
+{
+    const bool created = Create(name, size);
+    if (ok)
+        *ok = created;
+}
+
+SharedVariable::~SharedVariable() { Close(); }
+
+bool SharedVariable::Create(const char* name, uint32_t size)
+{
+    Close();
+    size_ = size;
+    char objectName[300];
+    snprintf(objectName, sizeof objectName, "SMutex_%s", name);
+    mutex_ = std::make_unique<NamedMutex>(objectName);
+    snprintf(objectName, sizeof objectName, "SSharedData_%s", name);
+    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size,
+                                  objectName);
+    if (mapping_)
+        view_ = MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, 0);
+    return mapping_ != nullptr && view_ != nullptr;
+}
+
+bool SharedVariable::Get(void* destination)
+{
+    if (!mutex_)
+        return false;
+    const bool took = !locked_;
+    if (took) {
+        mutex_->Lock();
+        locked_ = true;
+    }
+    bool ok = false;
+    if (view_) {
+        memcpy(destination, view_, size_);
+        ok = true;
+    }
+    if (took) {
+        mutex_->Unlock();
+        locked_ = false;
+    }
+    return ok;
+}
+
+bool SharedVariable::Set(const void* source)
+{
+    if (!mutex_)
+        return false;
+    const bool took = !locked_;
+    if (took) {
+        mutex_->Lock();
+        locked_ = true;
+    }
+    bool ok = false;
+    if (view_) {
+        memcpy(view_, source, size_);
+        ok = true;
+    }
+    if (took) {
+        mutex_->Unlock();
+        locked_ = false;
+    }
+    return ok;
+}
+
+bool SharedVariable::SetU32(uint32_t value)
+{
+    return size_ == sizeof value && Set(&value);
+}
+
+uint32_t SharedVariable::GetU32()
+{
+    uint32_t value = 0;
+    if (size_ == sizeof value)
+        Get(&value);
+    return value;
+}
+
+void SharedVariable::Close()
+{
+    if (view_) {
+        UnmapViewOfFile(view_);
+        view_ = nullptr;
+    }
+    if (mapping_) {
+        CloseHandle(mapping_);
+        mapping_ = nullptr;
+    }
+    mutex_.reset();
+    locked_ = false;
+}
+
+}  // namespace vuv

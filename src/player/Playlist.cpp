@@ -1,0 +1,181 @@
+#include "player/Playlist.h"
+
+#include "platform/FileHandle.h"
+#include "platform/Paths.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace vuv {
+
+namespace {
+
+bool EqualsIgnoringCase(const std::string& a, const char* b)
+{
+    return SamePath(a.c_str(), b);
+}
+
+}  // namespace
+
+bool IsPlaylist(const std::string& path, bool* isPls)
+{
+    const std::string extension = ExtensionOf(path);
+    if (EqualsIgnoringCase(extension, ".PLS")) {
+        if (isPls)
+            *isPls = true;
+        return true;
+    }
+    return EqualsIgnoringCase(extension, ".M3U");
+}
+
+bool ReadPlaylistLine(FileHandle& file, char* buffer)
+{
+    size_t stored = 0;
+    while (stored < kPlaylistLineMax) {
+        char c;
+        if (file.Read(&c, 1) != 1) {
+            buffer[stored] = '\0';
+            return stored > 0;
+        }
+        if (c == '\n')
+            break;
+        if (c == '\r') {
+            char lf;
+            file.Read(&lf, 1);
+            break;
+        }
+        buffer[stored++] = c;
+    }
+    buffer[stored] = '\0';
+    return true;
+}
+
+std::string GetPlaylistEntry(const std::string& playlist, uint32_t n)
+{
+    bool isPls = false;
+    IsPlaylist(playlist, &isPls);
+    if (n == 0)
+        return std::string();
+    FileHandle file;
+    file.Open(playlist, FileAccess::Read, FileDisposition::OpenExisting, false, true);
+    if (!file.IsOpen())
+        return std::string();
+    char key[32];
+    snprintf(key, sizeof key, "File%u=", unsigned(n));
+    const size_t keyLength = strlen(key);
+    char line[kPlaylistLineMax + 1];
+    uint32_t counted = 0;
+    while (ReadPlaylistLine(file, line)) {
+        std::string entry;
+        if (isPls) {
+            if (strncmp(line, key, keyLength) != 0)
+                continue;
+            entry = line + keyLength;
+        } else {
+            if (line[0] == '#' || line[0] == '\0')
+                continue;
+            if (++counted != n)
+                continue;
+            entry = line;
+        }
+        ResolveEntryPath(entry, playlist);
+        return entry;
+    }
+    return std::string();
+}
+
+void ResolveEntryPath(std::string& entry, const std::string& playlist)
+{
+    const std::string folder = FolderOf(playlist);
+    if (entry.size() >= 1 && entry[0] == '\\' && (entry.size() < 2 || entry[1] != '\\')) {
+        const size_t firstSlash = folder.find('\\');
+        const std::string drive =
+            firstSlash == std::string::npos ? folder : folder.substr(0, firstSlash);
+        entry = drive + entry;
+        return;
+    }
+    if (entry.size() >= 2 && (entry[1] == ':' || entry[1] == '\\'))
+        return;
+    // FolderOf gives the whole text when there is no "\": no folder then.
+    entry = (folder.find('\\') == std::string::npos ? std::string() : folder) + entry;
+}
+
+void SetEntryPath(TrackRecord& track, const std::string& entry)
+{
+    SetField(track.path, entry);
+}
+
+void TakeNextEntry(FileHandle& queueFile, QueueRecord& head, TrackRecord& out)
+{
+    memset(&out, 0, sizeof out);
+    const std::string playlist(head.track.path, strnlen(head.track.path, kPathTextSize));
+    const std::string entry = GetPlaylistEntry(playlist, head.taken + 1);
+    if (entry.empty()) {
+        queueFile.ShiftTail(kQueueRecordSize, -int64_t(kQueueRecordSize));
+        return;
+    }
+    SetEntryPath(out, entry);
+    ++head.taken;
+    if (!GetPlaylistEntry(playlist, head.taken + 1).empty())
+        queueFile.Write(&head, kQueueRecordSize, kFromStart);
+    else
+        queueFile.ShiftTail(kQueueRecordSize, -int64_t(kQueueRecordSize));
+}
+
+bool StepBackInPlaylistItem(const std::string& queueFile)
+{
+    FileHandle file;
+    file.Open(queueFile, FileAccess::ReadWrite, FileDisposition::OpenExisting, false, false);
+    if (!file.IsOpen())
+        return false;
+    QueueRecord head;
+    if (file.Read(&head, kQueueRecordSize, kFromStart) != kQueueRecordSize)
+        return false;
+    head.track.path[kPathTextSize - 1] = '\0';
+    if (!IsPlaylist(head.track.path))
+        return false;
+    bool stepped = false;
+    if (head.taken >= 2) {
+        head.taken -= 2;
+        stepped = true;
+    } else {
+        head.taken = 0;
+    }
+    file.Write(&head, kQueueRecordSize, kFromStart);
+    return stepped;
+}
+
+bool ExpandQueueFile(const std::string& source, const std::string& destination)
+{
+    FileHandle out;
+    out.Open(destination, FileAccess::Write, FileDisposition::OpenAlways, false, true);
+    FileHandle in;
+    in.Open(source, FileAccess::Read, FileDisposition::OpenExisting, false, true);
+    if (!out.IsOpen())
+        return false;
+    if (!in.IsOpen())
+        return !Exists(source);
+    out.Seek(0, SeekOrigin::End);
+    bool written = true;
+    QueueRecord record;
+    while (in.Read(&record, kQueueRecordSize) == kQueueRecordSize) {
+        record.track.path[kPathTextSize - 1] = '\0';
+        if (!IsPlaylist(record.track.path)) {
+            written = out.Write(&record, kQueueRecordSize) && written;
+            continue;
+        }
+        const std::string playlist = record.track.path;
+        for (uint32_t n = record.taken + 1;; ++n) {
+            const std::string entry = GetPlaylistEntry(playlist, n);
+            if (entry.empty())
+                break;
+            QueueRecord single;
+            memset(&single, 0, sizeof single);
+            SetEntryPath(single.track, entry);
+            written = out.Write(&single, kQueueRecordSize) && written;
+        }
+    }
+    return written;
+}
+
+}  // namespace vuv

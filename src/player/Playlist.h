@@ -1,0 +1,62 @@
+// M3U and PLS playlists, read only: entry lookup with path resolution, and
+// the operations on a queued playlist item (a queue record whose path names
+// a playlist and whose `taken` counts the entries handed out).
+#pragma once
+
+#include "core/TrackRecord.h"
+#include "player/QueueRecord.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace vuv {
+
+class FileHandle;
+
+// ".M3U" or ".PLS", without regard to case. `isPls` is set only for ".PLS"
+// (left untouched otherwise).
+bool IsPlaylist(const std::string& path, bool* isPls = nullptr);
+
+// Entry number `n` (from 1) resolved to an absolute path; empty when there
+// is no such entry, n is 0 or the file cannot be opened. Opens and scans the
+// file on every call. Lines are read up to 1000 characters at a time.
+std::string GetPlaylistEntry(const std::string& playlist, uint32_t n);
+
+// Turns an entry into an absolute path against the playlist's folder. No
+// "." or ".." segments are folded.
+void ResolveEntryPath(std::string& entry, const std::string& playlist);
+
+// The playlist branch of taking a queue head: `head` has just been read from
+// the start of `queueFile` (open for reading and writing). Hands out the
+// next entry in `out` (all zero but `path`; empty path when the playlist is
+// used up) and updates or removes the head record in the file.
+void TakeNextEntry(FileHandle& queueFile, QueueRecord& head, TrackRecord& out);
+
+// Steps the queue file's head playlist item back by two entries, so that the
+// next entry handed out is the one before the entry now playing. False
+// (file unchanged) when the head is no playlist item; false with `taken`
+// set to 0 when it had handed out fewer than two entries.
+bool StepBackInPlaylistItem(const std::string& queueFile);
+
+// Appends every record of `source` to `destination`, playlists replaced by
+// one record per remaining entry. Nothing is copied when either file
+// cannot be opened. False when the destination could not be opened or
+// written or an existing source could not be read, so that the caller
+// keeps the source; a missing source is true.
+bool ExpandQueueFile(const std::string& source, const std::string& destination);
+
+constexpr size_t kPlaylistLineMax = 1000;
+
+// One line of a playlist into `buffer` (kPlaylistLineMax + 1 bytes): ends at
+// LF, or at CR whose next byte is swallowed. Unlike ReadTextLine, a line of
+// more than kPlaylistLineMax characters is not cut: its rest comes back as
+// the next line. False when the read starts at the end of the file.
+bool ReadPlaylistLine(FileHandle& file, char* buffer);
+
+// Fills a record's path field from an entry. Entries longer than 259
+// characters are cut: the player then reports the file as missing and the
+// rest of the playlist keeps its numbering.
+void SetEntryPath(TrackRecord& track, const std::string& entry);
+
+}  // namespace vuv

@@ -1,0 +1,106 @@
+#include "player/QueueView.h"
+
+#include "player/Playlist.h"
+#include "player/QueueRecord.h"
+#include "platform/FileHandle.h"
+#include "platform/Paths.h"
+#include "platform/Settings.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace vuv {
+
+namespace {
+
+// The remaining entries of a queued playlist in one pass over the file: for
+// M3U the first `taken` entries are skipped; for PLS the numbered lines are
+// taken in file order as long as they follow on from `taken`.
+void AppendPlaylistEntries(const std::string& playlist, uint32_t taken,
+                           std::vector<QueueViewLine>& lines)
+{
+    bool isPls = false;
+    IsPlaylist(playlist, &isPls);
+    FileHandle file;
+    file.Open(playlist, FileAccess::Read, FileDisposition::OpenExisting, false, true);
+    if (!file.IsOpen())
+        return;
+    char line[kPlaylistLineMax + 1];
+    uint32_t seen = 0;     // M3U entries passed
+    uint32_t running = 0;  // lines shown
+    while (ReadPlaylistLine(file, line)) {
+        std::string entry;
+        if (isPls) {
+            char key[32];
+            snprintf(key, sizeof key, "File%u=", unsigned(taken + running + 1));
+            const size_t keyLength = strlen(key);
+            if (strncmp(line, key, keyLength) != 0)
+                continue;
+            entry = line + keyLength;
+        } else {
+            if (line[0] == '#' || line[0] == '\0')
+                continue;
+            if (++seen <= taken)
+                continue;
+            entry = line;
+        }
+        ResolveEntryPath(entry, playlist);
+        TrackRecord track = {};
+        SetEntryPath(track, entry);
+        char text[32];
+        snprintf(text, sizeof text, "%2u.  '", unsigned(++running));
+        lines.push_back({kQueueLinePlaylistEntry, text + DisplayName(track) + "'"});
+    }
+}
+
+void AppendQueueFile(const std::string& queueFile, std::vector<QueueViewLine>& lines)
+{
+    FileHandle file;
+    file.Open(queueFile, FileAccess::Read, FileDisposition::OpenExisting, false, true);
+    if (!file.IsOpen())
+        return;
+    QueueRecord record;
+    while (file.Read(&record, kQueueRecordSize) == kQueueRecordSize) {
+        record.track.path[kPathTextSize - 1] = '\0';
+        if (IsPlaylist(record.track.path)) {
+            lines.push_back(
+                {kQueueLinePlaylist, std::string("Queued Playlist '") + record.track.path + "'"});
+            AppendPlaylistEntries(record.track.path, record.taken, lines);
+        } else {
+            lines.push_back({kQueueLineQueued, "Queued '" + DisplayName(record.track) + "'"});
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<QueueViewLine> BuildQueueView(PlayContext& context)
+{
+    std::vector<QueueViewLine> lines;
+    TrackRecord playing;
+    memset(&playing, 0, sizeof playing);
+    context.link.trackPlaying.Get(&playing);
+    playing.path[kPathTextSize - 1] = '\0';
+    if (playing.path[0] != '\0')
+        lines.push_back({kQueueLinePlaying, "Playing '" + DisplayName(playing) + "'"});
+    else
+        lines.push_back({kQueueLineNotPlaying, "Not Playing"});
+    AppendQueueFile(context.files.priorityQueue, lines);
+    AppendQueueFile(context.files.queue, lines);
+    if (context.link.myMusicRandom.IsSet()) {
+        lines.push_back({kQueueLineBlank, std::string()});
+        std::string text =
+            "Randomly Play Music Collection '" + BaseNameOf(context.files.collection) + "'";
+        if (FileSize(context.files.selectionIndex) >= 4) {
+            text += " [Selective Play";
+            const std::string preset = GetText("EditorSelectivePlay");
+            if (!preset.empty())
+                text += ": " + preset;
+            text += "]";
+        }
+        lines.push_back({kQueueLineRandom, text});
+    }
+    return lines;
+}
+
+}  // namespace vuv

@@ -1,0 +1,239 @@
+// Shared by the player link tests: a private name prefix for the link's
+// objects, queue files in a scratch folder, track records, and the stand-in
+// player run as a process of its own.
+#pragma once
+
+#include "core/TrackRecord.h"
+#include "platform/FileHandle.h"
+#include "player/PlayQueue.h"
+#include "player/PlayerLink.h"
+#include "player/QueueRecord.h"
+#include "support/MessageRecorder.h"
+#include "support/TestSupport.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace vuvtest {
+
+// A link under a prefix of its own, so that test programs running side by
+// side (and an editor under test) never share the player's objects.
+inline std::string UniqueLinkPrefix()
+{
+    static long counter = 0;
+    char text[64];
+    snprintf(text, sizeof text, "vuvtest%lu_%ld_", GetCurrentProcessId(), ++counter);
+    return text;
+}
+
+struct PlayerFixture {
+    PlayerFixture() : link(UniqueLinkPrefix()), context(link, FilesIn(folder)) {}
+
+    static vuv::PlayerFiles FilesIn(const ScratchFolder& folder)
+    {
+        vuv::PlayerFiles files;
+        files.installFolder = folder.Path();
+        files.queue = folder.File("user.Enqued");
+        files.priorityQueue = folder.File("user.PriorityEnqued");
+        files.previouslyPlayed = folder.File("user.Previously Played");
+        files.selectionIndex = folder.File("user.dpc");
+        files.criteria = folder.File("user.dps");
+        files.collection = folder.File("user.mcc");
+        return files;
+    }
+
+    // Whatever the play commands tell the user; never a message box.
+    MessageRecorder recorder;
+    ScratchFolder folder;
+    vuv::PlayerLink link;
+    vuv::PlayContext context;
+};
+
+inline vuv::TrackRecord Track(const std::string& path, const char* artist = "",
+                              const char* title = "", uint8_t preference = 0)
+{
+    vuv::TrackRecord t;
+    memset(&t, 0, sizeof t);
+    vuv::SetField(t.path, path);
+    vuv::SetField(t.artist, artist);
+    vuv::SetField(t.title, title);
+    t.preference = preference;
+    return t;
+}
+
+inline std::string RecordsBytes(const std::vector<vuv::TrackRecord>& tracks)
+{
+    return std::string(reinterpret_cast<const char*>(tracks.data()),
+                       tracks.size() * sizeof(vuv::TrackRecord));
+}
+
+inline std::vector<vuv::QueueRecord> ReadQueue(const std::string& file)
+{
+    const std::string bytes = ReadBytes(file);
+    std::vector<vuv::QueueRecord> records(bytes.size() / sizeof(vuv::QueueRecord));
+    if (!records.empty())
+        memcpy(records.data(), bytes.data(), records.size() * sizeof(vuv::QueueRecord));
+    return records;
+}
+
+inline std::vector<std::string> QueuePaths(const std::string& file)
+{
+    std::vector<std::string> paths;
+    for (const vuv::QueueRecord& r : ReadQueue(file))
+        paths.push_back(r.track.path);
+    return paths;
+}
+
+// The folder of the running test program, where the stand-in player is built.
+inline std::string TestProgramFolder()
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string text = path;
+    return text.substr(0, text.rfind('\\') + 1);
+}
+
+// Writes the stand-in's configuration for a fixture's link and files.
+inline void WriteStandinConfig(const std::string& configFile, const PlayerFixture& f,
+                               const std::string& log, unsigned trackMs, unsigned maxSeconds)
+{
+    std::string text;
+    text += "prefix=" + f.link.Prefix() + "\n";
+    text += "queue=" + f.context.files.queue + "\n";
+    text += "priority=" + f.context.files.priorityQueue + "\n";
+    text += "previous=" + f.context.files.previouslyPlayed + "\n";
+    text += "collection=" + f.context.files.collection + "\n";
+    text += "selection=" + f.context.files.selectionIndex + "\n";
+    text += "log=" + log + "\n";
+    text += "trackms=" + std::to_string(trackMs) + "\n";
+    text += "maxseconds=" + std::to_string(maxSeconds) + "\n";
+    WriteBytes(configFile, text);
+}
+
+// The stand-in player as a child process; ended (and, if need be, killed)
+// when the object goes.
+class StandinProcess {
+public:
+    bool Start(const std::string& configFile)
+    {
+        std::string command =
+            "\"" + TestProgramFolder() + "standin_player.exe\" --config \"" + configFile + "\"";
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi = {};
+        std::vector<char> line(command.begin(), command.end());
+        line.push_back('\0');
+        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &si, &pi))
+            return false;
+        CloseHandle(pi.hThread);
+        process_ = pi.hProcess;
+        return true;
+    }
+    // True when the process ended within the time.
+    bool WaitForExit(DWORD milliseconds)
+    {
+        return process_ && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
+    }
+    ~StandinProcess()
+    {
+        if (process_) {
+            if (!WaitForExit(0))
+                TerminateProcess(process_, 1);
+            CloseHandle(process_);
+        }
+    }
+
+private:
+    HANDLE process_ = nullptr;
+};
+
+// Polls `condition` every 10 ms for at most `milliseconds`.
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start >= milliseconds)
+            return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+struct ToolResult {
+    DWORD exitCode = 999;
+    std::string out;
+};
+
+// vuvtool run from a private copy: its install folder, and so its per-user
+// files, lie in a scratch folder; its link objects carry a private prefix.
+class ToolRunner {
+public:
+    ToolRunner() : link(UniqueLinkPrefix())
+    {
+        copied = CopyFileA((SuiteDir() + "vuvtool.exe").c_str(),
+                           folder.File("vuvtool.exe").c_str(), FALSE) != 0;
+        char name[256] = "";
+        DWORD size = sizeof name;
+        if (!GetUserNameA(name, &size))
+            strcpy(name, "defuser");
+        user = folder.File(name);
+    }
+
+    ToolResult Run(const std::string& arguments)
+    {
+        ToolResult result;
+        SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
+        HANDLE readEnd = nullptr, writeEnd = nullptr;
+        if (!CreatePipe(&readEnd, &writeEnd, &sa, 0))
+            return result;
+        SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdOutput = writeEnd;
+        si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+        si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        std::string command = "\"" + folder.File("vuvtool.exe") + "\" " + arguments;
+        SetEnvironmentVariableA("VUV_LINK_PREFIX", link.Prefix().c_str());
+        PROCESS_INFORMATION pi = {};
+        const BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0,
+                                            nullptr, nullptr, &si, &pi);
+        SetEnvironmentVariableA("VUV_LINK_PREFIX", nullptr);
+        CloseHandle(writeEnd);
+        if (started) {
+            char buffer[4096];
+            DWORD got = 0;
+            while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
+                result.out.append(buffer, got);
+            if (WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0)
+                GetExitCodeProcess(pi.hProcess, &result.exitCode);
+            else
+                TerminateProcess(pi.hProcess, 1);
+            CloseHandle(pi.hProcess);
+            CloseHandle(pi.hThread);
+        }
+        CloseHandle(readEnd);
+        return result;
+    }
+
+    std::string ShouldPlay()
+    {
+        vuv::TrackRecord t = {};
+        link.trackShouldPlay.Get(&t);
+        return t.path;
+    }
+
+    ScratchFolder folder;
+    vuv::PlayerLink link;
+    std::string user;  // per-user file prefix in the private install folder
+    bool copied = false;
+};
+
+
+}  // namespace vuvtest

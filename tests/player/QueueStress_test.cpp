@@ -1,0 +1,145 @@
+// Many rounds of enqueueing and playing in this process while the stand-in
+// player takes the tracks in its own: every record arrives once, whole,
+// and each queue keeps its order.
+#include "platform/FileHandle.h"
+#include "platform/Random.h"
+#include "player/PlayQueue.h"
+#include "player/PlayerTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+using namespace vuv;
+using namespace vuvtest;
+
+namespace {
+
+// The same hash the stand-in logs for every record it takes.
+uint32_t RecordHash(const TrackRecord& track)
+{
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(&track);
+    uint32_t h = 2166136261u;
+    for (size_t i = 0; i < sizeof track; ++i)
+        h = (h ^ p[i]) * 16777619u;
+    return h;
+}
+
+// Every byte depends on the number, so a record mixed from two shows.
+TrackRecord StressTrack(int n)
+{
+    TrackRecord t;
+    unsigned char* p = reinterpret_cast<unsigned char*>(&t);
+    for (size_t i = 0; i < sizeof t; ++i)
+        p[i] = uint8_t('A' + (n * 7 + i) % 26);
+    char path[64];
+    snprintf(path, sizeof path, "C:\\stress\\%06d.mp3", n);
+    SetField(t.path, path);
+    t.artist[sizeof t.artist - 1] = t.title[sizeof t.title - 1] = t.album[sizeof t.album - 1] = 0;
+    t.path[sizeof t.path - 1] = 0;
+    return t;
+}
+
+struct Expected {
+    uint32_t hash;
+    int source;  // 0 queue, 1 play-now (request or priority queue), 2 playlist entry
+    int order;   // position among records of its queue
+};
+
+}  // namespace
+
+TEST(QueueStress, NothingLostNothingTwiceNothingTorn)
+{
+    PlayerFixture f;
+    f.context.launchPlayer = false;
+    const std::string config = f.folder.File("standin.cfg");
+    const std::string logFile = f.folder.File("log.txt");
+    WriteStandinConfig(config, f, logFile, 0, 55);
+    StandinProcess player;
+    ASSERT_TRUE(player.Start(config));
+    ASSERT_TRUE(WaitUntil([&] { return f.link.playerRunning.IsSet(); }, 15000));
+    StartPlay(f.context);
+
+    std::map<std::string, Expected> expected;
+    int next = 0, queueOrder = 0;
+    SeedRandom(2026);
+    for (int round = 0; round < 400; ++round) {
+        const int kind = RandomBelow(10);
+        const int count = 1 + RandomBelow(5);
+        if (kind < 5) {
+            for (int i = 0; i < count; ++i) {
+                const TrackRecord t = StressTrack(next++);
+                ASSERT_TRUE(Enqueue(f.context, t));
+                expected[t.path] = {RecordHash(t), 0, queueOrder++};
+            }
+        } else if (kind < 9) {
+            // Only this process writes the play-now request: once the player
+            // has taken the last one, a new batch cannot replace it.
+            ASSERT_TRUE(WaitUntil(
+                [&] {
+                    TrackRecord r = {};
+                    f.link.trackShouldPlay.Get(&r);
+                    return r.path[0] == '\0';
+                },
+                15000));
+            ResetPlayNowWindow(f.context);
+            for (int i = 0; i < count; ++i) {
+                const TrackRecord t = StressTrack(next++);
+                ASSERT_TRUE(PlayNow(f.context, t));
+                expected[t.path] = {RecordHash(t), 1, 0};
+            }
+        } else {
+            // A playlist item in the queue, taken entry by entry.
+            const std::string list = f.folder.File("l" + std::to_string(round) + ".m3u");
+            std::string text;
+            for (int i = 0; i < count; ++i) {
+                char entry[64];
+                snprintf(entry, sizeof entry, "D:\\list\\%06d.mp3", next++);
+                text += std::string(entry) + "\r\n";
+                TrackRecord only = {};
+                SetField(only.path, entry);
+                expected[entry] = {RecordHash(only), 2, queueOrder++};
+            }
+            ASSERT_TRUE(WriteBytes(list, text));
+            ASSERT_TRUE(EnqueueFile(f.context, list));
+        }
+        if (round % 50 == 0)
+            Sleep(20);  // let the player empty the queues now and then
+    }
+
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            TrackRecord r = {};
+            f.link.trackShouldPlay.Get(&r);
+            return r.path[0] == '\0' && FileSize(f.context.files.queue) == 0 &&
+                   FileSize(f.context.files.priorityQueue) == 0;
+        },
+        30000));
+    f.link.close.Set();
+    ASSERT_TRUE(player.WaitForExit(15000));
+
+    std::istringstream log(ReadBytes(logFile));
+    std::string line;
+    std::map<std::string, int> seen;
+    int lastQueueOrder = -1, lines = 0;
+    while (std::getline(log, line)) {
+        ++lines;
+        const size_t tab1 = line.find('\t'), tab2 = line.rfind('\t');
+        ASSERT_NE(tab1, tab2) << line;
+        const std::string path = line.substr(tab1 + 1, tab2 - tab1 - 1);
+        auto it = expected.find(path);
+        ASSERT_NE(it, expected.end()) << "unknown or torn path: " << line;
+        char hash[16];
+        snprintf(hash, sizeof hash, "%08x", unsigned(it->second.hash));
+        EXPECT_EQ(line.substr(tab2 + 1), hash) << "torn record " << path;
+        EXPECT_EQ(++seen[path], 1) << "taken twice: " << path;
+        if (it->second.source != 1) {
+            EXPECT_GT(it->second.order, lastQueueOrder) << "queue order broken at " << path;
+            lastQueueOrder = it->second.order;
+        }
+    }
+    EXPECT_EQ(size_t(lines), expected.size());
+    EXPECT_EQ(seen.size(), expected.size()) << "records lost";
+    EXPECT_TRUE(f.recorder.messages.empty());
+}

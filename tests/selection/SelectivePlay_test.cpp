@@ -1,0 +1,92 @@
+#include "selection/SelectivePlay.h"
+
+#include "core/StoreFixture.h"
+#include "platform/FileHandle.h"
+#include "platform/Locations.h"
+#include "platform/Paths.h"
+#include "player/PlayerLink.h"
+#include "player/PlayerTestSupport.h"
+#include "player/StorePlayerLink.h"
+#include "selection/SelectionIndex.h"
+
+#include <gtest/gtest.h>
+
+using namespace vuv;
+using namespace vuvtest;
+
+namespace {
+
+class SelectivePlayTest : public StoreTest {
+protected:
+    void SetUp() override
+    {
+        OpenPlayerLink(UniqueLinkPrefix());
+        ConnectStoreToPlayerLink();
+        StoreTest::SetUp();
+    }
+    void TearDown() override
+    {
+        StoreTest::TearDown();
+        ClosePlayerLink();
+    }
+    std::string CriteriaFile() { return GetUserFile(kCriteriaSuffix, false); }
+    std::string IndexFile() { return GetUserFile(kSelectionIndexSuffix, false); }
+};
+
+}  // namespace
+
+TEST_F(SelectivePlayTest, PresetNameAndTitle)
+{
+    EXPECT_EQ(SelectivePlayTitle(), "Selective Play");
+    SetPresetName(folder.File("party.dps"));
+    EXPECT_EQ(GetText(kSelectivePlayPresetSetting), "party");
+    EXPECT_EQ(SelectivePlayTitle(), "Selective Play 'party'");
+    SetPresetName("D:\\sets\\my.mix.dps");
+    EXPECT_EQ(SelectivePlayTitle(), "Selective Play 'my.mix'");
+    SetPresetName("");
+    EXPECT_EQ(GetText(kSelectivePlayPresetSetting), "");
+    EXPECT_EQ(SelectivePlayTitle(), "Selective Play");
+}
+
+TEST_F(SelectivePlayTest, OkWritesCriteriaSavesAndRefusesExcludingAll)
+{
+    WriteCollection({MakeTrack("A", "1", "", "C:\\a.mp3"), MakeTrack("B", "2", "", "C:\\b.mp3"),
+                     MakeTrack("", "3", "", "C:\\c.mp3")});
+    store().LoadCollection();
+    const uint32_t changes = Link().playListChanged.GetU32();
+
+    SelectiveCriteria criteria;
+    criteria.untickedArtists = {"B"};
+    EXPECT_TRUE(ApplySelectivePlay(store(), criteria));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(ReadCriteriaRecords(CriteriaFile()).size(), 1u);
+    // An unticked artist also excludes the tracks without one.
+    EXPECT_EQ(ReadSelectionIndex(IndexFile()), std::vector<uint32_t>{0});
+    EXPECT_NE(Link().playListChanged.GetU32(), changes);  // the rebuild told the player
+
+    criteria.untickedArtists = {"A", "B"};
+    EXPECT_FALSE(ApplySelectivePlay(store(), criteria));
+    EXPECT_EQ(messages, std::vector<std::string>{"Tonbrook: Selective play settings exclude all "
+                                                 "tracks."});
+    EXPECT_EQ(ReadCriteriaRecords(CriteriaFile()).size(), 2u);  // written all the same
+
+    // Criteria that every track meets: no index file, nothing refused.
+    messages.clear();
+    criteria = SelectiveCriteria();
+    criteria.lastYear = 3000;
+    EXPECT_TRUE(ApplySelectivePlay(store(), criteria));
+    EXPECT_FALSE(Exists(IndexFile()));
+    EXPECT_TRUE(messages.empty());
+
+    // No Selective Play: empty criteria, an empty index file, no preset.
+    SetPresetName(folder.File("party.dps"));
+    EXPECT_TRUE(ClearSelectivePlay(store()));
+    bool missing = true;
+    EXPECT_EQ(FileSize(CriteriaFile(), &missing), 0u);
+    EXPECT_FALSE(missing);
+    missing = true;
+    EXPECT_EQ(FileSize(IndexFile(), &missing), 0u);
+    EXPECT_FALSE(missing);
+    EXPECT_EQ(GetText(kSelectivePlayPresetSetting), "");
+    EXPECT_TRUE(messages.empty());
+}
