@@ -201,7 +201,7 @@ void FileHandle::ShiftTail(uint64_t position, int64_t delta)
 bool ReadTextLine(FileHandle& file, char* buffer, size_t max)
 {
     size_t stored = 0;
-    for (;;) {
+    while (stored < max) {
         char c;
         if (file.Read(&c, 1) != 1) {
             buffer[stored] = '\0';
@@ -214,8 +214,7 @@ bool ReadTextLine(FileHandle& file, char* buffer, size_t max)
             file.Read(&lf, 1);
             break;
         }
-        if (stored < max)
-            buffer[stored++] = c;
+        buffer[stored++] = c;
     }
     buffer[stored] = '\0';
     return true;

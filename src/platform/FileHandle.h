@@ -61,7 +61,9 @@ private:
 
 // Reads one line byte by byte, storing at most `max` characters and a NUL
 // (so `buffer` holds max + 1 bytes). LF ends a line; CR ends it and swallows
-// the next byte. False only at the end of the file with nothing stored.
+// the next byte. After `max` characters the call returns: the rest of a
+// longer line comes back from the next call. False only at the end of the
+// file with nothing stored.
 bool ReadTextLine(FileHandle& file, char* buffer, size_t max);
 
 // The size of a file opened for no access; 0 with `failed` set when it

@@ -28,28 +28,6 @@ bool IsPlaylist(const std::string& path, bool* isPls)
     return EqualsIgnoringCase(extension, ".M3U");
 }
 
-bool ReadPlaylistLine(FileHandle& file, char* buffer)
-{
-    size_t stored = 0;
-    while (stored < kPlaylistLineMax) {
-        char c;
-        if (file.Read(&c, 1) != 1) {
-            buffer[stored] = '\0';
-            return stored > 0;
-        }
-        if (c == '\n')
-            break;
-        if (c == '\r') {
-            char lf;
-            file.Read(&lf, 1);
-            break;
-        }
-        buffer[stored++] = c;
-    }
-    buffer[stored] = '\0';
-    return true;
-}
-
 std::string GetPlaylistEntry(const std::string& playlist, uint32_t n)
 {
     bool isPls = false;
@@ -65,7 +43,7 @@ std::string GetPlaylistEntry(const std::string& playlist, uint32_t n)
     const size_t keyLength = strlen(key);
     char line[kPlaylistLineMax + 1];
     uint32_t counted = 0;
-    while (ReadPlaylistLine(file, line)) {
+    while (ReadTextLine(file, line, kPlaylistLineMax)) {
         std::string entry;
         if (isPls) {
             if (strncmp(line, key, keyLength) != 0)

@@ -48,12 +48,6 @@ bool ExpandQueueFile(const std::string& source, const std::string& destination);
 
 constexpr size_t kPlaylistLineMax = 1000;
 
-// One line of a playlist into `buffer` (kPlaylistLineMax + 1 bytes): ends at
-// LF, or at CR whose next byte is swallowed. Unlike ReadTextLine, a line of
-// more than kPlaylistLineMax characters is not cut: its rest comes back as
-// the next line. False when the read starts at the end of the file.
-bool ReadPlaylistLine(FileHandle& file, char* buffer);
-
 // Fills a record's path field from an entry. Entries longer than 259
 // characters are cut: the player then reports the file as missing and the
 // rest of the playlist keeps its numbering.

@@ -28,7 +28,7 @@ void AppendPlaylistEntries(const std::string& playlist, uint32_t taken,
     char line[kPlaylistLineMax + 1];
     uint32_t seen = 0;     // M3U entries passed
     uint32_t running = 0;  // lines shown
-    while (ReadPlaylistLine(file, line)) {
+    while (ReadTextLine(file, line, kPlaylistLineMax)) {
         std::string entry;
         if (isPls) {
             char key[32];

@@ -164,9 +164,11 @@ TEST(FileHandle, ReadTextLineSplitsOnCrLfLfAndCr)
     EXPECT_STREQ(line, "b");
     ASSERT_TRUE(ReadTextLine(f, line, 7));  // an empty line in the middle
     EXPECT_STREQ(line, "");
-    ASSERT_TRUE(ReadTextLine(f, line, 7));  // cut at max; CR swallows one byte ('l')
+    ASSERT_TRUE(ReadTextLine(f, line, 7));  // at most max characters...
     EXPECT_STREQ(line, "longer ");
-    ASSERT_TRUE(ReadTextLine(f, line, 7));
+    ASSERT_TRUE(ReadTextLine(f, line, 7));  // ...the rest is the next line
+    EXPECT_STREQ(line, "line");
+    ASSERT_TRUE(ReadTextLine(f, line, 7));  // CR swallowed one byte ('l')
     EXPECT_STREQ(line, "ast");  // no final line break: still returned
     EXPECT_FALSE(ReadTextLine(f, line, 7));
     EXPECT_STREQ(line, "");
