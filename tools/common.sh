@@ -54,11 +54,11 @@ ensure_prefix() {
     "$VUV_WINE" wineboot -i >/dev/null 2>&1 </dev/null || die "wineboot -i ($VUV_WINE)"
     wineserver -w
     [ -f "$WINEPREFIX/system.reg" ] || die "the Wine prefix was not created"
-    # Debian's wine does not find the fonts-wine package; without these the
-    # title bars and dialogs fall back to substitute glyphs.
-    if [ -d /usr/share/wine/fonts ]; then
-      cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    fi
+  fi
+  # Debian's wine does not find the fonts-wine package; without these the
+  # title bars and dialogs fall back to substitute glyphs.
+  if [ -d /usr/share/wine/fonts ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+    cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   fi
   # Xvfb has no window manager: Wine must place and size the windows itself
   # (otherwise a maximised window keeps its old size, waiting for a window

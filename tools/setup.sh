@@ -22,7 +22,7 @@ PKGS=(
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 cmake make
   googletest xvfb xauth imagemagick fonts-dejavu-core x11-utils
   dpkg-dev patch xz-utils
-  wine wine64
+  wine wine64 fonts-wine
   sox lame flac vorbis-tools opus-tools id3v2
 )
 if [ "$TEST_ARCH" = i686 ]; then
