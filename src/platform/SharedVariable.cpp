@@ -33,7 +33,10 @@ bool SharedVariable::Create(const char* name, uint32_t size)
     return mapping_ != nullptr && view_ != nullptr;
 }
 
-bool SharedVariable::Get(void* destination)
+// Copies between the view and the caller's buffer (a null `to` or `from`
+// stands for the view) under the variable's mutex, unless this object holds
+// it already.
+bool SharedVariable::CopyUnderMutex(void* to, const void* from)
 {
     if (!mutex_)
         return false;
@@ -42,11 +45,9 @@ bool SharedVariable::Get(void* destination)
         mutex_->Lock();
         locked_ = true;
     }
-    bool ok = false;
-    if (view_) {
-        memcpy(destination, view_, size_);
-        ok = true;
-    }
+    const bool ok = view_ != nullptr;
+    if (ok)
+        memcpy(to ? to : view_, from ? from : view_, size_);
     if (took) {
         mutex_->Unlock();
         locked_ = false;
@@ -54,26 +55,9 @@ bool SharedVariable::Get(void* destination)
     return ok;
 }
 
-bool SharedVariable::Set(const void* source)
-{
-    if (!mutex_)
-        return false;
-    const bool took = !locked_;
-    if (took) {
-        mutex_->Lock();
-        locked_ = true;
-    }
-    bool ok = false;
-    if (view_) {
-        memcpy(view_, source, size_);
-        ok = true;
-    }
-    if (took) {
-        mutex_->Unlock();
-        locked_ = false;
-    }
-    return ok;
-}
+bool SharedVariable::Get(void* destination) { return CopyUnderMutex(destination, nullptr); }
+
+bool SharedVariable::Set(const void* source) { return CopyUnderMutex(nullptr, source); }
 
 bool SharedVariable::SetU32(uint32_t value)
 {

@@ -35,6 +35,8 @@ public:
     void Close();
 
 private:
+    bool CopyUnderMutex(void* to, const void* from);
+
     void* mapping_ = nullptr;
     std::unique_ptr<NamedMutex> mutex_;
     void* view_ = nullptr;
