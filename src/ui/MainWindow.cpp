@@ -10,6 +10,7 @@
 #include "plugins/TrackInfo.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
+#include "player/PlayerLink.h"
 #include "resources/resource.h"
 #include "ui/ButtonBar.h"
 #include "ui/PlayControlPanel.h"
@@ -111,6 +112,12 @@ private:
     bool alwaysShowPlaying_ = false;
     bool popupInfoTips_ = true;
     int ticks_ = 0;
+    // The last "TbPlayListChanged" seen; -1 before the first tick, so that
+    // the first tick fills the queue view.
+    int64_t lastPlayListChanged_ = -1;
+    // Set while the track properties dialog runs: the timer then does
+    // nothing, so that no play-count report changes the tracks under it.
+    bool propertiesOpen_ = false;
     RECT statusRect_{};
     WindowSkin skin_;
     std::unique_ptr<ButtonBar> bar_;
@@ -437,7 +444,34 @@ void MainWindow::OnTimer()
 {
     if (placementGuardTicks_ > 0)
         --placementGuardTicks_;
+    if (propertiesOpen_)
+        return;
+    PlayerLink& link = Link();
+    // A second start asks this editor to come to the front.
+    if (link.editorSetFocus.IsSet()) {
+        link.editorSetFocus.Reset();
+        if (IsIconic(hwnd_))
+            ShowWindow(hwnd_, SW_RESTORE);
+        SetForegroundWindow(hwnd_);
+    }
     panel_.Tick();
+    // (The hand-off file of tracks to add is taken here once the track
+    // sources are in the program.)
+    const uint32_t changed = link.playListChanged.GetU32();
+    if (lastPlayListChanged_ != int64_t(changed)) {
+        lastPlayListChanged_ = changed;
+        panel_.FillQueueView();
+        tracks_.Invalidate();
+    }
+    if (link.close.IsSet()) {
+        SaveAndEnd(true);
+        return;
+    }
+    CollectionStore& store = TheCollectionStore();
+    if (TakePlayCountReport(link, store.Order(), store.Count()) >= 0)
+        tracks_.Invalidate();
+    // "Always Display Track Playing" keeps the playing track in view every
+    // 2 s once "Show Track Playing" is in the program.
     if (++ticks_ > kTicksPerPlayingCheck && alwaysShowPlaying_)
         ticks_ = 0;
 }

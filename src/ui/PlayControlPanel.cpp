@@ -1,6 +1,7 @@
 #include "ui/PlayControlPanel.h"
 
 #include "resources/resource.h"
+#include "player/QueueView.h"
 #include "ui/PlayBars.h"
 
 namespace vuv {
@@ -146,7 +147,57 @@ void PlayControlPanel::MouseUp()
     draggingVolume_ = false;
 }
 
-void PlayControlPanel::DrawQueueLine(const DRAWITEMSTRUCT&) {}
+void PlayControlPanel::FillQueueView()
+{
+    if (!queue_)
+        return;
+    queueLines_.clear();
+    for (QueueViewLine& line : BuildQueueView(ThePlayContext()))
+        queueLines_.push_back({line.kind, std::move(line.text)});
+    SendMessageA(queue_, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(queue_);
+    for (size_t i = 0; i < queueLines_.size(); ++i) {
+        LVITEMA item{};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = int(i);
+        item.pszText = const_cast<char*>(queueLines_[i].text.c_str());
+        item.lParam = LPARAM(i);
+        SendMessageA(queue_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(queue_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(queue_, nullptr, TRUE);
+}
+
+// A line: its text with a one-pixel shadow, on the list's background or the
+// selection's; the playing line in the label colour, playlists in the
+// playlist colour, their entries indented under them.
+void PlayControlPanel::DrawQueueLine(const DRAWITEMSTRUCT& item)
+{
+    if (!skin_ || item.itemID >= queueLines_.size())
+        return;
+    const QueueLine& line = queueLines_[item.itemID];
+    const SkinColours& c = skin_->colours;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    HBRUSH back = CreateSolidBrush(selected ? c.selectedBackground : c.listBackground);
+    FillRect(dc, &r, back);
+    DeleteObject(back);
+    COLORREF text = selected ? c.selectedText : c.listText;
+    if (!selected && line.kind == kQueueLinePlaylist)
+        text = c.playlistText;
+    if (!selected && line.kind == kQueueLineNotPlaying)
+        text = c.notInSelectionText;
+    const int indent = line.kind == kQueueLinePlaylistEntry ? 18 : 4;
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    RECT shadow{r.left + indent + 1, r.top + 1, r.right, r.bottom + 1};
+    SetTextColor(dc, selected ? c.queueSelectedShadow : c.queueShadow);
+    DrawTextA(dc, line.text.c_str(), -1, &shadow, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    RECT face{r.left + indent, r.top, r.right, r.bottom};
+    SetTextColor(dc, text);
+    DrawTextA(dc, line.text.c_str(), -1, &face, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SetBkMode(dc, oldMode);
+}
 
 void PlayControlPanel::QueueMenu(POINT) {}
 

@@ -4,6 +4,7 @@
 #include "e2e/EditorDriver.h"
 #include "core/CollectionFile.h"
 #include "core/TrackRecord.h"
+#include "player/PlayerLink.h"
 #include "support/TestSupport.h"
 
 #include <windows.h>
@@ -12,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -323,4 +326,87 @@ TEST_F(MainWindowTest, OpensOnAHundredThousandTracks)
         EXPECT_TRUE(vuvtest::SavePng(vuvtest::CaptureClient(editor.Window()), dir + "main-window-100000.png"));
     }
     EXPECT_EQ(editor.Close(), 0);
+}
+
+// The player's side as the editor's timer sees it: a play-count report is
+// applied to the collection in memory and cleared; the saved collection
+// then carries it.
+TEST_F(MainWindowTest, TimerTakesThePlayCountReport)
+{
+    vuv::PlayerLink link(vuvtest::EditorLinkPrefix());
+    vuvtest::Editor editor;
+    ASSERT_TRUE(editor.Start());
+    vuv::PlayCountReport report{};
+    strcpy(report.path, "c:\\music\\B.MP3");  // matched without regard to case
+    report.countPlay = 1;
+    report.volumeBoost = 650;
+    ASSERT_TRUE(link.liveUpdate.Set(&report));
+    vuv::PlayCountReport left{};
+    for (int i = 0; i < 40; ++i) {
+        vuvtest::Pause(100);
+        ASSERT_TRUE(link.liveUpdate.Get(&left));
+        if (left.path[0] == '\0')
+            break;
+    }
+    EXPECT_EQ(left.path[0], '\0');
+    EXPECT_EQ(left.countPlay, 0);
+    EXPECT_EQ(left.volumeBoost, 0);
+    // A report on a path outside the collection changes nothing, and is
+    // cleared all the same; 4000 leaves the boost as it is.
+    strcpy(report.path, "C:\\Elsewhere\\b.mp3");
+    ASSERT_TRUE(link.liveUpdate.Set(&report));
+    vuvtest::Pause(1000);
+    ASSERT_TRUE(link.liveUpdate.Get(&left));
+    EXPECT_EQ(left.path[0], '\0');
+    EXPECT_EQ(editor.Close(), 0);
+
+    std::vector<vuv::TrackRecord> saved;
+    ASSERT_TRUE(vuv::ReadTrackFile(folder_.File("Window Test.mcc"), saved, false));
+    ASSERT_EQ(saved.size(), 40u);
+    int counted = 0;
+    for (const vuv::TrackRecord& t : saved) {
+        if (std::string(t.path) == "C:\\Music\\b.mp3") {
+            EXPECT_EQ(t.playCount, 4u);
+            EXPECT_EQ(t.volumeBoost, 650);
+            ++counted;
+        } else {
+            EXPECT_EQ(t.playCount, 3u) << t.path;
+            EXPECT_EQ(t.volumeBoost, 4000) << t.path;
+        }
+    }
+    EXPECT_EQ(counted, 1);
+}
+
+// One normal editor at a time: a second start asks the first to come to
+// the front (restoring it from the task bar) and ends at once; the close
+// event of the player ends the first as closed by the player.
+TEST_F(MainWindowTest, SecondStartBringsTheFirstToTheFront)
+{
+    vuv::PlayerLink link(vuvtest::EditorLinkPrefix());
+    link.close.Set();  // left over from an earlier run: must not close the editor
+    vuvtest::Editor first;
+    ASSERT_TRUE(first.Start());
+    EXPECT_TRUE(link.editorRunning.IsSet());
+    EXPECT_FALSE(link.close.IsSet());
+    ShowWindow(first.Window(), SW_MINIMIZE);
+    vuvtest::Pause(500);
+    ASSERT_TRUE(IsIconic(first.Window()));
+
+    vuvtest::Editor second;
+    EXPECT_EQ(second.RunToEnd(), 0);
+    for (int i = 0; i < 40 && IsIconic(first.Window()); ++i)
+        vuvtest::Pause(100);
+    EXPECT_FALSE(IsIconic(first.Window()));
+    EXPECT_FALSE(link.editorSetFocus.IsSet());  // taken by the first
+    EXPECT_TRUE(link.editorRunning.IsSet());
+
+    // The player asks the editor to close: it ends, saved as closed by the
+    // player, and gives up the running mark.
+    link.close.Set();
+    EXPECT_EQ(first.WaitForEnd(), 0);
+    DWORD start = 99;
+    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-Start", &start));
+    EXPECT_EQ(start, 1u);
+    EXPECT_FALSE(link.editorRunning.IsSet());
+    link.close.Reset();
 }
