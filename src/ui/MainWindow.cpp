@@ -10,6 +10,7 @@
 #include "plugins/TrackInfo.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
+#include "player/PlayQueue.h"
 #include "player/PlayerLink.h"
 #include "resources/resource.h"
 #include "ui/ButtonBar.h"
@@ -691,6 +692,25 @@ void MainWindow::OnCommand(int id, int code)
     case IDM_ALWAYS_SHOW_PLAYING:
         alwaysShowPlaying_ = !alwaysShowPlaying_;
         break;
+    case IDM_PLAY_SELECTED:
+    case IDM_PLAY_AND_CLOSE:
+    case IDM_ENQUEUE_SELECTED: {
+        PlayContext& play = ThePlayContext();
+        if (id != IDM_ENQUEUE_SELECTED)
+            ResetPlayNowWindow(play);
+        CollectionStore& store = TheCollectionStore();
+        HWND list = tracks_.Handle();
+        for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0 && size_t(row) < store.Count();
+             row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
+            const TrackRecord& track = *store.Order()[row];
+            const bool ok = id == IDM_ENQUEUE_SELECTED ? Enqueue(play, track) : PlayNow(play, track);
+            if (!ok)
+                break;  // the user has been told
+        }
+        if (id == IDM_PLAY_AND_CLOSE)
+            EndDialog(hwnd_, 0);
+        break;
+    }
     case IDC_SEARCH_FIELD:
         OnSearchField(code);
         break;
@@ -722,7 +742,9 @@ void MainWindow::OnCommand(int id, int code)
         RefreshStatus();
         break;
     default:
-        // Commands of parts that are not in the program yet do nothing.
+        // The play control panel's commands; commands of parts that are
+        // not in the program yet do nothing.
+        panel_.Command(id);
         break;
     }
 }

@@ -1,8 +1,13 @@
 #include "ui/PlayControlPanel.h"
 
 #include "resources/resource.h"
+#include "player/PlayQueue.h"
+#include "player/PlayerLink.h"
 #include "player/QueueView.h"
 #include "ui/PlayBars.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace vuv {
 
@@ -23,20 +28,41 @@ void PlayControlPanel::Create(HWND window, HINSTANCE instance, ButtonBar& bar, c
     const int s = splitter;
     auto path = [](const char* name) { return SkinFilePath(name); };
     auto nothing = [] {};
-    bar.AddButton(88, s + 11, path("Editor\\PlayCntrlPrev.bmp"), nothing, 0, nullptr, nothing,
+    bar.AddButton(88, s + 11, path("Editor\\PlayCntrlPrev.bmp"), [] { SkipBack(ThePlayContext()); }, 0, nullptr, nothing,
                   "Skip Back [A right click displays Previously Played / Most Played lists]", skin.backdrop);
-    pause_ = bar.AddButton(108, s + 11, path("Editor\\PlayCntrlPause.bmp"), nothing, 0, nullptr, nullptr, "Pause",
+    pause_ = bar.AddButton(108, s + 11, path("Editor\\PlayCntrlPause.bmp"),
+                           [this] {
+                               TogglePause(ThePlayContext());
+                               Tick();
+                           },
+                           0, nullptr, nullptr, "Pause",
                            skin.backdrop);
-    play_ = bar.AddButton(128, s + 11, path("Editor\\PlayCntrlPlay.bmp"), nothing, 0, nullptr, nullptr, "Play",
+    play_ = bar.AddButton(128, s + 11, path("Editor\\PlayCntrlPlay.bmp"),
+                          [this] {
+                              PlayToggle(ThePlayContext());
+                              Tick();
+                          },
+                          0, nullptr, nullptr, "Play",
                           skin.backdrop);
-    bar.AddButton(148, s + 11, path("Editor\\PlayCntrlSkip.bmp"), nothing, 0, nullptr, nullptr, "Skip",
+    bar.AddButton(148, s + 11, path("Editor\\PlayCntrlSkip.bmp"), [] { Skip(ThePlayContext()); }, 0, nullptr, nullptr, "Skip",
                   skin.backdrop);
-    random_ = bar.AddButton(178, s + 12, path("Editor\\PlayCntrlRandPlay.bmp"), nothing, 0, nullptr, nullptr,
+    random_ = bar.AddButton(178, s + 12, path("Editor\\PlayCntrlRandPlay.bmp"),
+                            [this] {
+                                ToggleRandomPlay(ThePlayContext());
+                                Tick();
+                            },
+                            0, nullptr, nullptr,
                             "Randomly Play From Music Collection", skin.backdrop);
     bar.AddButton(267, s + 12, path("Editor\\PlayCntrlSelective.bmp"), nothing, 0, nullptr, nullptr,
                   "Selective Play of Specified - Artists / Genres / Preference", skin.backdrop);
-    mute_ = bar.AddButton(468, s + 9, path("Editor\\Mute.bmp"), nothing, 0, nullptr, nullptr, "Mute", skin.backdrop);
-    bar.AddButton(582, s + 9, path("Editor\\PlakButton.bmp"), nothing, 0, nullptr, nullptr, "Tonbrook",
+    mute_ = bar.AddButton(468, s + 9, path("Editor\\Mute.bmp"),
+                          [this] {
+                              Link().mute.Toggle();
+                              Tick();
+                          },
+                          0, nullptr, nullptr, "Mute", skin.backdrop);
+    bar.AddButton(582, s + 9, path("Editor\\PlakButton.bmp"),
+                  [] { NamedEvent(Link().ObjectName("evtTbShowPlak").c_str()).Set(); }, 0, nullptr, nullptr, "Tonbrook",
                   skin.backdrop);
     bar.AddButton(609, s + 9, path("Editor\\MenuButton.bmp"), nothing, 0, nullptr, nullptr, "Options Menu",
                   skin.backdrop);
@@ -80,7 +106,26 @@ void PlayControlPanel::PlaceLock(int width)
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void PlayControlPanel::Tick() { PositionAndVolume(nullptr); }
+void PlayControlPanel::Tick()
+{
+    PlayerLink& link = Link();
+    const struct {
+        BitmapButton* button;
+        bool on;
+    } latches[] = {{pause_, link.pause.IsSet()},
+                   {play_, link.play.IsSet()},
+                   {random_, link.myMusicRandom.IsSet()},
+                   {mute_, link.mute.IsSet()}};
+    for (const auto& latch : latches) {
+        if (!latch.button || latch.on == bar_->IsLatched(latch.button))
+            continue;
+        if (latch.on)
+            bar_->Latch(latch.button);
+        else
+            bar_->Release(latch.button);
+    }
+    PositionAndVolume(nullptr);
+}
 
 void PlayControlPanel::PositionAndVolume(HDC given)
 {
@@ -95,8 +140,15 @@ void PlayControlPanel::PositionAndVolume(HDC given)
         draggedPercent_ = -1;
     const int y = splitter_ + 11;
     skin_->positionBack.Draw(dc, kPositionBarLeft, y);
-    const int percent = draggingPosition_ ? draggedPercent_ : 0;
+    int percent = draggedPercent_;
+    if (!draggingPosition_) {
+        TrackTime time{};
+        Link().trackTime.Get(&time);
+        percent = time.lengthMs ? int(std::min<uint64_t>(uint64_t(time.elapsedMs) * 100 / time.lengthMs, 100)) : 0;
+    }
     skin_->positionKnob.Draw(dc, KnobX(percent, skin_->positionKnob.Width()), y);
+    if (!draggingVolume_)
+        volume_ = int(std::min<uint32_t>(Link().volume.GetU32(), 100));
     skin_->volumeBack.Draw(dc, kVolumeBarLeft, y);
     skin_->volume.DrawPart(dc, kVolumeBarLeft, y, volume_ * kVolumeBarWidth / 100);
     if (!given)
@@ -115,6 +167,7 @@ void PlayControlPanel::MouseDown(POINT point)
     case BarHit::Volume:
         draggingVolume_ = true;
         volume_ = VolumeAt(point.x);
+        Link().volume.SetU32(uint32_t(volume_));
         PositionAndVolume(nullptr);
         SetCapture(window_);
         break;
@@ -130,6 +183,7 @@ void PlayControlPanel::MouseMove(POINT point)
         PositionAndVolume(nullptr);
     } else if (draggingVolume_) {
         volume_ = VolumeAt(point.x);
+        Link().volume.SetU32(uint32_t(volume_));
         PositionAndVolume(nullptr);
     }
 }
@@ -138,6 +192,7 @@ void PlayControlPanel::MouseUp()
 {
     if (draggingPosition_ && draggedPercent_ >= 0) {
         ReleaseCapture();
+        Link().skipToPos.SetU32(uint32_t(draggedPercent_) + 1);
         lastSeek_ = GetTickCount();
         seeking_ = true;
     }
@@ -199,6 +254,62 @@ void PlayControlPanel::DrawQueueLine(const DRAWITEMSTRUCT& item)
     SetBkMode(dc, oldMode);
 }
 
-void PlayControlPanel::QueueMenu(POINT) {}
+void PlayControlPanel::QueueMenu(POINT screenPoint)
+{
+    const int mark = int(SendMessageA(queue_, LVM_GETSELECTIONMARK, 0, 0));
+    const int kind = mark >= 0 && size_t(mark) < queueLines_.size() ? queueLines_[mark].kind : kQueueLinePlaying;
+    if (kind == kQueueLineBlank)
+        return;
+    const bool notPlaying = kind == kQueueLineNotPlaying;
+    HMENU menu = LoadMenuA(instance_, MAKEINTRESOURCEA(notPlaying ? IDR_MENU_NOT_PLAYING : IDR_MENU_PLAYING));
+    if (!menu)
+        return;
+    HMENU popup = GetSubMenu(menu, 0);
+    if (!notPlaying) {
+        EnableMenuItem(popup, IDM_ENQUEUE_PLAYING,
+                       MF_BYCOMMAND | (kind == kQueueLinePlaying ? MF_ENABLED : MF_GRAYED));
+        CheckMenuItem(popup, IDM_RANDOM_PLAY_TOGGLE,
+                      MF_BYCOMMAND | (Link().myMusicRandom.IsSet() ? MF_CHECKED : MF_UNCHECKED));
+    }
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, window_, nullptr);
+    DestroyMenu(menu);
+}
+
+bool PlayControlPanel::Command(int id)
+{
+    PlayContext& play = ThePlayContext();
+    switch (id) {
+    case IDM_SKIP:
+        Skip(play);
+        break;
+    case IDM_STOP:
+        Stop(play);
+        break;
+    case IDM_RANDOM_PLAY_TOGGLE:
+        ToggleRandomPlay(play);
+        Tick();
+        break;
+    case IDM_ENQUEUE_PLAYING:
+        RequeuePlayingTrack(play);
+        break;
+    case IDM_CLEAR_QUEUE:
+        ClearQueue(play);
+        break;
+    case IDM_SHUFFLE_QUEUE:
+        ShuffleQueue(play);
+        break;
+    case IDM_RANDOM_PLAY_START:
+        Link().myMusicRandom.Set();
+        [[fallthrough]];
+    case IDM_PLAY_START:
+        if (!Link().play.IsSet())
+            PlayToggle(play);
+        Tick();
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
 
 }  // namespace vuv

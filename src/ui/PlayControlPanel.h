@@ -37,6 +37,8 @@ public:
     void FillQueueView();
     void DrawQueueLine(const DRAWITEMSTRUCT& item);
     void QueueMenu(POINT screenPoint);
+    // The commands of the queue view's menus; false for any other id.
+    bool Command(int id);
     // Keeps the lock button at the right edge for a client `width`.
     void PlaceLock(int width);
 

@@ -410,3 +410,46 @@ TEST_F(MainWindowTest, SecondStartBringsTheFirstToTheFront)
     EXPECT_FALSE(link.editorRunning.IsSet());
     link.close.Reset();
 }
+
+// The play commands reach the player: enqueued tracks appear as lines of
+// the queue view, the queue menu's commands set the player's flags.
+TEST_F(MainWindowTest, QueueViewShowsEnqueuedTracks)
+{
+    constexpr int kQueueView = 1014;
+    constexpr WPARAM kEnqueue = 40004, kClearQueue = 40011, kRandomToggle = 40017, kSkip = 40007;
+    vuv::PlayerLink link(vuvtest::EditorLinkPrefix());
+    vuvtest::Editor editor;
+    ASSERT_TRUE(editor.Start());
+    PostMessageA(editor.Window(), WM_COMMAND, kClearQueue, 0);
+    vuvtest::Pause(800);
+    HWND queue = editor.Control(kQueueView);
+    const LRESULT empty = SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0);
+    EXPECT_GE(empty, 1);  // what plays (nothing) and the random play line
+
+    HWND list = editor.Control(kTrackList);
+    const int top = HeaderHeight(list);
+    ClickList(list, 60, top + 9);
+    ClickList(list, 60, top + 18 + 9, MK_CONTROL);
+    ClickList(list, 60, top + 36 + 9, MK_CONTROL);
+    PostMessageA(editor.Window(), WM_COMMAND, kEnqueue, 0);
+    vuvtest::Pause(1000);
+    EXPECT_EQ(SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0), empty + 3);
+    const std::string dir = vuvtest::ScreenshotDir();
+    if (!dir.empty())
+        EXPECT_TRUE(vuvtest::SavePng(vuvtest::CaptureClient(editor.Window()), dir + "queue-view-test.png"));
+
+    EXPECT_FALSE(link.myMusicRandom.IsSet());
+    PostMessageA(editor.Window(), WM_COMMAND, kRandomToggle, 0);
+    PostMessageA(editor.Window(), WM_COMMAND, kSkip, 0);
+    vuvtest::Pause(600);
+    EXPECT_TRUE(link.myMusicRandom.IsSet());
+    EXPECT_TRUE(link.skip.IsSet());
+
+    PostMessageA(editor.Window(), WM_COMMAND, kClearQueue, 0);
+    PostMessageA(editor.Window(), WM_COMMAND, kRandomToggle, 0);
+    vuvtest::Pause(800);
+    EXPECT_EQ(SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0), empty);
+    EXPECT_FALSE(link.myMusicRandom.IsSet());
+    link.skip.Reset();
+    EXPECT_EQ(editor.Close(), 0);
+}
