@@ -223,9 +223,9 @@ void PlayControlPanel::FillQueueView()
     InvalidateRect(queue_, nullptr, TRUE);
 }
 
-// A line: its text with a one-pixel shadow, on the list's background or the
-// selection's; the playing line in the label colour, playlists in the
-// playlist colour, their entries indented under them.
+// A line: the kind's icon (what plays, stopped, random play), then its text
+// with a one-pixel shadow, indented by kind: queued items under the icons'
+// text, playlist entries under their playlist.
 void PlayControlPanel::DrawQueueLine(const DRAWITEMSTRUCT& item)
 {
     if (!skin_ || item.itemID >= queueLines_.size())
@@ -234,24 +234,42 @@ void PlayControlPanel::DrawQueueLine(const DRAWITEMSTRUCT& item)
     const SkinColours& c = skin_->colours;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     HDC dc = item.hDC;
-    RECT r = item.rcItem;
+    const RECT r = item.rcItem;
     HBRUSH back = CreateSolidBrush(selected ? c.selectedBackground : c.listBackground);
     FillRect(dc, &r, back);
     DeleteObject(back);
-    COLORREF text = selected ? c.selectedText : c.listText;
-    if (!selected && line.kind == kQueueLinePlaylist)
-        text = c.playlistText;
-    if (!selected && line.kind == kQueueLineNotPlaying)
-        text = c.notInSelectionText;
-    const int indent = line.kind == kQueueLinePlaylistEntry ? 18 : 4;
+    int x = r.left + 24;
+    switch (line.kind) {
+    case kQueueLinePlaying:
+        (Link().pause.IsSet() ? skin_->paused : skin_->playing).Draw(dc, r.left + 6, r.top + 2);
+        break;
+    case kQueueLineNotPlaying:
+        skin_->stopped.Draw(dc, r.left + 6, r.top + 3);
+        break;
+    case kQueueLineRandom:
+        skin_->random.Draw(dc, r.left + 6, r.top + 2);
+        break;
+    case kQueueLineQueued:
+    case kQueueLinePlaylist:
+        x = r.left + 40;
+        break;
+    case kQueueLinePlaylistEntry:
+        x = r.left + 56;
+        break;
+    default:
+        break;
+    }
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    RECT shadow{r.left + indent + 1, r.top + 1, r.right, r.bottom + 1};
+    const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+    RECT shadow{x, r.top + 1, r.right, r.bottom + 1};
     SetTextColor(dc, selected ? c.queueSelectedShadow : c.queueShadow);
-    DrawTextA(dc, line.text.c_str(), -1, &shadow, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    RECT face{r.left + indent, r.top, r.right, r.bottom};
-    SetTextColor(dc, text);
-    DrawTextA(dc, line.text.c_str(), -1, &face, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    DrawTextA(dc, line.text.c_str(), -1, &shadow, format);
+    RECT face{x, r.top, r.right, r.bottom};
+    SetTextColor(dc, selected ? c.selectedText : c.listText);
+    DrawTextA(dc, line.text.c_str(), -1, &face, format);
     SetBkMode(dc, oldMode);
+    if (item.itemState & ODS_FOCUS)
+        DrawFocusRect(dc, &r);
 }
 
 void PlayControlPanel::QueueMenu(POINT screenPoint)
