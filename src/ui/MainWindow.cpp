@@ -479,6 +479,10 @@ void MainWindow::OnTimer()
 
 LRESULT MainWindow::OnNotify(const NMHDR& header, LPARAM lParam)
 {
+    if (header.idFrom == IDC_QUEUE_VIEW && header.code == LVN_GETINFOTIPA) {
+        panel_.QueueTip(*reinterpret_cast<NMLVGETINFOTIPA*>(lParam));
+        return 0;
+    }
     if (header.idFrom == IDC_TRACK_LIST) {
         switch (header.code) {
         case LVN_GETINFOTIPA:

@@ -4,6 +4,8 @@
 #include "player/PlayQueue.h"
 #include "player/PlayerLink.h"
 #include "player/QueueView.h"
+#include "platform/Paths.h"
+#include "plugins/TrackInfo.h"
 #include "ui/PlayBars.h"
 
 #include <algorithm>
@@ -291,6 +293,18 @@ void PlayControlPanel::QueueMenu(POINT screenPoint)
     }
     TrackPopupMenu(popup, TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, window_, nullptr);
     DestroyMenu(menu);
+}
+
+void PlayControlPanel::QueueTip(NMLVGETINFOTIPA& tip) const
+{
+    if (!tip.pszText || tip.cchTextMax <= 0)
+        return;
+    tip.pszText[0] = '\0';
+    if (tip.iItem < 0 || size_t(tip.iItem) >= queueLines_.size() || queueLines_[tip.iItem].kind != kQueueLinePlaying)
+        return;
+    TrackRecord playing{};
+    Link().trackPlaying.Get(&playing);
+    CopyBounded(tip.pszText, BuildTrackInfoText(playing).c_str(), size_t(tip.cchTextMax));
 }
 
 bool PlayControlPanel::Command(int id)

@@ -37,6 +37,9 @@ public:
     void FillQueueView();
     void DrawQueueLine(const DRAWITEMSTRUCT& item);
     void QueueMenu(POINT screenPoint);
+    // The queue view's hover tip: the playing line shows the playing track's
+    // information text; other lines show none.
+    void QueueTip(NMLVGETINFOTIPA& tip) const;
     // The commands of the queue view's menus; false for any other id.
     bool Command(int id);
     // Keeps the lock button at the right edge for a client `width`.
