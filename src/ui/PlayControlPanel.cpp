@@ -8,6 +8,8 @@
 #include "plugins/TrackInfo.h"
 #include "ui/PlayBars.h"
 
+#include <commdlg.h>
+
 #include <algorithm>
 #include <cstdint>
 
@@ -330,6 +332,27 @@ bool PlayControlPanel::Command(int id)
     case IDM_SHUFFLE_QUEUE:
         ShuffleQueue(play);
         break;
+    case IDM_PLAY_PLAYLIST:
+    case IDM_ENQUEUE_PLAYLIST: {
+        // The dialog opens where the last playlist was chosen (the common
+        // dialog remembers it per program).
+        char file[kMaxPath] = "";
+        OPENFILENAMEA ofn{};
+        ofn.lStructSize = sizeof ofn;
+        ofn.hwndOwner = window_;
+        ofn.lpstrFilter = "Playlists (*.m3u, *.pls)\0*.m3u;*.pls\0All Files\0*.*\0";
+        ofn.lpstrFile = file;
+        ofn.nMaxFile = sizeof file;
+        ofn.lpstrTitle = id == IDM_PLAY_PLAYLIST ? "Play Playlist" : "Enque Playlist";
+        ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+        if (GetOpenFileNameA(&ofn)) {
+            if (id == IDM_PLAY_PLAYLIST)
+                PlayFile(play, file);
+            else
+                EnqueueFile(play, file);
+        }
+        break;
+    }
     case IDM_RANDOM_PLAY_START:
         Link().myMusicRandom.Set();
         [[fallthrough]];
