@@ -453,3 +453,30 @@ TEST_F(MainWindowTest, QueueViewShowsEnqueuedTracks)
     link.skip.Reset();
     EXPECT_EQ(editor.Close(), 0);
 }
+
+// The volume bar writes the player's volume as it is dragged; the bar then
+// follows the player's value.
+TEST_F(MainWindowTest, VolumeBarWritesThePlayersVolume)
+{
+    vuv::PlayerLink link(vuvtest::EditorLinkPrefix());
+    link.volume.SetU32(100);
+    vuvtest::Editor editor;
+    ASSERT_TRUE(editor.Start());
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    const int y = desktop.bottom * 2 / 3 + 11 + 5;
+    // 36 of the bar's 72 pixels: 50 %; the drag goes on to 18 pixels: 25 %.
+    PostMessageA(editor.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(495 + 36, y));
+    vuvtest::Pause(300);
+    EXPECT_EQ(link.volume.GetU32(), 50u);
+    PostMessageA(editor.Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(495 + 18, y));
+    PostMessageA(editor.Window(), WM_LBUTTONUP, 0, MAKELPARAM(495 + 18, y));
+    vuvtest::Pause(300);
+    EXPECT_EQ(link.volume.GetU32(), 25u);
+    // Outside both bars a press changes nothing.
+    PostMessageA(editor.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(700, y));
+    PostMessageA(editor.Window(), WM_LBUTTONUP, 0, MAKELPARAM(700, y));
+    vuvtest::Pause(300);
+    EXPECT_EQ(link.volume.GetU32(), 25u);
+    EXPECT_EQ(editor.Close(), 0);
+}
