@@ -26,4 +26,23 @@ StartupOptions ParseStartupCommandLine(const std::string& commandLine)
     return options;
 }
 
+bool ClaimEditorInstance(StartMode mode, InstanceEvents& events)
+{
+    if (mode == StartMode::Normal) {
+        if (events.editorRunning.IsSet()) {
+            events.setFocus.Set();
+            return false;
+        }
+        events.editorRunning.Set();
+    }
+    events.close.Reset();
+    return true;
+}
+
+void ReleaseEditorInstance(StartMode mode, InstanceEvents& events)
+{
+    if (mode == StartMode::Normal)
+        events.editorRunning.Reset();
+}
+
 }  // namespace vuv

@@ -10,6 +10,8 @@
 #include "plugins/TrackInfo.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
+#include "player/PlayQueue.h"
+#include "player/PlayerLink.h"
 #include "resources/resource.h"
 #include "ui/ButtonBar.h"
 #include "ui/PlayControlPanel.h"
@@ -111,6 +113,12 @@ private:
     bool alwaysShowPlaying_ = false;
     bool popupInfoTips_ = true;
     int ticks_ = 0;
+    // The last "TbPlayListChanged" seen; -1 before the first tick, so that
+    // the first tick fills the queue view.
+    int64_t lastPlayListChanged_ = -1;
+    // Set while the track properties dialog runs: the timer then does
+    // nothing, so that no play-count report changes the tracks under it.
+    bool propertiesOpen_ = false;
     RECT statusRect_{};
     WindowSkin skin_;
     std::unique_ptr<ButtonBar> bar_;
@@ -437,13 +445,44 @@ void MainWindow::OnTimer()
 {
     if (placementGuardTicks_ > 0)
         --placementGuardTicks_;
+    if (propertiesOpen_)
+        return;
+    PlayerLink& link = Link();
+    // A second start asks this editor to come to the front.
+    if (link.editorSetFocus.IsSet()) {
+        link.editorSetFocus.Reset();
+        if (IsIconic(hwnd_))
+            ShowWindow(hwnd_, SW_RESTORE);
+        SetForegroundWindow(hwnd_);
+    }
     panel_.Tick();
+    // (The hand-off file of tracks to add is taken here once the track
+    // sources are in the program.)
+    const uint32_t changed = link.playListChanged.GetU32();
+    if (lastPlayListChanged_ != int64_t(changed)) {
+        lastPlayListChanged_ = changed;
+        panel_.FillQueueView();
+        tracks_.Invalidate();
+    }
+    if (link.close.IsSet()) {
+        SaveAndEnd(true);
+        return;
+    }
+    CollectionStore& store = TheCollectionStore();
+    if (TakePlayCountReport(link, store.Order(), store.Count()) >= 0)
+        tracks_.Invalidate();
+    // "Always Display Track Playing" keeps the playing track in view every
+    // 2 s once "Show Track Playing" is in the program.
     if (++ticks_ > kTicksPerPlayingCheck && alwaysShowPlaying_)
         ticks_ = 0;
 }
 
 LRESULT MainWindow::OnNotify(const NMHDR& header, LPARAM lParam)
 {
+    if (header.idFrom == IDC_QUEUE_VIEW && header.code == LVN_GETINFOTIPA) {
+        panel_.QueueTip(*reinterpret_cast<NMLVGETINFOTIPA*>(lParam));
+        return 0;
+    }
     if (header.idFrom == IDC_TRACK_LIST) {
         switch (header.code) {
         case LVN_GETINFOTIPA:
@@ -657,6 +696,25 @@ void MainWindow::OnCommand(int id, int code)
     case IDM_ALWAYS_SHOW_PLAYING:
         alwaysShowPlaying_ = !alwaysShowPlaying_;
         break;
+    case IDM_PLAY_SELECTED:
+    case IDM_PLAY_AND_CLOSE:
+    case IDM_ENQUEUE_SELECTED: {
+        PlayContext& play = ThePlayContext();
+        if (id != IDM_ENQUEUE_SELECTED)
+            ResetPlayNowWindow(play);
+        CollectionStore& store = TheCollectionStore();
+        HWND list = tracks_.Handle();
+        for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0 && size_t(row) < store.Count();
+             row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
+            const TrackRecord& track = *store.Order()[row];
+            const bool ok = id == IDM_ENQUEUE_SELECTED ? Enqueue(play, track) : PlayNow(play, track);
+            if (!ok)
+                break;  // the user has been told
+        }
+        if (id == IDM_PLAY_AND_CLOSE)
+            EndDialog(hwnd_, 0);
+        break;
+    }
     case IDC_SEARCH_FIELD:
         OnSearchField(code);
         break;
@@ -688,7 +746,9 @@ void MainWindow::OnCommand(int id, int code)
         RefreshStatus();
         break;
     default:
-        // Commands of parts that are not in the program yet do nothing.
+        // The play control panel's commands; commands of parts that are
+        // not in the program yet do nothing.
+        panel_.Command(id);
         break;
     }
 }

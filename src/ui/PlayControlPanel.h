@@ -13,6 +13,8 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace vuv {
 
@@ -31,8 +33,15 @@ public:
     void MouseDown(POINT point);
     void MouseMove(POINT point);
     void MouseUp();
+    // Rebuilds the queue view's lines from the player's state and queues.
+    void FillQueueView();
     void DrawQueueLine(const DRAWITEMSTRUCT& item);
     void QueueMenu(POINT screenPoint);
+    // The queue view's hover tip: the playing line shows the playing track's
+    // information text; other lines show none.
+    void QueueTip(NMLVGETINFOTIPA& tip) const;
+    // The commands of the queue view's menus; false for any other id.
+    bool Command(int id);
     // Keeps the lock button at the right edge for a client `width`.
     void PlaceLock(int width);
 
@@ -46,6 +55,11 @@ private:
     ButtonBar* bar_ = nullptr;
     const WindowSkin* skin_ = nullptr;
     HWND queue_ = nullptr;
+    struct QueueLine {
+        int kind;
+        std::string text;
+    };
+    std::vector<QueueLine> queueLines_;  // item i of the queue view
     int splitter_ = 0;
     BitmapButton* pause_ = nullptr;
     BitmapButton* play_ = nullptr;

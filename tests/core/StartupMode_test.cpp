@@ -5,6 +5,17 @@
 using vuv::ParseStartupCommandLine;
 using vuv::StartMode;
 
+namespace {
+
+struct Flags {
+    vuv::NamedEvent running{nullptr};
+    vuv::NamedEvent focus{nullptr};
+    vuv::NamedEvent close{nullptr};
+    vuv::InstanceEvents events{running, focus, close};
+};
+
+}  // namespace
+
 TEST(StartupMode, MarkersAnywhereChooseTheMode)
 {
     EXPECT_EQ(ParseStartupCommandLine("\"C:\\Suite\\Vuv.exe\"").mode, StartMode::Normal);
@@ -21,4 +32,47 @@ TEST(StartupMode, MarkersAnywhereChooseTheMode)
     EXPECT_EQ(ParseStartupCommandLine("Vuv.exe <Selective>").mode, StartMode::Normal);
     // A path beyond 259 characters is cut.
     EXPECT_EQ(ParseStartupCommandLine("<edittag>" + std::string(400, 'p')).tagEditPath.size(), 259u);
+}
+
+TEST(StartupMode, OneNormalEditorAtATime)
+{
+    Flags flags;
+    flags.close.Set();  // left over from an earlier run
+    ASSERT_TRUE(vuv::ClaimEditorInstance(StartMode::Normal, flags.events));
+    EXPECT_TRUE(flags.running.IsSet());
+    EXPECT_FALSE(flags.close.IsSet());
+    EXPECT_FALSE(flags.focus.IsSet());
+
+    // A second normal start asks the first to come to the front and ends,
+    // leaving the close flag as it found it.
+    flags.close.Set();
+    EXPECT_FALSE(vuv::ClaimEditorInstance(StartMode::Normal, flags.events));
+    EXPECT_TRUE(flags.focus.IsSet());
+    EXPECT_TRUE(flags.running.IsSet());
+    EXPECT_TRUE(flags.close.IsSet());
+    flags.focus.Reset();
+
+    // Selective play runs beside it: it drops the close request but neither
+    // asks for the front nor takes or gives up the running mark.
+    EXPECT_TRUE(vuv::ClaimEditorInstance(StartMode::Selective, flags.events));
+    EXPECT_FALSE(flags.focus.IsSet());
+    EXPECT_FALSE(flags.close.IsSet());
+    vuv::ReleaseEditorInstance(StartMode::Selective, flags.events);
+    EXPECT_TRUE(flags.running.IsSet());
+
+    // Once the first has ended, the next normal start runs.
+    vuv::ReleaseEditorInstance(StartMode::Normal, flags.events);
+    EXPECT_FALSE(flags.running.IsSet());
+    EXPECT_TRUE(vuv::ClaimEditorInstance(StartMode::Normal, flags.events));
+    EXPECT_FALSE(flags.focus.IsSet());
+}
+
+TEST(StartupMode, SelectiveAloneLeavesNoRunningMark)
+{
+    Flags flags;
+    EXPECT_TRUE(vuv::ClaimEditorInstance(StartMode::Selective, flags.events));
+    EXPECT_FALSE(flags.running.IsSet());
+    // A normal editor started meanwhile is the only running one.
+    EXPECT_TRUE(vuv::ClaimEditorInstance(StartMode::Normal, flags.events));
+    EXPECT_TRUE(flags.running.IsSet());
 }

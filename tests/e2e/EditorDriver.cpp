@@ -68,13 +68,47 @@ Editor::~Editor()
     }
 }
 
-bool Editor::Start(const std::string& arguments)
+std::string EditorLinkPrefix()
 {
+    return "vuvtest-e2e-" + std::to_string(GetCurrentProcessId()) + "-";
+}
+
+namespace {
+
+bool Launch(const std::string& arguments, PROCESS_INFORMATION& process)
+{
+    SetEnvironmentVariableA("VUV_LINK_PREFIX", EditorLinkPrefix().c_str());
     const std::string exe = SuiteDir() + "Vuv.exe";
     std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA si{};
     si.cb = sizeof si;
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process_))
+    return CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                          &process) != FALSE;
+}
+
+}  // namespace
+
+int Editor::RunToEnd(const std::string& arguments)
+{
+    if (!Launch(arguments, process_))
+        return -1;
+    return WaitForEnd();
+}
+
+int Editor::WaitForEnd()
+{
+    if (!process_.hProcess)
+        return -1;
+    if (WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return int(code);
+}
+
+bool Editor::Start(const std::string& arguments)
+{
+    if (!Launch(arguments, process_))
         return false;
     for (int waited = 0; waited < 30000; waited += 100) {
         Search s{process_.dwProcessId, nullptr};

@@ -21,6 +21,12 @@ public:
 
     // Starts Vuv.exe and waits (up to 30 s) for its main window.
     bool Start(const std::string& arguments = "");
+    // Starts Vuv.exe expecting it to end without a window; its exit code,
+    // or -1 when it did not end within 30 s.
+    int RunToEnd(const std::string& arguments = "");
+    // Waits (up to 30 s) for the started editor to end on its own; its exit
+    // code, or -1.
+    int WaitForEnd();
     HWND Window() const { return window_; }
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     // WM_CLOSE, then waits for the end; the exit code (or -1).
@@ -30,6 +36,11 @@ private:
     PROCESS_INFORMATION process_{};
     HWND window_ = nullptr;
 };
+
+// The player link's name prefix of the editors this test program starts
+// (passed as VUV_LINK_PREFIX): their flags never meet the user's suite or
+// another test program's editors.
+std::string EditorLinkPrefix();
 
 // Setting values under the program's key "Software\Halvane\Tonbrook".
 void SetProgramNumber(const char* name, DWORD value);

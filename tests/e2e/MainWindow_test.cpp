@@ -4,6 +4,7 @@
 #include "e2e/EditorDriver.h"
 #include "core/CollectionFile.h"
 #include "core/TrackRecord.h"
+#include "player/PlayerLink.h"
 #include "support/TestSupport.h"
 
 #include <windows.h>
@@ -12,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -322,5 +325,158 @@ TEST_F(MainWindowTest, OpensOnAHundredThousandTracks)
     if (!dir.empty()) {
         EXPECT_TRUE(vuvtest::SavePng(vuvtest::CaptureClient(editor.Window()), dir + "main-window-100000.png"));
     }
+    EXPECT_EQ(editor.Close(), 0);
+}
+
+// The player's side as the editor's timer sees it: a play-count report is
+// applied to the collection in memory and cleared; the saved collection
+// then carries it.
+TEST_F(MainWindowTest, TimerTakesThePlayCountReport)
+{
+    vuv::PlayerLink link(vuvtest::EditorLinkPrefix());
+    vuvtest::Editor editor;
+    ASSERT_TRUE(editor.Start());
+    vuv::PlayCountReport report{};
+    strcpy(report.path, "c:\\music\\B.MP3");  // matched without regard to case
+    report.countPlay = 1;
+    report.volumeBoost = 650;
+    ASSERT_TRUE(link.liveUpdate.Set(&report));
+    vuv::PlayCountReport left{};
+    for (int i = 0; i < 40; ++i) {
+        vuvtest::Pause(100);
+        ASSERT_TRUE(link.liveUpdate.Get(&left));
+        if (left.path[0] == '\0')
+            break;
+    }
+    EXPECT_EQ(left.path[0], '\0');
+    EXPECT_EQ(left.countPlay, 0);
+    EXPECT_EQ(left.volumeBoost, 0);
+    // A report on a path outside the collection changes nothing, and is
+    // cleared all the same; 4000 leaves the boost as it is.
+    strcpy(report.path, "C:\\Elsewhere\\b.mp3");
+    ASSERT_TRUE(link.liveUpdate.Set(&report));
+    vuvtest::Pause(1000);
+    ASSERT_TRUE(link.liveUpdate.Get(&left));
+    EXPECT_EQ(left.path[0], '\0');
+    EXPECT_EQ(editor.Close(), 0);
+
+    std::vector<vuv::TrackRecord> saved;
+    ASSERT_TRUE(vuv::ReadTrackFile(folder_.File("Window Test.mcc"), saved, false));
+    ASSERT_EQ(saved.size(), 40u);
+    int counted = 0;
+    for (const vuv::TrackRecord& t : saved) {
+        if (std::string(t.path) == "C:\\Music\\b.mp3") {
+            EXPECT_EQ(t.playCount, 4u);
+            EXPECT_EQ(t.volumeBoost, 650);
+            ++counted;
+        } else {
+            EXPECT_EQ(t.playCount, 3u) << t.path;
+            EXPECT_EQ(t.volumeBoost, 4000) << t.path;
+        }
+    }
+    EXPECT_EQ(counted, 1);
+}
+
+// One normal editor at a time: a second start asks the first to come to
+// the front (restoring it from the task bar) and ends at once; the close
+// event of the player ends the first as closed by the player.
+TEST_F(MainWindowTest, SecondStartBringsTheFirstToTheFront)
+{
+    vuv::PlayerLink link(vuvtest::EditorLinkPrefix());
+    link.close.Set();  // left over from an earlier run: must not close the editor
+    vuvtest::Editor first;
+    ASSERT_TRUE(first.Start());
+    EXPECT_TRUE(link.editorRunning.IsSet());
+    EXPECT_FALSE(link.close.IsSet());
+    ShowWindow(first.Window(), SW_MINIMIZE);
+    vuvtest::Pause(500);
+    ASSERT_TRUE(IsIconic(first.Window()));
+
+    vuvtest::Editor second;
+    EXPECT_EQ(second.RunToEnd(), 0);
+    for (int i = 0; i < 40 && IsIconic(first.Window()); ++i)
+        vuvtest::Pause(100);
+    EXPECT_FALSE(IsIconic(first.Window()));
+    EXPECT_FALSE(link.editorSetFocus.IsSet());  // taken by the first
+    EXPECT_TRUE(link.editorRunning.IsSet());
+
+    // The player asks the editor to close: it ends, saved as closed by the
+    // player, and gives up the running mark.
+    link.close.Set();
+    EXPECT_EQ(first.WaitForEnd(), 0);
+    DWORD start = 99;
+    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-Start", &start));
+    EXPECT_EQ(start, 1u);
+    EXPECT_FALSE(link.editorRunning.IsSet());
+    link.close.Reset();
+}
+
+// The play commands reach the player: enqueued tracks appear as lines of
+// the queue view, the queue menu's commands set the player's flags.
+TEST_F(MainWindowTest, QueueViewShowsEnqueuedTracks)
+{
+    constexpr int kQueueView = 1014;
+    constexpr WPARAM kEnqueue = 40004, kClearQueue = 40011, kRandomToggle = 40017, kSkip = 40007;
+    vuv::PlayerLink link(vuvtest::EditorLinkPrefix());
+    vuvtest::Editor editor;
+    ASSERT_TRUE(editor.Start());
+    PostMessageA(editor.Window(), WM_COMMAND, kClearQueue, 0);
+    vuvtest::Pause(800);
+    HWND queue = editor.Control(kQueueView);
+    const LRESULT empty = SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0);
+    EXPECT_GE(empty, 1);  // what plays (nothing) and the random play line
+
+    HWND list = editor.Control(kTrackList);
+    const int top = HeaderHeight(list);
+    ClickList(list, 60, top + 9);
+    ClickList(list, 60, top + 18 + 9, MK_CONTROL);
+    ClickList(list, 60, top + 36 + 9, MK_CONTROL);
+    PostMessageA(editor.Window(), WM_COMMAND, kEnqueue, 0);
+    vuvtest::Pause(1000);
+    EXPECT_EQ(SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0), empty + 3);
+    const std::string dir = vuvtest::ScreenshotDir();
+    if (!dir.empty())
+        EXPECT_TRUE(vuvtest::SavePng(vuvtest::CaptureClient(editor.Window()), dir + "queue-view-test.png"));
+
+    EXPECT_FALSE(link.myMusicRandom.IsSet());
+    PostMessageA(editor.Window(), WM_COMMAND, kRandomToggle, 0);
+    PostMessageA(editor.Window(), WM_COMMAND, kSkip, 0);
+    vuvtest::Pause(600);
+    EXPECT_TRUE(link.myMusicRandom.IsSet());
+    EXPECT_TRUE(link.skip.IsSet());
+
+    PostMessageA(editor.Window(), WM_COMMAND, kClearQueue, 0);
+    PostMessageA(editor.Window(), WM_COMMAND, kRandomToggle, 0);
+    vuvtest::Pause(800);
+    EXPECT_EQ(SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0), empty);
+    EXPECT_FALSE(link.myMusicRandom.IsSet());
+    link.skip.Reset();
+    EXPECT_EQ(editor.Close(), 0);
+}
+
+// The volume bar writes the player's volume as it is dragged; the bar then
+// follows the player's value.
+TEST_F(MainWindowTest, VolumeBarWritesThePlayersVolume)
+{
+    vuv::PlayerLink link(vuvtest::EditorLinkPrefix());
+    link.volume.SetU32(100);
+    vuvtest::Editor editor;
+    ASSERT_TRUE(editor.Start());
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    const int y = desktop.bottom * 2 / 3 + 11 + 5;
+    // 36 of the bar's 72 pixels: 50 %; the drag goes on to 18 pixels: 25 %.
+    PostMessageA(editor.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(495 + 36, y));
+    vuvtest::Pause(300);
+    EXPECT_EQ(link.volume.GetU32(), 50u);
+    PostMessageA(editor.Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(495 + 18, y));
+    PostMessageA(editor.Window(), WM_LBUTTONUP, 0, MAKELPARAM(495 + 18, y));
+    vuvtest::Pause(300);
+    EXPECT_EQ(link.volume.GetU32(), 25u);
+    // Outside both bars a press changes nothing.
+    PostMessageA(editor.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(700, y));
+    PostMessageA(editor.Window(), WM_LBUTTONUP, 0, MAKELPARAM(700, y));
+    vuvtest::Pause(300);
+    EXPECT_EQ(link.volume.GetU32(), 25u);
     EXPECT_EQ(editor.Close(), 0);
 }

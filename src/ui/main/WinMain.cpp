@@ -10,6 +10,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <cstdlib>
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     vuv::SetDefaultLocation(vuv::SettingsRoot::CurrentUser, vuv::kProgramSettingsKey);
@@ -29,12 +31,24 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     }
     // The player link's objects live as long as the process, so that the
     // suite's flags and variables keep their state while the editor runs.
-    vuv::OpenPlayerLink();
-    vuv::WriteSelectorSwitch(vuv::Link(), 0);
+    // VUV_LINK_PREFIX (tests only) keeps a test's editors apart from the
+    // user's suite, as it does for vuvtool.
+    const char* prefix = getenv("VUV_LINK_PREFIX");
+    vuv::OpenPlayerLink(prefix ? prefix : "");
+    vuv::PlayerLink& link = vuv::Link();
+    vuv::InstanceEvents instanceEvents{link.editorRunning, link.editorSetFocus, link.close};
+    if (!vuv::ClaimEditorInstance(startup.mode, instanceEvents)) {
+        // Another editor runs and has been asked to come to the front.
+        vuv::ClosePlayerLink();
+        CoUninitialize();
+        return 0;
+    }
+    vuv::WriteSelectorSwitch(link, 0);
     vuv::ConnectStoreToPlayerLink();
     vuv::MainWindowOptions options;
     options.selectiveMode = startup.mode == vuv::StartMode::Selective;
     vuv::RunMainWindow(instance, options);
+    vuv::ReleaseEditorInstance(startup.mode, instanceEvents);
     vuv::ClosePlayerLink();
     CoUninitialize();
     return 0;
