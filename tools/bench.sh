@@ -13,8 +13,11 @@ fi
 cmake --build "$TEST_BUILD" -j"$(nproc)" --target "${names[@]}" >/dev/null ||
   die "building the benchmarks"
 ensure_prefix
+# The track list benchmark draws into a real window: it needs a display.
+export VUV_FORCE_XVFB=1
+start_xvfb
 start_wine || true  # a server of this prefix may be running already
-trap stop_wine EXIT
+trap 'stop_wine; stop_xvfb' EXIT
 for name in "${names[@]}"; do
   log "running $name"
   "$ROOT/tools/winerun" "$TEST_BUILD/bench/$name.exe"
