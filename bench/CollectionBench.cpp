@@ -17,6 +17,8 @@
 #include "platform/Locations.h"
 #include "platform/Settings.h"
 
+#include "ThreadCpuTime.h"
+
 #include <windows.h>
 #include <psapi.h>
 
@@ -121,18 +123,6 @@ double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
-}
-
-// CPU time of this thread (user + kernel), ms. Wine reads it from the
-// kernel's per-thread counters, in steps of 10 ms.
-double ThreadCpuMs()
-{
-    FILETIME created, exited, kernel, user;
-    GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
-    auto ms = [](const FILETIME& t) {
-        return double(uint64_t(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 10000.0;
-    };
-    return ms(kernel) + ms(user);
 }
 
 double g_lastCpuMs = 0;  // CPU time of the last TimeMs / median of the last MedianMs

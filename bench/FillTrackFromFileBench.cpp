@@ -11,6 +11,8 @@
 #include "plugins/InputPluginHost.h"
 #include "plugins/TrackInfo.h"
 
+#include "ThreadCpuTime.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -46,19 +48,6 @@ size_t ReadAll(const std::vector<std::string>& files)
             ++withLength;
     }
     return withLength;
-}
-
-// CPU time of this thread (user + kernel), ms: on a machine shared with
-// other work the wall time swings, this much less. Wine keeps it in steps of
-// 10 ms; the work inside wineserver is not in it.
-double ThreadCpuMs()
-{
-    FILETIME created, exited, kernel, user;
-    GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
-    auto ms = [](const FILETIME& t) {
-        return double(uint64_t(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 10000.0;
-    };
-    return ms(kernel) + ms(user);
 }
 
 }  // namespace

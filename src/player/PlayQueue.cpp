@@ -367,9 +367,8 @@ bool TakeQueueHead(const std::string& queueFile, TrackRecord& out)
     if (!file.IsOpen())
         return false;
     QueueRecord head;
-    if (file.Read(&head, kQueueRecordSize, kFromStart) != kQueueRecordSize)
+    if (!ReadQueueHead(file, head))
         return false;
-    head.track.path[kPathTextSize - 1] = '\0';
     if (IsPlaylist(head.track.path)) {
         TakeNextEntry(file, head, out);
     } else {

@@ -100,6 +100,14 @@ void TakeNextEntry(FileHandle& queueFile, QueueRecord& head, TrackRecord& out)
         queueFile.ShiftTail(kQueueRecordSize, -int64_t(kQueueRecordSize));
 }
 
+bool ReadQueueHead(FileHandle& queueFile, QueueRecord& head)
+{
+    if (queueFile.Read(&head, kQueueRecordSize, kFromStart) != kQueueRecordSize)
+        return false;
+    head.track.path[kPathTextSize - 1] = '\0';
+    return true;
+}
+
 bool StepBackInPlaylistItem(const std::string& queueFile)
 {
     FileHandle file;
@@ -107,10 +115,7 @@ bool StepBackInPlaylistItem(const std::string& queueFile)
     if (!file.IsOpen())
         return false;
     QueueRecord head;
-    if (file.Read(&head, kQueueRecordSize, kFromStart) != kQueueRecordSize)
-        return false;
-    head.track.path[kPathTextSize - 1] = '\0';
-    if (!IsPlaylist(head.track.path))
+    if (!ReadQueueHead(file, head) || !IsPlaylist(head.track.path))
         return false;
     bool stepped = false;
     if (head.taken >= 2) {

@@ -27,6 +27,10 @@ std::string GetPlaylistEntry(const std::string& playlist, uint32_t n);
 // "." or ".." segments are folded.
 void ResolveEntryPath(std::string& entry, const std::string& playlist);
 
+// Reads the first record of an open queue file into `head`, its path
+// terminated within its field; false when the file holds no whole record.
+bool ReadQueueHead(FileHandle& queueFile, QueueRecord& head);
+
 // The playlist branch of taking a queue head: `head` has just been read from
 // the start of `queueFile` (open for reading and writing). Hands out the
 // next entry in `out` (all zero but `path`; empty path when the playlist is

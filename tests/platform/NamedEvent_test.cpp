@@ -1,29 +1,19 @@
 #include "platform/NamedEvent.h"
 #include "platform/NamedMutex.h"
 
+#include "support/TestSupport.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 using namespace vuv;
 
-namespace {
-
-std::string PrivateName(const char* base)
-{
-    char text[96];
-    snprintf(text, sizeof text, "vuvtest%lu_%s", GetCurrentProcessId(), base);
-    return text;
-}
-
-}  // namespace
-
 TEST(NamedEvent, SharedStateByNameAndNullHandles)
 {
-    const std::string name = PrivateName("event");
+    const std::string name = vuvtest::PrivateObjectName("event");
     bool existed = true;
     NamedEvent first(name.c_str(), &existed);
     EXPECT_FALSE(existed);
@@ -60,7 +50,7 @@ TEST(NamedEvent, SharedStateByNameAndNullHandles)
 
 TEST(NamedMutex, TryLockSeesOtherHolders)
 {
-    const std::string name = PrivateName("mutex");
+    const std::string name = vuvtest::PrivateObjectName("mutex");
     NamedMutex a(name.c_str());
     NamedMutex b(name.c_str());
     a.Lock();

@@ -1,29 +1,19 @@
 #include "platform/SharedVariable.h"
 
+#include "support/TestSupport.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
 using namespace vuv;
 
-namespace {
-
-std::string PrivateName(const char* base)
-{
-    char text[96];
-    snprintf(text, sizeof text, "vuvtest%lu_%s", GetCurrentProcessId(), base);
-    return text;
-}
-
-}  // namespace
-
 TEST(SharedVariable, ZeroAtFirstThenSharedWholeCopies)
 {
-    const std::string name = PrivateName("var");
+    const std::string name = vuvtest::PrivateObjectName("var");
     bool ok = false;
     SharedVariable a(name.c_str(), 12, &ok);
     ASSERT_TRUE(ok);
@@ -76,7 +66,7 @@ TEST(SharedVariable, ZeroAtFirstThenSharedWholeCopies)
 
 TEST(SharedVariable, U32AndMissingViews)
 {
-    const std::string name = PrivateName("u32");
+    const std::string name = vuvtest::PrivateObjectName("u32");
     SharedVariable v(name.c_str(), 4);
     EXPECT_EQ(v.GetU32(), 0u);
     EXPECT_TRUE(v.SetU32(0xFFFFFFFFu));
@@ -91,6 +81,6 @@ TEST(SharedVariable, U32AndMissingViews)
     EXPECT_EQ(none.GetU32(), 0u);
 
     // Only 4-byte variables take the conveniences.
-    SharedVariable wide(PrivateName("wide").c_str(), 8);
+    SharedVariable wide(vuvtest::PrivateObjectName("wide").c_str(), 8);
     EXPECT_FALSE(wide.SetU32(5));
 }

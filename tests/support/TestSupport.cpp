@@ -71,6 +71,13 @@ std::string SuiteDir()
     return dir;
 }
 
+std::string PrivateObjectName(const char* base)
+{
+    char text[96];
+    snprintf(text, sizeof text, "vuvtest%lu_%s", GetCurrentProcessId(), base);
+    return text;
+}
+
 ScopedSettingsKey::ScopedSettingsKey()
     : subkey_(std::string("Software\\Halvane\\TonbrookTests\\") + UniqueName())
 {

@@ -11,6 +11,10 @@ std::string WindowsPathFromEnv(const char* variable);
 // build/.../suite with a trailing "\".
 std::string SuiteDir();
 
+// A kernel object name of this test program's own ("vuvtest<pid>_<base>"),
+// so that test programs running side by side never share an object.
+std::string PrivateObjectName(const char* base);
+
 // Points the settings store at a key of its own for the object's lifetime
 // and deletes that key afterwards, so that tests running side by side never
 // see each other's settings.
