@@ -44,10 +44,9 @@ TEST(SharedVariable, ZeroAtFirstThenSharedWholeCopies)
     struct Probe {
         std::string name;
         bool took = false;
-    } probe{mutex};
-    HANDLE thread = CreateThread(
-        nullptr, 0,
-        [](void* p) -> DWORD {
+        // The system's calling convention (a lambda would be __cdecl on i686).
+        static DWORD WINAPI Run(void* p)
+        {
             Probe& probe = *static_cast<Probe*>(p);
             HANDLE m = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, probe.name.c_str());
             probe.took = m && WaitForSingleObject(m, 0) == WAIT_OBJECT_0;
@@ -56,8 +55,9 @@ TEST(SharedVariable, ZeroAtFirstThenSharedWholeCopies)
             if (m)
                 CloseHandle(m);
             return 0;
-        },
-        &probe, 0, nullptr);
+        }
+    } probe{mutex};
+    HANDLE thread = CreateThread(nullptr, 0, &Probe::Run, &probe, 0, nullptr);
     ASSERT_NE(thread, nullptr);
     ASSERT_EQ(WaitForSingleObject(thread, 10000), WAIT_OBJECT_0);
     CloseHandle(thread);
