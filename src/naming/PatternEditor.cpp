@@ -63,10 +63,12 @@ TrackRecord PatternSampleTrack()
     return track;
 }
 
-std::string PatternExample(const std::string& displayPattern)
+std::string SamplePathFor(const std::string& displayPattern)
 {
     static const TrackRecord sample = PatternSampleTrack();
-    return "Example: " + BuildPathFromPattern(DisplayToStored(displayPattern), sample, "Pop");
+    return BuildPathFromPattern(DisplayToStored(displayPattern), sample, "Pop");
 }
+
+std::string PatternExample(const std::string& displayPattern) { return "Example: " + SamplePathFor(displayPattern); }
 
 }  // namespace vuv

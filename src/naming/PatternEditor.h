@@ -35,8 +35,10 @@ bool RemoveForbiddenCharacters(std::string& pattern);
 // track 10, 1992, 5:24, no path.
 TrackRecord PatternSampleTrack();
 
-// "Example: " and the path the display-form pattern gives the sample track
-// (genre "Pop"). Draws a unique number when the pattern holds "[unique]".
+// The path the display-form pattern gives the sample track (genre "Pop").
+// Draws a unique number when the pattern holds "[unique]".
+std::string SamplePathFor(const std::string& displayPattern);
+// "Example: " and SamplePathFor the pattern: the editor's example line.
 std::string PatternExample(const std::string& displayPattern);
 
 }  // namespace vuv

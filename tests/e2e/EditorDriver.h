@@ -28,6 +28,7 @@ public:
     // code, or -1.
     int WaitForEnd();
     HWND Window() const { return window_; }
+    DWORD ProcessId() const { return process_.dwProcessId; }
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     // WM_CLOSE, then waits for the end; the exit code (or -1).
     int Close();
@@ -55,6 +56,19 @@ void ClearEditorSettings();
 bool WriteCollection(const std::string& manifestPath, const std::string& collectionPath,
                      const std::vector<std::string>& lines);
 
+// A visible top-level window of the process whose class (when given) and
+// title (when given) match, waited for up to `timeoutMs`; null when none.
+HWND WaitForProcessWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs = 15000);
+// The child of `parent` with the class and text (either may be null), as
+// FindWindowEx finds it.
+HWND ChildWindow(HWND parent, const char* className, const char* text);
+// The window's text (of another process too).
+std::string WindowText(HWND window);
+// Waits (pumping) until the window's text is `text`; whether it got there.
+bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs = 15000);
+// Clicks a button of another process as a person would (BM_CLICK).
+void ClickButton(HWND button);
+
 // The window's client area as it is on the screen.
 struct Capture {
     int width = 0, height = 0;
@@ -62,6 +76,8 @@ struct Capture {
     COLORREF At(int x, int y) const { return pixels[size_t(y) * width + x]; }
 };
 Capture CaptureClient(HWND window);
+// The whole window, frame and title bar included.
+Capture CaptureWindow(HWND window);
 // Writes an uncompressed PNG; false on failure.
 bool SavePng(const Capture& capture, const std::string& path);
 // The folder for screenshots (with "\"), from VUV_SCREENSHOT_DIR, created
