@@ -59,19 +59,18 @@ TEST(NamedMutex, TryLockSeesOtherHolders)
     struct Probe {
         std::string name;
         bool took = true;
-        // A thread routine of the system's calling convention (a lambda
-        // would be __cdecl on i686).
-        static DWORD WINAPI Run(void* p)
-        {
+    } probe{name};
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](void* p) WINAPI -> DWORD {
             Probe& probe = *static_cast<Probe*>(p);
             NamedMutex other(probe.name.c_str());
             probe.took = other.TryLock();
             if (probe.took)
                 other.Unlock();
             return 0;
-        }
-    } probe{name};
-    HANDLE thread = CreateThread(nullptr, 0, &Probe::Run, &probe, 0, nullptr);
+        },
+        &probe, 0, nullptr);
     ASSERT_NE(thread, nullptr);
     ASSERT_EQ(WaitForSingleObject(thread, 10000), WAIT_OBJECT_0);
     CloseHandle(thread);

@@ -44,9 +44,10 @@ TEST(SharedVariable, ZeroAtFirstThenSharedWholeCopies)
     struct Probe {
         std::string name;
         bool took = false;
-        // The system's calling convention (a lambda would be __cdecl on i686).
-        static DWORD WINAPI Run(void* p)
-        {
+    } probe{mutex};
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](void* p) WINAPI -> DWORD {
             Probe& probe = *static_cast<Probe*>(p);
             HANDLE m = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, probe.name.c_str());
             probe.took = m && WaitForSingleObject(m, 0) == WAIT_OBJECT_0;
@@ -55,9 +56,8 @@ TEST(SharedVariable, ZeroAtFirstThenSharedWholeCopies)
             if (m)
                 CloseHandle(m);
             return 0;
-        }
-    } probe{mutex};
-    HANDLE thread = CreateThread(nullptr, 0, &Probe::Run, &probe, 0, nullptr);
+        },
+        &probe, 0, nullptr);
     ASSERT_NE(thread, nullptr);
     ASSERT_EQ(WaitForSingleObject(thread, 10000), WAIT_OBJECT_0);
     CloseHandle(thread);
