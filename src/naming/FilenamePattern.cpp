@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -95,28 +96,45 @@ struct CleanTable {
     }
 };
 
-// The text value as it enters a path: characters replaced, then trailing
-// dots removed, then outer spaces stripped (in this order, so "a. " keeps
-// its dot).
-std::string Cleaned(const char* text)
+// Writes the text value as it enters a path into `out` (n bytes at least)
+// and returns its length: characters replaced, then trailing dots removed,
+// then outer spaces stripped (in this order, so "a. " keeps its dot).
+size_t Clean(const char* text, size_t n, char* out)
 {
     static const CleanTable table;
-    std::string out(text);
-    for (char& c : out)
-        c = static_cast<char>(table.to[static_cast<unsigned char>(c)]);
-    while (!out.empty() && out.back() == '.')
-        out.pop_back();
-    TrimSpaces(out);
-    return out;
+    for (size_t i = 0; i < n; ++i)
+        out[i] = static_cast<char>(table.to[static_cast<unsigned char>(text[i])]);
+    size_t end = n;
+    while (end > 0 && out[end - 1] == '.')
+        --end;
+    size_t begin = 0;
+    while (begin < end && out[begin] == ' ')
+        ++begin;
+    while (end > begin && out[end - 1] == ' ')
+        --end;
+    memmove(out, out + begin, end - begin);
+    return end - begin;
 }
 
-std::string Bounded(const char* field, size_t size) { return std::string(field, strnlen(field, size)); }
+struct CleanField {
+    char text[kTagTextSize];
+    size_t size;
+    explicit CleanField(const char (&field)[kTagTextSize]) : size(Clean(field, strnlen(field, sizeof field), text)) {}
+};
 
 void AppendNumber(std::string& out, const char* format, int value)
 {
     char text[16];
-    snprintf(text, sizeof text, format, value);
-    out += text;
+    out.append(text, size_t(snprintf(text, sizeof text, format, value)));
+}
+
+// Whether the path's last part, without the extension, is not empty.
+bool HasFileName(const std::string& path)
+{
+    const size_t slash = path.rfind('\\');
+    const size_t name = slash == std::string::npos ? 0 : slash + 1;
+    const size_t dot = path.rfind('.');
+    return (dot != std::string::npos && dot >= name) ? dot > name : path.size() > name;
 }
 
 }  // namespace
@@ -138,14 +156,12 @@ uint32_t NextUniqueNumber()
 void BuildPathFromPattern(const char* pattern, const TrackRecord& track, const char* genreText,
                           char* output)
 {
-    const std::string artist = Cleaned(Bounded(track.artist, sizeof track.artist).c_str());
-    const std::string title = Cleaned(Bounded(track.title, sizeof track.title).c_str());
-    const std::string album = Cleaned(Bounded(track.album, sizeof track.album).c_str());
-    const std::string genre = Cleaned(genreText ? genreText : "");
+    const CleanField artist(track.artist), title(track.title), album(track.album);
+    std::string genre = genreText ? genreText : "";
+    genre.resize(Clean(genre.data(), genre.size(), &genre[0]));
 
     std::string out;
     out.reserve(2 * kPathTextSize);
-    std::string value;
     for (const char* p = pattern; *p;) {
         const char c = *p++;
         if (c == '\\') {
@@ -161,41 +177,39 @@ void BuildPathFromPattern(const char* pattern, const TrackRecord& track, const c
         if (code == '\0')
             break;
         ++p;
-        value.clear();
+        const size_t start = out.size();
         switch (code) {
-        case 'A': value = artist; break;
-        case 'T': value = title; break;
-        case 'L': value = album; break;
-        case 'G': value = genre; break;
+        case 'A': out.append(artist.text, artist.size); break;
+        case 'T': out.append(title.text, title.size); break;
+        case 'L': out.append(album.text, album.size); break;
+        case 'G': out += genre; break;
         case 'R':
             if (UpperAscii(*p) == 'R') {
                 ++p;
-                AppendNumber(value, "%02d", track.trackNumber);
+                AppendNumber(out, "%02d", track.trackNumber);
             } else {
-                AppendNumber(value, "%d", track.trackNumber);
+                AppendNumber(out, "%d", track.trackNumber);
             }
             break;
-        case 'Y': AppendNumber(value, "%d", track.year); break;
-        case 'U': AppendNumber(value, "%08d", int32_t(NextUniqueNumber())); break;
+        case 'Y': AppendNumber(out, "%d", track.year); break;
+        case 'U': AppendNumber(out, "%08d", int32_t(NextUniqueNumber())); break;
         case 'H': {
             const uint32_t seconds = track.lengthMs / 1000;
             char text[32];
-            snprintf(text, sizeof text, "%u.%02u", seconds / 60, seconds % 60);
-            value = text;
+            out.append(text, size_t(snprintf(text, sizeof text, "%u.%02u", seconds / 60, seconds % 60)));
             break;
         }
         default: break;  // an unknown code adds nothing
         }
         if (*p == '^') {
             ++p;
-            value.resize(value.empty() ? 0 : 1);
+            out.resize(std::min(out.size(), start + 1));
         }
-        out += value;
     }
 
     // No file name left: fall back to the track's own (without extension).
-    if (BaseNameOf(out).empty() && track.path[0] != '\0')
-        out += BaseNameOf(Bounded(track.path, sizeof track.path));
+    if (!HasFileName(out) && track.path[0] != '\0')
+        out += BaseNameOf(std::string(track.path, strnlen(track.path, sizeof track.path)));
     CopyBounded(output, out.c_str(), kPathTextSize);
 }
 
