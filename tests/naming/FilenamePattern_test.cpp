@@ -54,10 +54,10 @@ TEST(FilenamePattern, TextValuesAreCleanedInOrder)
 
     // Every forbidden character, one byte for one byte; numbers and literal
     // text are not cleaned.
-    t = Track("a\"b<c>d:e\\f*g|h", "T", "", "");
+    t = Track("a\"b<c>d:e\\f*g|h\xE9", "T", "", "");
     t.trackNumber = 4;
     BuildPathFromPattern("%a <%rr>", t, "", out);
-    EXPECT_STREQ(out, "a'b\xAB" "c\xBB" "d;e-f-g-h <04>");
+    EXPECT_STREQ(out, "a'b\xAB" "c\xBB" "d;e-f-g-h\xE9 <04>");
 
     // Dots go before spaces: "x. " keeps its dot, " y.." loses both dots and
     // its leading space; the genre is cleaned as well.
