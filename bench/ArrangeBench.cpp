@@ -15,6 +15,8 @@
 #include "platform/Wait.h"
 #include "player/PlayerLink.h"
 
+#include "MadeUpWords.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -33,35 +35,17 @@ constexpr int kPathTracks = 100000;
 constexpr int kRuns = 3;
 constexpr const char* kPattern = "%a\\%l\\%rr %a - %t";
 
-uint32_t g_seed = 4711;
-uint32_t Next(uint32_t range)
-{
-    g_seed = g_seed * 1103515245u + 12345u;
-    return (g_seed >> 8) % range;
-}
-
-std::string Word()
-{
-    static const char* kSyllables[] = {"ka", "lo", "mi", "ran", "te", "su", "vor", "da", "ne",
-                                       "qui", "bel", "or", "an", "sti", "mo", "ra", "ze", "lu"};
-    std::string w;
-    for (int i = 2 + int(Next(3)); i > 0; --i)
-        w += kSyllables[Next(18)];
-    w[0] = char(w[0] - 'a' + 'A');
-    return w;
-}
-
 TrackRecord MadeUpTrack(int i, const std::vector<std::string>& artists, const std::vector<std::string>& albums)
 {
     TrackRecord t;
     memset(&t, 0, sizeof t);
-    const uint32_t album = Next(uint32_t(albums.size()));
+    const uint32_t album = NextMadeUp(uint32_t(albums.size()));
     SetField(t.artist, artists[album % artists.size()]);
     SetField(t.album, albums[album]);
-    SetField(t.title, Word() + " " + Word() + " " + std::to_string(i));
-    t.trackNumber = uint8_t(1 + Next(14));
-    t.year = int16_t(1960 + Next(60));
-    t.lengthMs = 120000 + Next(300000);
+    SetField(t.title, MadeUpWord() + " " + MadeUpWord() + " " + std::to_string(i));
+    t.trackNumber = uint8_t(1 + NextMadeUp(14));
+    t.year = int16_t(1960 + NextMadeUp(60));
+    t.lengthMs = 120000 + NextMadeUp(300000);
     return t;
 }
 
@@ -99,9 +83,9 @@ int main()
 
     std::vector<std::string> artists(400), albums(1000);
     for (std::string& a : artists)
-        a = Word() + " " + Word();
+        a = MadeUpWord() + " " + MadeUpWord();
     for (std::string& a : albums)
-        a = Word() + " " + Word();
+        a = MadeUpWord() + " " + MadeUpWord();
 
     // BuildPathFromPattern over 100,000 tracks.
     std::vector<TrackRecord> tracks;

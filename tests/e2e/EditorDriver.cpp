@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 namespace vuvtest {
 
@@ -167,7 +166,8 @@ void DeleteProgramValue(const char* name) { RegDeleteKeyValueA(HKEY_CURRENT_USER
 void ClearEditorSettings()
 {
     for (const char* name : {"VUV-X", "VUV-Y", "VUV-W", "VUV-H", "VUV-Iconic", "VUV-Start", "EditorLocked",
-                             "VUVNoPopupInfoTips", "ActiveMusicCollection"})
+                             "VUVNoPopupInfoTips", "ActiveMusicCollection", "ArrangeRoot", "Arrangement",
+                             "RdlLastFileCreation0"})
         DeleteProgramValue(name);
     char name[32];
     for (int i = 0; i < 18; ++i) {
@@ -199,86 +199,6 @@ bool WriteCollection(const std::string& manifestPath, const std::string& collect
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     return code == 0;
-}
-
-namespace {
-
-struct WindowSearch {
-    DWORD pid;
-    const char* className;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK FindProcessWindow(HWND hwnd, LPARAM lp)
-{
-    auto* s = reinterpret_cast<WindowSearch*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char name[256] = "", title[256] = "";
-    GetClassNameA(hwnd, name, sizeof name);
-    GetWindowTextA(hwnd, title, sizeof title);
-    if (pid == s->pid && IsWindowVisible(hwnd) && (!s->className || strcmp(name, s->className) == 0) &&
-        (!s->title || strcmp(title, s->title) == 0)) {
-        s->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-Capture CaptureScreen(int left, int top, int width, int height);
-
-}  // namespace
-
-HWND WaitForProcessWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs)
-{
-    for (DWORD waited = 0;; waited += 100) {
-        WindowSearch s{processId, className, title, nullptr};
-        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&s));
-        if (s.found || waited >= timeoutMs)
-            return s.found;
-        Pause(100);
-    }
-}
-
-HWND ChildWindow(HWND parent, const char* className, const char* text)
-{
-    return FindWindowExA(parent, nullptr, className, text);
-}
-
-std::string WindowText(HWND window)
-{
-    char text[1024] = "";
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, nullptr);
-    return text;
-}
-
-bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs)
-{
-    for (DWORD waited = 0; WindowText(window) != text; waited += 50) {
-        if (waited >= timeoutMs)
-            return false;
-        Pause(50);
-    }
-    return true;
-}
-
-void ClickButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
-
-Capture CaptureClient(HWND window)
-{
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    return CaptureScreen(origin.x, origin.y, client.right, client.bottom);
-}
-
-Capture CaptureWindow(HWND window)
-{
-    RECT r{};
-    GetWindowRect(window, &r);
-    return CaptureScreen(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 namespace {
@@ -315,6 +235,55 @@ Capture CaptureScreen(int left, int top, int width, int height)
 }
 
 }  // namespace
+
+HWND WaitForProcessWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs)
+{
+    for (DWORD waited = 0;; waited += 100) {
+        for (HWND h = FindWindowExA(nullptr, nullptr, className, title); h;
+             h = FindWindowExA(nullptr, h, className, title)) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(h, &pid);
+            if (pid == processId && IsWindowVisible(h))
+                return h;
+        }
+        if (waited >= timeoutMs)
+            return nullptr;
+        Pause(100);
+    }
+}
+
+std::string WindowText(HWND window)
+{
+    char text[1024] = "";
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, nullptr);
+    return text;
+}
+
+bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs)
+{
+    for (DWORD waited = 0; WindowText(window) != text; waited += 50) {
+        if (waited >= timeoutMs)
+            return false;
+        Pause(50);
+    }
+    return true;
+}
+
+Capture CaptureClient(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return CaptureScreen(origin.x, origin.y, client.right, client.bottom);
+}
+
+Capture CaptureWindow(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return CaptureScreen(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
 
 bool SavePng(const Capture& c, const std::string& path)
 {

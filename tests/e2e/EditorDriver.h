@@ -48,7 +48,8 @@ void SetProgramNumber(const char* name, DWORD value);
 bool ProgramNumber(const char* name, DWORD* value);
 void SetProgramText(const char* name, const std::string& value);
 void DeleteProgramValue(const char* name);
-// Removes the window, column and search settings the editor writes.
+// Removes the window, column, search and arrangement settings the editor
+// writes.
 void ClearEditorSettings();
 
 // A collection described by manifest lines (see vuvtool demo-collection),
@@ -59,15 +60,10 @@ bool WriteCollection(const std::string& manifestPath, const std::string& collect
 // A visible top-level window of the process whose class (when given) and
 // title (when given) match, waited for up to `timeoutMs`; null when none.
 HWND WaitForProcessWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs = 15000);
-// The child of `parent` with the class and text (either may be null), as
-// FindWindowEx finds it.
-HWND ChildWindow(HWND parent, const char* className, const char* text);
 // The window's text (of another process too).
 std::string WindowText(HWND window);
 // Waits (pumping) until the window's text is `text`; whether it got there.
 bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs = 15000);
-// Clicks a button of another process as a person would (BM_CLICK).
-void ClickButton(HWND button);
 
 // The window's client area as it is on the screen.
 struct Capture {
