@@ -1,6 +1,7 @@
 #include "core/MoveJournal.h"
 
 #include "core/CollectionStore.h"
+#include "core/PathKey.h"
 #include "platform/Paths.h"
 
 #include <cstring>
@@ -8,18 +9,6 @@
 #include <vector>
 
 namespace vuv {
-
-namespace {
-
-std::string PathKey(const char* path)
-{
-    std::string key(path);
-    for (char& c : key)
-        c = char(FoldPathChar(static_cast<unsigned char>(c)));
-    return key;
-}
-
-}  // namespace
 
 std::string MoveJournalPathFor(const std::string& collectionPath) { return collectionPath + ".moves"; }
 
@@ -63,17 +52,17 @@ size_t ReplayMoveJournal(const std::string& journalPath, CollectionStore& store)
     std::unordered_map<std::string, TrackRecord*> byPath;
     byPath.reserve(store.Count());
     for (size_t i = 0; i < store.Count(); ++i)
-        byPath.emplace(PathKey(store.Track(i).path), &store.Track(i));
+        byPath.emplace(FoldedPath(store.Track(i).path), &store.Track(i));
 
     size_t applied = 0;
     auto apply = [&](const MoveJournalRecord& r) {
-        auto found = byPath.find(PathKey(r.from));
+        auto found = byPath.find(FoldedPath(r.from));
         if (found == byPath.end())
             return;
         TrackRecord* track = found->second;
         byPath.erase(found);
         SetField(track->path, r.to);
-        byPath.emplace(PathKey(track->path), track);
+        byPath.emplace(FoldedPath(track->path), track);
         ++applied;
     };
     for (size_t k = 0; k < records.size(); ++k) {

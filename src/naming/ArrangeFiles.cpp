@@ -2,6 +2,7 @@
 
 #include "core/CollectionStore.h"
 #include "core/GenreList.h"
+#include "core/PathKey.h"
 #include "naming/FilenamePattern.h"
 #include "platform/FileReplace.h"
 #include "platform/Paths.h"
@@ -20,14 +21,6 @@ std::string SettingOr(const char* name, const char* fallback)
 {
     std::string value = GetText(name);
     return value.empty() ? std::string(fallback) : value;
-}
-
-std::string FoldedPath(const std::string& path)
-{
-    std::string key(path);
-    for (char& c : key)
-        c = char(FoldPathChar(static_cast<unsigned char>(c)));
-    return key;
 }
 
 }  // namespace
