@@ -35,12 +35,7 @@ TEST(FilenamePattern, ConversionsTryLongerTokensFirstAndKeepEverythingElse)
     // A display pattern at the limit converts whole; a stored one that grows
     // past it is cut to 259 characters.
     EXPECT_EQ(DisplayToStored(std::string(251, 'x') + "[artist]"), std::string(251, 'x') + "%A");
-    std::string stored, display;
-    for (int i = 0; i < 100; ++i) {
-        stored += "%a";
-        display += "[artist]";
-    }
-    EXPECT_EQ(StoredToDisplay(stored), display.substr(0, 259));
+    EXPECT_EQ(StoredToDisplay("%a" + std::string(255, 'x')), "[artist]" + std::string(251, 'x'));
 }
 
 TEST(FilenamePattern, TextValuesAreCleanedInOrder)
