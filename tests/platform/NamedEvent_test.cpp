@@ -62,7 +62,7 @@ TEST(NamedMutex, TryLockSeesOtherHolders)
     } probe{name};
     HANDLE thread = CreateThread(
         nullptr, 0,
-        [](void* p) -> DWORD {
+        [](void* p) WINAPI -> DWORD {
             Probe& probe = *static_cast<Probe*>(p);
             NamedMutex other(probe.name.c_str());
             probe.took = other.TryLock();

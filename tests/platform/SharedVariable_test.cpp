@@ -47,7 +47,7 @@ TEST(SharedVariable, ZeroAtFirstThenSharedWholeCopies)
     } probe{mutex};
     HANDLE thread = CreateThread(
         nullptr, 0,
-        [](void* p) -> DWORD {
+        [](void* p) WINAPI -> DWORD {
             Probe& probe = *static_cast<Probe*>(p);
             HANDLE m = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, probe.name.c_str());
             probe.took = m && WaitForSingleObject(m, 0) == WAIT_OBJECT_0;
