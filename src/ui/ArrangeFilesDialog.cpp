@@ -7,9 +7,9 @@
 #include "player/PlayerLink.h"
 #include "resources/resource.h"
 #include "ui/FileCreationWindow.h"
+#include "ui/FolderBrowser.h"
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <cstdio>
 
@@ -29,18 +29,9 @@ std::string ItemText(HWND dialog, int id)
 
 void BrowseForRoot(HWND dialog)
 {
-    char chosen[MAX_PATH] = "";
-    BROWSEINFOA info{};
-    info.hwndOwner = dialog;
-    info.pszDisplayName = chosen;
-    info.lpszTitle = "Select Root Folder...";
-    info.ulFlags = BIF_RETURNONLYFSDIRS;
-    PIDLIST_ABSOLUTE folder = SHBrowseForFolderA(&info);
-    if (!folder)
-        return;
-    if (SHGetPathFromIDListA(folder, chosen) && chosen[0])
-        SetDlgItemTextA(dialog, IDC_ARRANGE_ROOT, chosen);
-    CoTaskMemFree(folder);
+    const std::string chosen = ChooseFolder(dialog, "Select Root Folder...");
+    if (!chosen.empty())
+        SetDlgItemTextA(dialog, IDC_ARRANGE_ROOT, chosen.c_str());
 }
 
 INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)

@@ -483,6 +483,19 @@ void ProgramResources()
         c.Fill(Polygon({{1.5, 11.5}, {2.2, 8.6}, {4.4, 10.8}}), {40, 40, 40});
     });
     menuImage("MenuPlay", [](Canvas& c) { PlayTriangle(c, 6.5, 6.5, 9, {30, 150, 70}); });
+    // The marks of a check list (a genre's membership): a box, ticked or not.
+    for (bool on : {false, true}) {
+        Canvas c(13, 13);
+        c.Fill(RoundRect(0, 0, 13, 13, 0), kWhite);
+        c.Fill(RoundRect(0.5, 0.5, 12.5, 12.5, 1.5), {90, 100, 120});
+        c.Fill(RoundRect(1.5, 1.5, 11.5, 11.5, 1), kWhite);
+        if (on) {
+            c.Fill(Capsule(3.2, 6.6, 5.4, 9.0, 1.1), {30, 120, 60});
+            c.Fill(Capsule(5.4, 9.0, 9.8, 3.6, 1.1), {30, 120, 60});
+        }
+        if (!WriteImage(c, gResDir + (on ? "CheckOn.bmp" : "CheckOff.bmp"), kWhite, false))
+            ++gFailed;
+    }
     menuImage("MenuConvert", [](Canvas& c) {
         c.Fill(Capsule(2, 4, 9, 4, 0.8), {40, 90, 190});
         c.Fill(Polygon({{8.5, 1.5}, {11.5, 4}, {8.5, 6.5}}), {40, 90, 190});
