@@ -11,6 +11,8 @@
 #include "ui/TrackListRules.h"
 #include "ui/WindowSkin.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -54,6 +56,20 @@ void FillCombo(HWND dialog, int id, const std::vector<std::string>& names)
             SendDlgItemMessageA(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
 }
 
+// A click on the strip at x (its own client coordinates) sets the
+// preference: the strip is subclassed, since only the click message itself
+// carries its position.
+LRESULT CALLBACK StarsProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+{
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        auto* p = reinterpret_cast<Preferences*>(data);
+        p->defaults.preference = uint8_t(PreferenceFromClick(short(LOWORD(lParam)), std::max(p->stars.Width(), 1)));
+        InvalidateRect(control, nullptr, FALSE);
+        return 0;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
 void Open(HWND dialog, Preferences& p)
 {
     CollectionStore& store = TheCollectionStore();
@@ -70,9 +86,10 @@ void Open(HWND dialog, Preferences& p)
     // 2. The star strip.
     p.stars = LoadMaskedImage(SkinFilePath("Editor\\Preferrence.bmp"));
     p.starsOff = LoadMaskedImage(SkinFilePath("Editor\\PreferrenceOff.bmp"));
-    p.starControl = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | SS_NOTIFY, kStarX, kStarY,
+    p.starControl = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, kStarX, kStarY,
                                     std::max(p.stars.Width(), 1), std::max(p.stars.Height(), 1), dialog,
                                     reinterpret_cast<HMENU>(IDC_NTP_STARS), p.instance, nullptr);
+    SetWindowSubclass(p.starControl, StarsProc, 0, reinterpret_cast<DWORD_PTR>(&p));
     // 3. The defaults.
     p.defaults = LoadNewTrackDefaults();
     SetDlgItemTextA(dialog, IDC_NTP_ARTIST, p.defaults.artist.c_str());
@@ -177,15 +194,6 @@ void FlipSelectedGenre(HWND dialog)
     InvalidateRect(list, nullptr, TRUE);
 }
 
-void ClickStars(Preferences& p)
-{
-    const DWORD at = GetMessagePos();
-    POINT point{short(LOWORD(at)), short(HIWORD(at))};
-    ScreenToClient(p.starControl, &point);
-    p.defaults.preference = uint8_t(PreferenceFromClick(point.x, std::max(p.stars.Width(), 1)));
-    InvalidateRect(p.starControl, nullptr, FALSE);
-}
-
 INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* p = reinterpret_cast<Preferences*>(GetWindowLongPtrA(dialog, DWLP_USER));
@@ -217,10 +225,6 @@ INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
         if (!p)
             return FALSE;
         switch (LOWORD(wParam)) {
-        case IDC_NTP_STARS:
-            if (HIWORD(wParam) == STN_CLICKED || HIWORD(wParam) == STN_DBLCLK)
-                ClickStars(*p);
-            return TRUE;
         case IDC_NTP_GENRES:
             if (HIWORD(wParam) == LBN_SELCHANGE)
                 FlipSelectedGenre(dialog);

@@ -88,8 +88,10 @@ TEST_F(ResourcesTest, MenusHoldEveryItemWithItsId)
 
 TEST_F(ResourcesTest, DialogsAndTheManifestArePresent)
 {
-    for (int dialog : {101, 103})
+    for (int dialog : {101, 103, 125, 129})
         EXPECT_NE(FindResourceA(editor_, MAKEINTRESOURCEA(dialog), MAKEINTRESOURCEA(5)), nullptr) << dialog;
+    for (int bitmap : {114, 116})  // the marks of a genre check list
+        EXPECT_NE(FindResourceA(editor_, MAKEINTRESOURCEA(bitmap), MAKEINTRESOURCEA(2)), nullptr) << bitmap;
     HRSRC manifest = FindResourceA(editor_, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     ASSERT_NE(manifest, nullptr);
     HGLOBAL data = LoadResource(editor_, manifest);

@@ -1,0 +1,350 @@
+// Adding music as a user meets it in the editor: "Add Music" with a folder
+// of the demo library, files dropped on the window, "Paste Shortcut", the
+// hand-off file of a sibling program with its event, Cancel in the "Adding
+// Tracks" window, and the "New Track Preferences" and "New Track Lookout"
+// dialogs with the settings they store.
+#include "e2e/EditorDriver.h"
+#include "platform/NamedEvent.h"
+#include "support/TestSupport.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace vuvtest;
+
+namespace {
+
+constexpr int kTrackList = 1008;
+constexpr int kAddFolder = 40016, kPaste = 40029, kPreferences = 40041, kLookout = 40067;
+constexpr int kProgressDetail = 1007, kProgressCancel = 1086;
+
+const char* const kIntakeSettings[] = {
+    "FWEnqueNew", "VUVMoveMusicTo", "FWMoveMusicToFolder", "FWArrangement", "DefaultPreference", "DefaultArtist",
+    "DefaultAlbum", "DefaultYear", "DefaultAutoVolume", "FWFolderToWatch", "FWSchedule", "FWRecurse",
+    "FWScheduleEvery", "DefaultSearchSubFolders", "LastAccessedFolder"};
+
+void ClearIntakeSettings()
+{
+    ClearEditorSettings();
+    for (const char* name : kIntakeSettings)
+        DeleteProgramValue(name);
+    for (int i = 0; i < 20; ++i)
+        DeleteProgramValue(("DefaultGenre" + std::string(i < 10 ? "0" : "") + std::to_string(i)).c_str());
+}
+
+std::string ProgramText(const char* name)
+{
+    char text[300] = "";
+    DWORD size = sizeof text;
+    RegGetValueA(HKEY_CURRENT_USER, "Software\\Halvane\\Tonbrook", name, RRF_RT_REG_SZ, nullptr, text, &size);
+    return text;
+}
+
+DWORD Number(const char* name)
+{
+    DWORD value = 0xFFFFFFFF;
+    ProgramNumber(name, &value);
+    return value;
+}
+
+// Bytes placed in the editor's own memory, for the messages whose
+// parameters point into it.
+void* InEditor(DWORD processId, const std::string& bytes)
+{
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    void* at = VirtualAllocEx(process, nullptr, bytes.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (at)
+        WriteProcessMemory(process, at, bytes.data(), bytes.size(), nullptr);
+    CloseHandle(process);
+    return at;
+}
+
+// The text of the tree view's selected item, read through the editor's
+// memory.
+std::string SelectedItemText(DWORD processId, HWND tree)
+{
+    HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!item)
+        return std::string();
+    char* text = static_cast<char*>(InEditor(processId, std::string(260, '\0')));
+    TVITEMA query{};
+    query.mask = TVIF_TEXT;
+    query.hItem = item;
+    query.pszText = text;
+    query.cchTextMax = 260;
+    void* remote = InEditor(processId, std::string(reinterpret_cast<const char*>(&query), sizeof query));
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote));
+    char local[260] = "";
+    HANDLE process = OpenProcess(PROCESS_VM_READ, FALSE, processId);
+    ReadProcessMemory(process, text, local, sizeof local - 1, nullptr);
+    CloseHandle(process);
+    return local;
+}
+
+// A file-drop list as the shell hands it: DROPFILES, then the paths, each
+// NUL-ended, and a final NUL.
+std::string DropList(const std::vector<std::string>& paths)
+{
+    DROPFILES header{};
+    header.pFiles = sizeof header;
+    std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
+    for (const std::string& path : paths)
+        bytes += path + '\0';
+    return bytes + '\0';
+}
+
+void SaveShot(HWND window, const char* name)
+{
+    const std::string dir = ScreenshotDir();
+    if (!dir.empty()) {
+        EXPECT_TRUE(SavePng(CaptureWindow(window), dir + name));
+    }
+}
+
+class AddMusicWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearIntakeSettings();
+        // One track already, so that no add starts playback (no player here).
+        ASSERT_TRUE(WriteCollection(folder_.File("m.tsv"), Collection(),
+                                    {"C:\\Music\\Old.mp3\tCorvina\tOld\tErotica\t1992\t1\tPop\t61000\t192\t44100\t2\t5"
+                                     "\t0\t0\t500\t1"}));
+        SetProgramText("ActiveMusicCollection", Collection());
+        ASSERT_TRUE(editor_.Start());
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(editor_.Close(), 0);
+        ClearIntakeSettings();
+    }
+    std::string Collection() const { return folder_.File("Add Test.mcc"); }
+    std::string DemoMusic() const
+    {
+        const std::string demo = WindowsPathFromEnv("VUV_DEMO_COLLECTION");
+        return demo.empty() ? demo : demo.substr(0, demo.rfind('\\') + 1) + "Music";
+    }
+    int Rows() { return int(SendMessageA(editor_.Control(kTrackList), LVM_GETITEMCOUNT, 0, 0)); }
+    bool WaitForRows(int rows, DWORD timeoutMs = 20000)
+    {
+        for (DWORD waited = 0; waited < timeoutMs && Rows() != rows; waited += 100)
+            Pause(100);
+        return Rows() == rows;
+    }
+    size_t SavedTracks() { return ReadBytes(Collection()).size() / 648; }
+    // "Add Music" and the folder chosen in the shell's folder browser: the
+    // selection is asked for until the tree shows it (it settles a moment
+    // after the request), then "OK".
+    void AddFolder(const std::string& folder)
+    {
+        PostMessageA(editor_.Window(), WM_COMMAND, kAddFolder, 0);
+        HWND browser = WaitForProcessWindow(editor_.ProcessId(), "#32770", "Browse for Folder");
+        ASSERT_NE(browser, nullptr);
+        HWND tree = FindWindowExA(browser, nullptr, WC_TREEVIEWA, nullptr);
+        const std::string leaf = folder.substr(folder.rfind('\\') + 1);
+        for (int tries = 0; tries < 50 && SelectedItemText(editor_.ProcessId(), tree) != leaf; ++tries) {
+            if (tries % 10 == 0)
+                SendMessageA(browser, BFFM_SETSELECTIONA, TRUE,
+                             reinterpret_cast<LPARAM>(InEditor(editor_.ProcessId(), folder + '\0')));
+            Pause(100);
+        }
+        ASSERT_EQ(SelectedItemText(editor_.ProcessId(), tree), leaf);
+        PostMessageA(GetDlgItem(browser, IDOK), BM_CLICK, 0, 0);
+    }
+
+    ScratchFolder folder_;
+    Editor editor_;
+};
+
+}  // namespace
+
+TEST_F(AddMusicWindowTest, AddMusicTakesAFolderOfTheDemoLibrary)
+{
+    const std::string music = DemoMusic();
+    if (music.empty())
+        GTEST_SKIP() << "no demo library";
+    AddFolder(music);
+    // 36 music files in sub-folders; the playlist beside them is no music.
+    ASSERT_TRUE(WaitForRows(37));
+    Pause(500);
+    EXPECT_EQ(SavedTracks(), 37u);
+    EXPECT_EQ(SendMessageA(editor_.Control(kTrackList), LVM_GETSELECTEDCOUNT, 0, 0), 36);
+    EXPECT_EQ(ProgramText("LastAccessedFolder"), "");  // only the file pickers keep a folder
+}
+
+TEST_F(AddMusicWindowTest, DroppedPastedAndHandedOffFilesAreAdded)
+{
+    std::vector<std::string> files;
+    for (int i = 0; i < 6; ++i) {
+        files.push_back(folder_.File("Artist " + std::to_string(i) + " - Song.mp3"));
+        ASSERT_TRUE(WriteBytes(files.back(), "not really music"));
+    }
+    // Two files dropped on the window.
+    PostMessageA(editor_.Window(), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(InEditor(editor_.ProcessId(), DropList({files[0], files[1]}))), 0);
+    ASSERT_TRUE(WaitForRows(3));
+
+    // Two from the clipboard's file list, with "Paste Shortcut".
+    const std::string list = DropList({files[2], files[3]});
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, list.size());
+    memcpy(GlobalLock(memory), list.data(), list.size());
+    GlobalUnlock(memory);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_HDROP, memory);
+    CloseClipboard();
+    PostMessageA(editor_.Window(), WM_COMMAND, kPaste, 0);
+    ASSERT_TRUE(WaitForRows(5));
+
+    // Two that a sibling program hands over: records in the hand-off file,
+    // then its event, set twice as a burst.
+    char user[256] = "";
+    DWORD size = sizeof user;
+    GetUserNameA(user, &size);
+    const std::string handOff = SuiteDir() + user + ".AddToEditor";
+    std::string records;
+    for (int i : {4, 5})
+        records += files[size_t(i)] + std::string(260 - files[size_t(i)].size(), '\0');
+    ASSERT_TRUE(WriteBytes(handOff, records));
+    vuv::NamedEvent fileToAdd((EditorLinkPrefix() + "evtTbFileToAdd").c_str());
+    fileToAdd.Set();
+    Pause(500);
+    fileToAdd.Set();
+    ASSERT_TRUE(WaitForRows(7));
+    EXPECT_EQ(ReadBytes(handOff), "");
+    EXPECT_FALSE(fileToAdd.IsSet());
+    DeleteFileA(handOff.c_str());
+    EXPECT_EQ(SavedTracks(), 7u);
+}
+
+TEST_F(AddMusicWindowTest, CancelKeepsTheTracksAddedSoFar)
+{
+    // 4,000 files: long enough to meet the "Adding Tracks" window. They
+    // lie in a folder the folder browser shows (the scratch folder is in a
+    // hidden one), 100 in each sub-folder, which keeps making them quick.
+    const std::string music = DemoMusic();
+    if (music.empty())
+        GTEST_SKIP() << "no demo library";
+    const std::string source = music + "\\Quiet Harbor\\Field Recordings\\01 - Morning Ferry.mp3";
+    const std::string many = music.substr(0, music.rfind('\\')) + "\\Many Files";
+    constexpr int kFolders = 40, kFiles = kFolders * 100;
+    auto subfolder = [&many](int i) { return many + "\\" + std::to_string(i / 100); };
+    auto file = [&subfolder](int i) { return subfolder(i) + "\\Artist " + std::to_string(i) + " - Song.mp3"; };
+    struct Remove {
+        std::function<void()> files;
+        ~Remove() { files(); }
+    } remove{[&] {
+        for (int i = 0; i < kFiles; ++i) {
+            DeleteFileA(file(i).c_str());
+            if (i % 100 == 99)
+                RemoveDirectoryA(subfolder(i).c_str());
+        }
+        RemoveDirectoryA(many.c_str());
+    }};
+    CreateDirectoryA(many.c_str(), nullptr);
+    for (int i = 0; i < kFiles; ++i) {
+        if (i % 100 == 0)
+            CreateDirectoryA(subfolder(i).c_str(), nullptr);
+        ASSERT_TRUE(CreateHardLinkA(file(i).c_str(), source.c_str(), nullptr) ||
+                    CopyFileA(source.c_str(), file(i).c_str(), FALSE));
+    }
+    AddFolder(many);
+    HWND progress = WaitForProcessWindow(editor_.ProcessId(), "#32770", "Adding Tracks");
+    ASSERT_NE(progress, nullptr);
+    HWND detail = GetDlgItem(progress, kProgressDetail);
+    for (int waited = 0; waited < 20000 && WindowText(detail).rfind("Track ", 0) != 0; waited += 20)
+        Sleep(20);
+    SaveShot(progress, "adding-tracks.png");
+    PostMessageA(GetDlgItem(progress, kProgressCancel), BM_CLICK, 0, 0);
+    for (int waited = 0; waited < 20000 && IsWindow(progress); waited += 100)
+        Pause(100);
+    ASSERT_FALSE(IsWindow(progress));
+    Pause(500);
+    const int rows = Rows();
+    EXPECT_GT(rows, 1);
+    EXPECT_LT(rows, kFiles + 1);
+    // What was added is saved and selected.
+    EXPECT_EQ(SavedTracks(), size_t(rows));
+    EXPECT_EQ(SendMessageA(editor_.Control(kTrackList), LVM_GETSELECTEDCOUNT, 0, 0), rows - 1);
+}
+
+TEST_F(AddMusicWindowTest, NewTrackPreferencesStoreTheDefaults)
+{
+    PostMessageA(editor_.Window(), WM_COMMAND, kPreferences, 0);
+    HWND dialog = WaitForProcessWindow(editor_.ProcessId(), "#32770", "New Track Preferences");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, 1078)), "C:\\TbMusic");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, 1079)), "[artist]\\[artist] - [track]");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 1078)));
+    // A click at the far right of the star strip: five stars.
+    HWND stars = GetDlgItem(dialog, 1110);
+    RECT strip{};
+    GetClientRect(stars, &strip);
+    PostMessageA(stars, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(strip.right - 1, 4));
+    PostMessageA(stars, WM_LBUTTONUP, 0, MAKELPARAM(strip.right - 1, 4));
+    // "Pop" checked in the genre list, a year typed, automatic volume on,
+    // and the move switched on.
+    HWND genres = GetDlgItem(dialog, 1056);
+    PostMessageA(genres, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 6));
+    PostMessageA(genres, WM_LBUTTONUP, 0, MAKELPARAM(20, 6));
+    SendMessageA(GetDlgItem(dialog, 1054), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("2001"));
+    SendMessageA(GetDlgItem(dialog, 1058), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(dialog, 1074), BM_CLICK, 0, 0);
+    Pause(300);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1078)));
+    SaveShot(dialog, "new-track-preferences.png");
+    PostMessageA(GetDlgItem(dialog, 1052), BM_CLICK, 0, 0);
+    for (int waited = 0; waited < 10000 && IsWindow(dialog); waited += 100)
+        Pause(100);
+    EXPECT_EQ(Number("DefaultPreference"), 10u);
+    EXPECT_EQ(Number("DefaultYear"), 2001u);
+    EXPECT_EQ(Number("DefaultAutoVolume"), 1u);
+    EXPECT_NE(Number("DefaultGenre00"), 0u);
+    EXPECT_EQ(Number("DefaultGenre01"), 0u);
+    EXPECT_EQ(Number("VUVMoveMusicTo"), 1u);
+    EXPECT_EQ(ProgramText("FWMoveMusicToFolder"), "C:\\TbMusic");
+    EXPECT_EQ(ProgramText("FWArrangement"), "%A\\%A - %T");
+    EXPECT_EQ(Number("FWEnqueNew"), 0u);
+}
+
+TEST_F(AddMusicWindowTest, LookoutStoresItsScheduleAndRunsItNow)
+{
+    PostMessageA(editor_.Window(), WM_COMMAND, kLookout, 0);
+    HWND dialog = WaitForProcessWindow(editor_.ProcessId(), "#32770", "New Track Lookout");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, 1098)), "C:\\NewMusic");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, 1081)), "30");
+    EXPECT_EQ(SendMessageA(GetDlgItem(dialog, 1077), BM_GETCHECK, 0, 0), BST_CHECKED);  // "Never"
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 1081)));
+    SendMessageA(GetDlgItem(dialog, 1076), BM_CLICK, 0, 0);  // "Every"
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1081)));
+    SendMessageA(GetDlgItem(dialog, 1081), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("45"));
+    SendMessageA(GetDlgItem(dialog, 1099), BM_CLICK, 0, 0);
+    Pause(300);
+    SaveShot(dialog, "folder-lookout.png");
+
+    vuv::NamedEvent trigger((EditorLinkPrefix() + "evtTbTriggerFolderWatch").c_str());
+    trigger.Reset();
+    PostMessageA(GetDlgItem(dialog, 1069), BM_CLICK, 0, 0);  // "Schedule Now": the dialog stays
+    for (int waited = 0; waited < 10000 && !trigger.IsSet(); waited += 100)
+        Pause(100);
+    EXPECT_TRUE(trigger.IsSet());
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_EQ(Number("FWSchedule"), 2u);
+    EXPECT_EQ(ProgramText("FWScheduleEvery"), "45");
+    EXPECT_EQ(Number("FWRecurse"), 1u);
+
+    SendMessageA(GetDlgItem(dialog, 1077), BM_CLICK, 0, 0);  // "Never", then Cancel: not stored
+    PostMessageA(GetDlgItem(dialog, 1082), BM_CLICK, 0, 0);
+    for (int waited = 0; waited < 10000 && IsWindow(dialog); waited += 100)
+        Pause(100);
+    EXPECT_EQ(Number("FWSchedule"), 2u);
+    EXPECT_EQ(ProgramText("FWFolderToWatch"), "C:\\NewMusic");
+}
