@@ -46,7 +46,23 @@ void DeleteTree(const std::string& folder)
     RemoveDirectoryA(folder.c_str());
 }
 
+DWORD WINAPI RunWork(void* work)
+{
+    (*static_cast<const std::function<void()>*>(work))();
+    return 0;
+}
+
 }  // namespace
+
+bool RunOnOtherThread(const std::function<void()>& work)
+{
+    HANDLE thread = CreateThread(nullptr, 0, RunWork, const_cast<std::function<void()>*>(&work), 0, nullptr);
+    if (thread == nullptr)
+        return false;
+    const bool ended = WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0;
+    CloseHandle(thread);
+    return ended;
+}
 
 std::string WindowsPathFromEnv(const char* variable)
 {
