@@ -185,19 +185,9 @@ bool WriteCollection(const std::string& manifestPath, const std::string& collect
         text += line + "\n";
     if (!WriteBytes(manifestPath, text))
         return false;
-    const std::string tool = SuiteDir() + "vuvtool.exe";
-    std::string commandLine = "\"" + tool + "\" demo-collection \"" + manifestPath + "\" \"" + collectionPath + "\"";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(tool.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
-    WaitForSingleObject(pi.hProcess, 30000);
-    DWORD code = 1;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return code == 0;
+    return RunCaptured("\"" + SuiteDir() + "vuvtool.exe\" demo-collection \"" + manifestPath + "\" \"" + collectionPath +
+                           "\"",
+                       nullptr) == 0;
 }
 
 Capture CaptureClient(HWND window)

@@ -19,7 +19,6 @@
 namespace {
 
 constexpr int kTrackList = 1008;
-constexpr COLORREF kListBackground = RGB(22, 26, 33);  // the default skin's Colors.txt
 
 // "path<TAB>artist<TAB>title<TAB>album<TAB>year<TAB>track<TAB>genres<TAB>ms<TAB>kbps<TAB>Hz<TAB>
 // channels<TAB>preference<TAB>flags<TAB>plays<TAB>boost<TAB>days"
@@ -63,6 +62,7 @@ TEST_F(MainWindowTest, OpensOnTheCollectionWithEveryColumnAndMarkedRows)
     EXPECT_STREQ(title, "Tonbrook - Music Collection 'Window Test'");
     EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETITEMCOUNT, 0, 0), 40);
     EXPECT_EQ(HeaderCount(editor), 18);  // nothing saved: all columns in type order
+    EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETCOLUMNWIDTH, 1, 0), 143);  // Artist
     EXPECT_TRUE(IsZoomed(editor.Window()));  // first run: maximised
 
     // Layout: the list, the splitter bar and the queue view around the
@@ -77,23 +77,18 @@ TEST_F(MainWindowTest, OpensOnTheCollectionWithEveryColumnAndMarkedRows)
         MapWindowPoints(nullptr, editor.Window(), reinterpret_cast<POINT*>(&r), 2);
         return r;
     };
-    const RECT list0 = placed(kTrackList), splitter = placed(1004), queue = placed(1014);
-    EXPECT_EQ(list0.left, 7);
-    EXPECT_EQ(list0.top, 39);
-    EXPECT_EQ(list0.right - list0.left, w - 14);
-    EXPECT_EQ(list0.bottom - list0.top, s - 42);
-    EXPECT_EQ(splitter.top, s);
-    EXPECT_EQ(splitter.bottom - splitter.top, 5);
-    EXPECT_EQ(queue.left, 9);
-    EXPECT_EQ(queue.top, s + 28);
-    EXPECT_EQ(queue.right - queue.left, w - 18);
-    EXPECT_EQ(queue.bottom - queue.top, h - (s + 8) - 29);
+    auto text = [](RECT r) {
+        return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+               std::to_string(r.bottom);
+    };
+    EXPECT_EQ(text(placed(kTrackList)), text({7, 39, w - 7, s - 3}));
+    EXPECT_EQ(text(placed(1014)), text({9, s + 28, w - 9, h - 9}));
+    EXPECT_EQ(placed(1004).top, s);
+    EXPECT_EQ(placed(1004).bottom, s + 5);
 
-    // The rows as drawn: list background, the highlight and new marks in the
-    // mark column (list client + 2, the row's top + 2).
+    // The rows as drawn: the highlight and new marks in the mark column
+    // (list client + 2, the row's top + 2).
     HWND list = editor.Control(kTrackList);
-    RECT listRect{};
-    GetWindowRect(list, &listRect);
     POINT listOrigin{0, 0};
     ClientToScreen(list, &listOrigin);
     POINT windowOrigin{0, 0};
@@ -108,17 +103,17 @@ TEST_F(MainWindowTest, OpensOnTheCollectionWithEveryColumnAndMarkedRows)
     if (!dir.empty()) {
         EXPECT_TRUE(vuvtest::SavePng(shot, dir + "main-window-test.png"));
     }
-    const int rowHeight = 18;  // the track list's owner-drawn rows
-    // Plain background right of the highlight badge, inside the Track Number column's empty left part.
-    EXPECT_EQ(shot.At(x0 + 20 + 143 + 254 + 100 + 85 + 75 + 100 + 10, y0 + 9), kListBackground);
-    // Highlight #2: the green badge (its left part, away from the digit).
+    // Highlight #2: the green badge (its left part, away from the digit);
+    // new: the green pill at (x + 2, top + 4) of the second 18-pixel row.
     EXPECT_EQ(shot.At(x0 + 2 + 2 + 3, y0 + 2 + 7), RGB(96, 210, 120));
-    // New: the green pill at (x + 2, top + 4) of the second row.
-    EXPECT_EQ(shot.At(x0 + 2 + 2 + 8, y0 + rowHeight + 4 + 1), RGB(76, 204, 122));
+    EXPECT_EQ(shot.At(x0 + 2 + 2 + 8, y0 + 18 + 4 + 1), RGB(76, 204, 122));
     EXPECT_EQ(editor.Close(), 0);
-    DWORD start = 99;
+    DWORD start = 99, x = 0;
     ASSERT_TRUE(vuvtest::ProgramNumber("VUV-Start", &start));
     EXPECT_EQ(start, 0u);  // closed by the user
+    EXPECT_FALSE(vuvtest::ProgramNumber("VUV-X", &x));  // maximised: no placement written
+    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-ColumnOdr17", &x));  // the order it showed
+    EXPECT_EQ(x, 17u);
 }
 
 TEST_F(MainWindowTest, SavedColumnsAreTaken)
@@ -140,6 +135,7 @@ TEST_F(MainWindowTest, SavedColumnsAreTaken)
     EXPECT_EQ(int(value), -1);
     ASSERT_TRUE(vuvtest::ProgramNumber("VUV-ColumnW1", &value));
     EXPECT_EQ(value, 143u);
+    EXPECT_FALSE(vuvtest::ProgramNumber("VUV-ColumnW0", &value));  // behind the end: not written
 }
 
 TEST_F(MainWindowTest, PlacementIsRestoredAndSaved)
@@ -184,19 +180,6 @@ TEST_F(MainWindowTest, PlacementIsRestoredAndSaved)
     ASSERT_TRUE(vuvtest::ProgramNumber("VUV-Iconic", &iconic));
     EXPECT_EQ(iconic, 1u);
     EXPECT_FALSE(vuvtest::ProgramNumber("VUV-X", &x));
-
-    // Maximised: nothing is written, so that it opens maximised.
-    vuvtest::DeleteProgramValue("VUV-Iconic");
-    {
-        vuvtest::Editor editor;
-        ASSERT_TRUE(editor.Start());
-        for (int i = 0; i < 50 && !IsZoomed(editor.Window()); ++i)
-            vuvtest::Pause(100);
-        EXPECT_TRUE(IsZoomed(editor.Window()));
-        EXPECT_EQ(editor.Close(), 0);
-    }
-    EXPECT_FALSE(vuvtest::ProgramNumber("VUV-X", &x));
-    EXPECT_FALSE(vuvtest::ProgramNumber("VUV-Iconic", &iconic));
 }
 
 TEST_F(MainWindowTest, DemoScreenshot)
@@ -257,7 +240,14 @@ TEST_F(MainWindowTest, SecondClicksInCellsSetPreferenceAndBoost)
     ASSERT_TRUE(editor.Start());
     HWND list = editor.Control(kTrackList);
     const int top = HeaderHeight(list);
-    const int boostLeft = 20 + 143, preferenceLeft = boostLeft + 100;
+    // The cells' left edges as the list has them.
+    auto left = [list](int column) {
+        int x = 0;
+        for (int c = 0; c < column; ++c)
+            x += int(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0));
+        return x;
+    };
+    const int boostLeft = left(2), preferenceLeft = left(3);
     auto rowY = [top](int row) { return top + row * 18 + 9; };
 
     // Row 0: the first click only focuses it; the second, 6 pixels into the
@@ -302,15 +292,9 @@ TEST_F(MainWindowTest, SecondClicksInCellsSetPreferenceAndBoost)
 TEST_F(MainWindowTest, OpensOnAHundredThousandTracks)
 {
     const std::string file = folder_.File("Large.mcc");
-    const std::string tool = vuvtest::SuiteDir() + "vuvtool.exe";
-    std::string commandLine = "\"" + tool + "\" large-collection 100000 \"" + file + "\"";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    ASSERT_TRUE(CreateProcessA(tool.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-    WaitForSingleObject(pi.hProcess, 120000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    ASSERT_EQ(vuvtest::RunCaptured("\"" + vuvtest::SuiteDir() + "vuvtool.exe\" large-collection 100000 \"" + file + "\"",
+                                   nullptr),
+              0);
     vuvtest::SetProgramText("ActiveMusicCollection", file);
 
     vuvtest::Editor editor;
@@ -349,32 +333,16 @@ TEST_F(MainWindowTest, TimerTakesThePlayCountReport)
             break;
     }
     EXPECT_EQ(left.path[0], '\0');
-    EXPECT_EQ(left.countPlay, 0);
-    EXPECT_EQ(left.volumeBoost, 0);
-    // A report on a path outside the collection changes nothing, and is
-    // cleared all the same; 4000 leaves the boost as it is.
-    strcpy(report.path, "C:\\Elsewhere\\b.mp3");
-    ASSERT_TRUE(link.liveUpdate.Set(&report));
-    vuvtest::Pause(1000);
-    ASSERT_TRUE(link.liveUpdate.Get(&left));
-    EXPECT_EQ(left.path[0], '\0');
     EXPECT_EQ(editor.Close(), 0);
 
     std::vector<vuv::TrackRecord> saved;
     ASSERT_TRUE(vuv::ReadTrackFile(folder_.File("Window Test.mcc"), saved, false));
     ASSERT_EQ(saved.size(), 40u);
-    int counted = 0;
     for (const vuv::TrackRecord& t : saved) {
-        if (std::string(t.path) == "C:\\Music\\b.mp3") {
-            EXPECT_EQ(t.playCount, 4u);
-            EXPECT_EQ(t.volumeBoost, 650);
-            ++counted;
-        } else {
-            EXPECT_EQ(t.playCount, 3u) << t.path;
-            EXPECT_EQ(t.volumeBoost, 4000) << t.path;
-        }
+        const bool reported = std::string(t.path) == "C:\\Music\\b.mp3";
+        EXPECT_EQ(t.playCount, reported ? 4u : 3u) << t.path;
+        EXPECT_EQ(t.volumeBoost, reported ? 650 : 4000) << t.path;
     }
-    EXPECT_EQ(counted, 1);
 }
 
 // One normal editor at a time: a second start asks the first to come to
@@ -435,8 +403,9 @@ TEST_F(MainWindowTest, QueueViewShowsEnqueuedTracks)
     vuvtest::Pause(1000);
     EXPECT_EQ(SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0), empty + 3);
     const std::string dir = vuvtest::ScreenshotDir();
-    if (!dir.empty())
+    if (!dir.empty()) {
         EXPECT_TRUE(vuvtest::SavePng(vuvtest::CaptureClient(editor.Window()), dir + "queue-view-test.png"));
+    }
 
     EXPECT_FALSE(link.myMusicRandom.IsSet());
     PostMessageA(editor.Window(), WM_COMMAND, kRandomToggle, 0);
@@ -454,8 +423,8 @@ TEST_F(MainWindowTest, QueueViewShowsEnqueuedTracks)
     EXPECT_EQ(editor.Close(), 0);
 }
 
-// The volume bar writes the player's volume as it is dragged; the bar then
-// follows the player's value.
+// The volume bar writes the player's volume as it is dragged; a press and
+// release on the position bar asks the player to seek there.
 TEST_F(MainWindowTest, VolumeBarWritesThePlayersVolume)
 {
     vuv::PlayerLink link(vuvtest::EditorLinkPrefix());
@@ -478,5 +447,12 @@ TEST_F(MainWindowTest, VolumeBarWritesThePlayersVolume)
     PostMessageA(editor.Window(), WM_LBUTTONUP, 0, MAKELPARAM(700, y));
     vuvtest::Pause(300);
     EXPECT_EQ(link.volume.GetU32(), 25u);
+    EXPECT_EQ(link.skipToPos.GetU32(), 0u);
+    // 23 of the position bar's 115 pixels: 20 %, sent as 21.
+    PostMessageA(editor.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(339 + 23, y));
+    PostMessageA(editor.Window(), WM_LBUTTONUP, 0, MAKELPARAM(339 + 23, y));
+    vuvtest::Pause(300);
+    EXPECT_EQ(link.skipToPos.GetU32(), 21u);
+    link.skipToPos.SetU32(0);
     EXPECT_EQ(editor.Close(), 0);
 }
