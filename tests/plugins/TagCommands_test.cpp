@@ -29,9 +29,10 @@ protected:
     void LoadTracks(const std::vector<vuv::TrackRecord>& tracks, const vuv::GenreRecord* genre = nullptr)
     {
         WriteCollection(tracks);
-        if (genre != nullptr)
+        if (genre != nullptr) {
             ASSERT_TRUE(vuvtest::WriteBytes(folder.File("music.mcg"), std::string(reinterpret_cast<const char*>(genre),
                                                                                    sizeof *genre)));
+        }
         store().LoadCollection();
         ASSERT_EQ(store().Count(), tracks.size());
         view.repaints = 0;
