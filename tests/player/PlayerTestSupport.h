@@ -154,7 +154,7 @@ bool WaitUntil(Condition condition, DWORD milliseconds)
 
 struct ToolResult {
     int exitCode = -1;
-    std::string out;
+    std::string out, err;
 };
 
 // vuvtool run from a private copy: its install folder, and so its per-user
@@ -173,7 +173,7 @@ public:
     {
         ToolResult result;
         SetEnvironmentVariableA("VUV_LINK_PREFIX", link.Prefix().c_str());
-        result.exitCode = RunCaptured("\"" + folder.File("vuvtool.exe") + "\" " + arguments, &result.out);
+        result.exitCode = RunCaptured("\"" + folder.File("vuvtool.exe") + "\" " + arguments, &result.out, &result.err);
         SetEnvironmentVariableA("VUV_LINK_PREFIX", nullptr);
         return result;
     }
