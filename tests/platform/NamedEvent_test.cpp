@@ -1,5 +1,4 @@
 #include "platform/NamedEvent.h"
-#include "platform/NamedMutex.h"
 
 #include "support/TestSupport.h"
 
@@ -38,29 +37,4 @@ TEST(NamedEvent, SharedStateByNameAndNullHandles)
     first.Close();
     first.Set();
     EXPECT_FALSE(first.IsSet());
-}
-
-TEST(NamedMutex, TryLockSeesOtherHolders)
-{
-    const std::string name = vuvtest::PrivateObjectName("mutex");
-    NamedMutex a(name.c_str()), b(name.c_str());
-    a.Lock();
-    EXPECT_TRUE(a.IsHeld());
-    bool took = true;
-    ASSERT_TRUE(vuvtest::RunOnOtherThread([&] {
-        NamedMutex other(name.c_str());
-        took = other.TryLock();
-        if (took)
-            other.Unlock();
-    }));
-    EXPECT_FALSE(took);
-    a.Unlock();
-    EXPECT_FALSE(a.IsHeld());
-    EXPECT_TRUE(b.TryLock());
-    b.Unlock();
-
-    NamedMutex none;
-    EXPECT_FALSE(none.TryLock());
-    none.Lock();
-    EXPECT_FALSE(none.IsHeld());
 }
