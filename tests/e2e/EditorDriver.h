@@ -62,7 +62,7 @@ struct Capture {
     COLORREF At(int x, int y) const { return pixels[size_t(y) * width + x]; }
 };
 Capture CaptureClient(HWND window);
-// Writes an uncompressed PNG; false on failure.
+// Writes a PNG (through ImageMagick); false on failure.
 bool SavePng(const Capture& capture, const std::string& path);
 // The folder for screenshots (with "\"), from VUV_SCREENSHOT_DIR, created
 // when missing; empty when not set.
