@@ -319,8 +319,7 @@ TEST(PlayQueue, LaunchingThePlayer)
 
     // The player of the install folder (the stand-in as "plak.exe") is
     // launched, waited for, and takes the track.
-    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "standin_player.exe").c_str(), q.folder.File("plak.exe").c_str(),
-                          FALSE));
+    ASSERT_TRUE(CopyFileA(StandinPath().c_str(), q.folder.File("plak.exe").c_str(), FALSE));
     ASSERT_TRUE(q.WriteStandinConfig(q.folder.File("standin.cfg"), q.folder.File("log.txt"), 50));
     ResetPlayNowWindow(q.context);
     ASSERT_TRUE(PlayNow(q.context, Track("C:\\m\\a.mp3")));

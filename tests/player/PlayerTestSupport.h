@@ -5,6 +5,8 @@
 
 #include "core/TrackRecord.h"
 #include "platform/FileHandle.h"
+#include "platform/Paths.h"
+#include "platform/Process.h"
 #include "player/PlayQueue.h"
 #include "player/PlayerLink.h"
 #include "player/QueueRecord.h"
@@ -96,48 +98,8 @@ inline std::vector<std::string> QueuePaths(const std::string& file)
     return paths;
 }
 
-// The folder of the running test program, where the stand-in player is built.
-inline std::string TestProgramFolder()
-{
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string text = path;
-    return text.substr(0, text.rfind('\\') + 1);
-}
-
-// The stand-in player as a child process; ended (and, if need be, killed)
-// when the object goes.
-class StandinProcess {
-public:
-    bool Start(const std::string& configFile)
-    {
-        std::string command = "\"" + TestProgramFolder() + "standin_player.exe\" --config \"" + configFile + "\"";
-        STARTUPINFOA si = {};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi = {};
-        if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-            return false;
-        CloseHandle(pi.hThread);
-        process_ = pi.hProcess;
-        return true;
-    }
-    // True when the process ended within the time.
-    bool WaitForExit(DWORD milliseconds)
-    {
-        return process_ && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
-    }
-    ~StandinProcess()
-    {
-        if (process_) {
-            if (!WaitForExit(0))
-                TerminateProcess(process_, 1);
-            CloseHandle(process_);
-        }
-    }
-
-private:
-    HANDLE process_ = nullptr;
-};
+// The stand-in player, built beside the test programs.
+inline std::string StandinPath() { return vuv::FolderOf(vuv::OwnExecutablePath()) + "standin_player.exe"; }
 
 // Polls `condition` every 10 ms for at most `milliseconds`.
 template <typename Condition>
