@@ -166,9 +166,10 @@ TEST_F(MainWindowTest, OpensOnTheCollectionWithEveryColumnAndMarkedRows)
 
 TEST_F(MainWindowTest, SavedColumnsAndPlacementAreTakenAndSaved)
 {
-    // Two columns (-1 ends them) at a saved place.
+    // Two columns (-1 ends them) at a saved place, partly on a monitor left
+    // of the main one.
     SetSaved({{"VUV-ColumnOdr0", 2}, {"VUV-ColumnOdr1", 1}, {"VUV-ColumnOdr2", -1}, {"VUV-ColumnW2", 333},
-              {"VUV-X", 40}, {"VUV-Y", 30}, {"VUV-W", 900}, {"VUV-H", 700}});
+              {"VUV-X", -40}, {"VUV-Y", 30}, {"VUV-W", 900}, {"VUV-H", 700}});
     {
         vuvtest::Editor editor;
         ASSERT_TRUE(editor.Start());
@@ -177,15 +178,15 @@ TEST_F(MainWindowTest, SavedColumnsAndPlacementAreTakenAndSaved)
         EXPECT_EQ(ColumnWidth(editor, 1), 143);
         RECT r{};
         GetWindowRect(editor.Window(), &r);
-        EXPECT_EQ(Text(r), "40,30,940,730");
+        EXPECT_EQ(Text(r), "-40,30,860,730");
         EXPECT_FALSE(IsZoomed(editor.Window()));
-        MoveWindow(editor.Window(), 60, 50, 800, 600, TRUE);
+        MoveWindow(editor.Window(), -60, 50, 800, 600, TRUE);
         vuvtest::Pause(300);
         EXPECT_EQ(editor.Close(), 0);
     }
     // Widths of the shown columns only; the new place.
     EXPECT_EQ(Saved({"VUV-ColumnOdr0", "VUV-ColumnOdr2", "VUV-ColumnW1", "VUV-ColumnW0", "VUV-X", "VUV-W", "VUV-Iconic"}),
-              "2 -1 143 - 60 800 -");
+              "2 -1 143 - -60 800 -");
 
     // Minimised at close: it opens minimised, and says so again.
     vuvtest::SetProgramNumber("VUV-Iconic", 1);
