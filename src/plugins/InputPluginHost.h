@@ -19,7 +19,9 @@
 namespace vuv {
 
 // The exports the editor calls: plain cdecl functions. Their results are
-// never read. Texts are ANSI; sizes are the callers' fixed buffer sizes.
+// never read, but for SetIDTagElement's, which tells why a tag was not
+// written (TagWriteResult.h). Texts are ANSI; sizes are the callers' fixed
+// buffer sizes.
 using WhatFormatsFunction = int(__cdecl*)(int index, char* extension, char* description);
 using GetTrackInfoFunction = int(__cdecl*)(char* path, uint32_t* kbps, uint32_t* sampleRate,
                                            uint32_t* channels, uint32_t* lengthMs,
