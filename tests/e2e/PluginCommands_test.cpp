@@ -35,6 +35,17 @@ void SilentWaves(const vuvtest::ScratchFolder& folder, const std::vector<std::st
     ASSERT_EQ(vuvtest::RunUnixScript(script, &output), 0) << output;
 }
 
+// The bytes of one such file.
+std::string SilentWave()
+{
+    static const std::string bytes = [] {
+        vuvtest::ScratchFolder folder;
+        SilentWaves(folder, {"one.wav"});
+        return vuvtest::ReadBytes(folder.File("one.wav"));
+    }();
+    return bytes;
+}
+
 TEST(PluginCommands, ListReadAndWriteThroughTheSuitesPlugins)
 {
     vuv::SetPluginFolder(vuvtest::SuiteDir() + "Multiplayer\\Input\\");

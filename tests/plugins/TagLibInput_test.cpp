@@ -408,7 +408,7 @@ TEST_F(TagLibInput, KeepsTheFileWhenTheWrittenCopysAudioDiffers)
     std::vector<std::string> files;
     for (const char* made : {"vbr.mp3", "silence.mp2", "tone.flac", "tone.wav", "tone.aiff",
                              "tone.ogg", "tone.opus"})
-        files.push_back(CopyOf(made, made));
+        files.push_back(CopyOf(Music(made), made));
     for (const char* sample : {"mac-399.ape", "click.wv", "click.mpc", "tagged.tta", "has-tags.m4a",
                                "silence-1.wma", "noise.aif"}) {
         files.push_back(work_.File(sample));
