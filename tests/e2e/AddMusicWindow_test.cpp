@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -217,26 +216,17 @@ TEST_F(AddMusicWindowTest, CancelKeepsTheTracksAddedSoFar)
         GTEST_SKIP() << "no demo library";
     const std::string source = music + "\\Quiet Harbor\\Field Recordings\\01 - Morning Ferry.mp3";
     const std::string many = music.substr(0, music.rfind('\\')) + "\\Many Files";
-    constexpr int kFolders = 40, kFiles = kFolders * 100;
-    auto subfolder = [&many](int i) { return many + "\\" + std::to_string(i / 100); };
-    auto file = [&subfolder](int i) { return subfolder(i) + "\\Artist " + std::to_string(i) + " - Song.mp3"; };
+    constexpr int kFiles = 4000;
     struct Remove {
-        std::function<void()> files;
-        ~Remove() { files(); }
-    } remove{[&] {
-        for (int i = 0; i < kFiles; ++i) {
-            DeleteFileA(file(i).c_str());
-            if (i % 100 == 99)
-                RemoveDirectoryA(subfolder(i).c_str());
-        }
-        RemoveDirectoryA(many.c_str());
-    }};
+        std::string folder;
+        ~Remove() { RunUnixScript("rm -rf " + ShellQuoted(UnixPathOf(folder))); }
+    } remove{many};
     CreateDirectoryA(many.c_str(), nullptr);
     for (int i = 0; i < kFiles; ++i) {
-        if (i % 100 == 0)
-            CreateDirectoryA(subfolder(i).c_str(), nullptr);
-        ASSERT_TRUE(CreateHardLinkA(file(i).c_str(), source.c_str(), nullptr) ||
-                    CopyFileA(source.c_str(), file(i).c_str(), FALSE));
+        const std::string folder = many + "\\" + std::to_string(i / 100);
+        CreateDirectoryA(folder.c_str(), nullptr);
+        ASSERT_TRUE(CreateHardLinkA((folder + "\\Artist " + std::to_string(i) + " - Song.mp3").c_str(), source.c_str(),
+                                    nullptr));
     }
     AddFolder(many);
     HWND progress = WaitForProcessWindow(editor_.ProcessId(), "#32770", "Adding Tracks");
@@ -261,9 +251,7 @@ TEST_F(AddMusicWindowTest, NewTrackPreferencesStoreTheDefaults)
     PostMessageA(editor_.Window(), WM_COMMAND, kPreferences, 0);
     HWND dialog = WaitForProcessWindow(editor_.ProcessId(), "#32770", "New Track Preferences");
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(WindowText(GetDlgItem(dialog, 1078)), "C:\\TbMusic");
-    EXPECT_EQ(WindowText(GetDlgItem(dialog, 1079)), "[artist]\\[artist] - [track]");
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 1078)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 1078)));  // the root folder, until the move is on
     // A click at the far right of the star strip: five stars.
     HWND stars = GetDlgItem(dialog, 1110);
     RECT strip{};
@@ -287,11 +275,9 @@ TEST_F(AddMusicWindowTest, NewTrackPreferencesStoreTheDefaults)
     EXPECT_EQ(vuv::GetNumber("DefaultYear"), 2001u);
     EXPECT_EQ(vuv::GetNumber("DefaultAutoVolume"), 1u);
     EXPECT_NE(vuv::GetNumber("DefaultGenre00"), 0u);
-    EXPECT_EQ(vuv::GetNumber("DefaultGenre01"), 0u);
     EXPECT_EQ(vuv::GetNumber("VUVMoveMusicTo"), 1u);
     EXPECT_EQ(vuv::GetText("FWMoveMusicToFolder"), "C:\\TbMusic");
     EXPECT_EQ(vuv::GetText("FWArrangement"), "%A\\%A - %T");
-    EXPECT_EQ(vuv::GetNumber("FWEnqueNew"), 0u);
 }
 
 TEST_F(AddMusicWindowTest, LookoutStoresItsScheduleAndRunsItNow)

@@ -21,12 +21,7 @@ namespace vuvtest {
 
 struct TestProgress : vuv::AddProgress {
     void SetDetail(const std::string& text) override { detail = text; }
-    void Pump() override
-    {
-        ++pumps;
-        if (onPump)
-            onPump();
-    }
+    void Pump() override { ++pumps; if (onPump) onPump(); }
     bool CancelRequested() const override { return cancelAfter >= 0 && pumps >= cancelAfter; }
 
     int pumps = 0;
@@ -37,20 +32,17 @@ struct TestProgress : vuv::AddProgress {
 
 // "count N", "only I", "select I-J", "save", "queue PATH", "play", "refresh".
 struct TestHost : vuv::AddTracksHost {
-    void SetItemCount(size_t count) override { log.push_back("count " + std::to_string(count)); }
-    void SelectOnly(size_t index) override { log.push_back("only " + std::to_string(index)); }
+    void Log(const std::string& entry) { log.push_back(entry); }
+    void SetItemCount(size_t count) override { Log("count " + std::to_string(count)); }
+    void SelectOnly(size_t index) override { Log("only " + std::to_string(index)); }
     void AddToSelection(size_t first, size_t last) override
     {
-        log.push_back("select " + std::to_string(first) + "-" + std::to_string(last));
+        Log("select " + std::to_string(first) + "-" + std::to_string(last));
     }
-    bool SaveCollection() override
-    {
-        log.push_back("save");
-        return save && vuv::TheCollectionStore().SaveCollection(false);
-    }
-    void Enqueue(const vuv::TrackRecord& track) override { log.push_back(std::string("queue ") + track.path); }
-    void StartPlayback() override { log.push_back("play"); }
-    void Refresh() override { log.push_back("refresh"); }
+    bool SaveCollection() override { return Log("save"), save && vuv::TheCollectionStore().SaveCollection(false); }
+    void Enqueue(const vuv::TrackRecord& track) override { Log(std::string("queue ") + track.path); }
+    void StartPlayback() override { Log("play"); }
+    void Refresh() override { Log("refresh"); }
 
     bool save = true;  // false: the collection file is left as it was
     std::vector<std::string> log;
