@@ -67,14 +67,6 @@ bool WaitUntilClosed(HWND window)
     return !IsWindow(window);
 }
 
-void SaveShot(HWND window, const char* name)
-{
-    const std::string dir = ScreenshotDir();
-    if (!dir.empty()) {
-        EXPECT_TRUE(SavePng(CaptureWindow(window), dir + name));
-    }
-}
-
 class AddMusicWindowTest : public testing::Test {
 protected:
     void SetUp() override
@@ -234,7 +226,7 @@ TEST_F(AddMusicWindowTest, CancelKeepsTheTracksAddedSoFar)
     HWND detail = GetDlgItem(progress, kProgressDetail);
     for (int waited = 0; waited < 20000 && WindowText(detail).rfind("Track ", 0) != 0; waited += 20)
         Sleep(20);
-    SaveShot(progress, "adding-tracks.png");
+    EXPECT_TRUE(SaveScreenshot(progress, "adding-tracks.png"));
     PostMessageA(GetDlgItem(progress, kProgressCancel), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntilClosed(progress));
     Pause(500);
@@ -268,7 +260,7 @@ TEST_F(AddMusicWindowTest, NewTrackPreferencesStoreTheDefaults)
     SendMessageA(GetDlgItem(dialog, 1074), BM_CLICK, 0, 0);
     Pause(300);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1078)));
-    SaveShot(dialog, "new-track-preferences.png");
+    EXPECT_TRUE(SaveScreenshot(dialog, "new-track-preferences.png"));
     PostMessageA(GetDlgItem(dialog, 1052), BM_CLICK, 0, 0);
     WaitUntilClosed(dialog);
     EXPECT_EQ(vuv::GetNumber("DefaultPreference"), 10u);
@@ -294,7 +286,7 @@ TEST_F(AddMusicWindowTest, LookoutStoresItsScheduleAndRunsItNow)
     SendMessageA(GetDlgItem(dialog, 1081), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("45"));
     SendMessageA(GetDlgItem(dialog, 1099), BM_CLICK, 0, 0);
     Pause(300);
-    SaveShot(dialog, "folder-lookout.png");
+    EXPECT_TRUE(SaveScreenshot(dialog, "folder-lookout.png"));
 
     vuv::NamedEvent trigger((EditorLinkPrefix() + "evtTbTriggerFolderWatch").c_str());
     trigger.Reset();

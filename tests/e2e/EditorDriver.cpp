@@ -270,6 +270,12 @@ std::string ScreenshotDir()
     return dir;
 }
 
+bool SaveScreenshot(HWND window, const std::string& name)
+{
+    const std::string dir = ScreenshotDir();
+    return dir.empty() || SavePng(CaptureWindow(window), dir + name);
+}
+
 void Pause(DWORD ms)
 {
     for (DWORD waited = 0; waited < ms; waited += 20) {

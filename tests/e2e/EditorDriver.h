@@ -79,6 +79,9 @@ bool SavePng(const Capture& capture, const std::string& path);
 // The folder for screenshots (with "\"), from VUV_SCREENSHOT_DIR, created
 // when missing; empty when not set.
 std::string ScreenshotDir();
+// The whole window saved as `name` in that folder; true also when no folder
+// is set (nothing to save).
+bool SaveScreenshot(HWND window, const std::string& name);
 
 // Runs the window's messages of this process for `ms`.
 void Pause(DWORD ms);

@@ -39,8 +39,11 @@ TEST_F(AddTracksTest, NewTracksAreReadGivenTheDefaultsSortedSelectedAndSaved)
     store().LoadCollection();
     defaults.preference = 7;
     defaults.album = "Best";
-    const uint16_t jazz = store().Genres().IdFor("Jazz", true);
-    defaults.genreIds[3] = jazz;
+    defaults.year = 1992;
+    defaults.autoVolume = true;
+    const uint16_t jazz = store().Genres().IdFor("Jazz", true), rock = store().Genres().IdFor("Rock", true);
+    defaults.genreIds[3] = rock;  // the tag's genre too: it stands twice
+    defaults.genreIds[5] = jazz;
     const vuv::AddResult result =
         Add({Tagged("b.ttag", "artist=Mona\ntitle=X\nalbum=Y\ngenre=Rock\n"), folder.File("Dee - Song.mp3"),
              folder.File("Carl - Tune.ttag")});
@@ -53,11 +56,10 @@ TEST_F(AddTracksTest, NewTracksAreReadGivenTheDefaultsSortedSelectedAndSaved)
     EXPECT_STREQ(mona.album, "Best");
     EXPECT_EQ(mona.preference, 7);
     EXPECT_EQ(mona.flags, uint32_t(vuv::kFlagNew));
-    EXPECT_EQ(mona.volumeBoost, vuv::kVolumeBoostZeroDb);
-    // The genre of its tag, then the default one (ordered by name when saved).
-    EXPECT_EQ(mona.genreIds[0], jazz);
-    EXPECT_EQ(mona.genreIds[1], store().Genres().IdFor("Rock", false));
-    EXPECT_EQ(store().Track(1).genreIds[0], jazz);
+    EXPECT_EQ(mona.year, 1992);
+    EXPECT_EQ(mona.volumeBoost, vuv::kVolumeBoostAutomatic);
+    // The genre of its tag, then the default ones (ordered by name when saved).
+    EXPECT_EQ(std::vector<uint16_t>(mona.genreIds, mona.genreIds + 4), (std::vector<uint16_t>{jazz, rock, rock, 0}));
     EXPECT_EQ(ReadBytes(folder.File("music.mcc")).size(), 4 * sizeof(vuv::TrackRecord));
     EXPECT_TRUE(vuv::AddResultMessages(result, settings).empty());
 }

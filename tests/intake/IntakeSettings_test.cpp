@@ -1,6 +1,5 @@
 // The settings of new tracks: a fresh system's defaults as stored, the
-// defaults applied to a track, the default genres from the checked names
-// and the typed year.
+// default genres from the checked names and the typed year.
 #include "core/GenreList.h"
 #include "intake/IntakeSettings.h"
 #include "platform/Settings.h"
@@ -10,27 +9,13 @@
 
 using namespace vuvtest;
 
-TEST(IntakeSettings, FreshDefaultsStoreAsPreferenceFiveAndApplyToATrack)
+TEST(IntakeSettings, FreshDefaultsStoreAsPreferenceFive)
 {
     ScopedSettingsKey key;
     vuv::NewTrackDefaults d = vuv::LoadNewTrackDefaults();
     vuv::StoreNewTrackDefaults(d);
     EXPECT_EQ(vuv::GetNumber("DefaultPreference"), 5u);
     EXPECT_EQ(vuv::LoadNewTrackDefaults().preference, 4);
-
-    vuv::TrackRecord track{};
-    vuv::SetField(track.artist, "Corvina");
-    track.genreIds[0] = 3;
-    track.genreIds[2] = 9;
-    d.year = 1992;
-    d.autoVolume = true;
-    d.genreIds[0] = 3;  // held already: stands twice
-    d.genreIds[5] = 7;
-    vuv::ApplyNewTrackDefaults(track, d);
-    EXPECT_STREQ(track.artist, "Corvina");  // an empty default keeps it
-    EXPECT_EQ(track.year, 1992);
-    EXPECT_EQ(track.volumeBoost, vuv::kVolumeBoostAutomatic);
-    EXPECT_EQ(std::vector<uint16_t>(track.genreIds, track.genreIds + 4), (std::vector<uint16_t>{3, 3, 9, 7}));
 }
 
 TEST(IntakeSettings, CheckedGenresAndTypedYears)
