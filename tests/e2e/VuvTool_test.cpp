@@ -252,12 +252,12 @@ TEST(VuvTool, AddAddItemAndHandOffPrintWhatTheyAdded)
     EXPECT_EQ(tool.Run(with + "add-item \"" + music + "list.m3u\"").out, "added 1 of 1\n");
     EXPECT_EQ(tool.Run(with + "add").exitCode, 1);
 
-    // A sibling program's hand-off: a known file, a new one and a garbage
-    // record; the file is emptied.
+    // A sibling program's hand-off: a known file, a new one, a garbage
+    // record and a cut one; the file is emptied.
     std::string records;
     for (const std::string& path : {music + "A - One.mp3", music + "D - New.mp3"})
         records += path + std::string(260 - path.size(), '\0');
-    ASSERT_TRUE(WriteBytes(tool.user + ".AddToEditor", records + std::string(260, '\x01')));
+    ASSERT_TRUE(WriteBytes(tool.user + ".AddToEditor", records + std::string(260, '\x01') + "C:\\cut"));
     tool.link.fileToAdd.Set();
     r = tool.Run(with + "handoff");
     EXPECT_EQ(r.out, "added 1 of 3\n");

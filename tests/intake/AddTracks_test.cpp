@@ -47,8 +47,6 @@ TEST_F(AddTracksTest, NewTracksAreReadGivenTheDefaultsSortedSelectedAndSaved)
     const vuv::AddResult result =
         Add({Tagged("b.ttag", "artist=Mona\ntitle=X\nalbum=Y\ngenre=Rock\n"), folder.File("Dee - Song.mp3"),
              folder.File("Carl - Tune.ttag")});
-    EXPECT_EQ(result.added, 3u);
-    EXPECT_EQ(result.firstNew, 1u);
     EXPECT_EQ(Paths(), (std::vector<std::string>{"C:\\Music\\Zed - Old.mp3", folder.File("Carl - Tune.ttag"),
                                                  folder.File("Dee - Song.mp3"), folder.File("b.ttag")}));
     EXPECT_EQ(host.log, (std::vector<std::string>{"count 4", "only 1", "save", "select 1-3", "refresh"}));
