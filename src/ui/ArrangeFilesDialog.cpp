@@ -6,8 +6,7 @@
 #include "platform/Paths.h"
 #include "player/PlayerLink.h"
 #include "resources/resource.h"
-#include "ui/FileCreationWindow.h"
-#include "ui/FolderBrowser.h"
+#include "ui/DialogItems.h"
 
 #include <commctrl.h>
 
@@ -19,20 +18,6 @@ namespace {
 
 constexpr UINT_PTR kProgressTimer = 1;
 constexpr UINT kProgressMs = 250;
-
-std::string ItemText(HWND dialog, int id)
-{
-    char text[kPathTextSize] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-void BrowseForRoot(HWND dialog)
-{
-    const std::string chosen = ChooseFolder(dialog, "Select Root Folder...");
-    if (!chosen.empty())
-        SetDlgItemTextA(dialog, IDC_ARRANGE_ROOT, chosen.c_str());
-}
 
 INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
@@ -48,14 +33,11 @@ INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_ARRANGE_BROWSE:
-            BrowseForRoot(dialog);
+            BrowseFolderInto(dialog, IDC_ARRANGE_ROOT, "Select Root Folder...");
             return TRUE;
-        case IDC_ARRANGE_SET: {
-            std::string pattern = ItemText(dialog, IDC_ARRANGE_PATTERN);
-            if (EditPattern(dialog, pattern, "Tonbrook - Set File Arrangement"))
-                SetDlgItemTextA(dialog, IDC_ARRANGE_PATTERN, pattern.c_str());
+        case IDC_ARRANGE_SET:
+            EditPatternIn(dialog, IDC_ARRANGE_PATTERN, "Tonbrook - Set File Arrangement");
             return TRUE;
-        }
         case IDC_ARRANGE_BEGIN:
             StoreArrangeSettings({ItemText(dialog, IDC_ARRANGE_ROOT), DisplayToStored(ItemText(dialog, IDC_ARRANGE_PATTERN))});
             EndDialog(dialog, 1);

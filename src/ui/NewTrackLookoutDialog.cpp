@@ -4,20 +4,13 @@
 #include "platform/Paths.h"
 #include "player/PlayerLink.h"
 #include "resources/resource.h"
-#include "ui/FolderBrowser.h"
+#include "ui/DialogItems.h"
 
 #include <string>
 
 namespace vuv {
 
 namespace {
-
-std::string ItemText(HWND dialog, int id)
-{
-    char text[kPathTextSize] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -66,12 +59,9 @@ INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         case IDC_LOOKOUT_EVERY:
             EnableMinutes(dialog);
             return TRUE;
-        case IDC_LOOKOUT_BROWSE: {
-            const std::string chosen = ChooseFolder(dialog, "Select Folder To Watch...");
-            if (!chosen.empty())
-                SetDlgItemTextA(dialog, IDC_LOOKOUT_FOLDER, chosen.c_str());
+        case IDC_LOOKOUT_BROWSE:
+            BrowseFolderInto(dialog, IDC_LOOKOUT_FOLDER, "Select Folder To Watch...");
             return TRUE;
-        }
         case IDC_LOOKOUT_NOW:
             Store(dialog);
             Link().triggerFolderWatch.Set();

@@ -5,8 +5,7 @@
 #include "naming/FilenamePattern.h"
 #include "platform/Paths.h"
 #include "resources/resource.h"
-#include "ui/FileCreationWindow.h"
-#include "ui/FolderBrowser.h"
+#include "ui/DialogItems.h"
 #include "ui/SkinImage.h"
 #include "ui/TrackListRules.h"
 #include "ui/WindowSkin.h"
@@ -34,13 +33,6 @@ struct Preferences {
     SkinImage unchecked;   // resource 114
     HWND starControl = nullptr;
 };
-
-std::string ItemText(HWND dialog, int id)
-{
-    char text[kPathTextSize] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
 
 void EnableMoveControls(HWND dialog)
 {
@@ -232,18 +224,12 @@ INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
         case IDC_NTP_MOVE:
             EnableMoveControls(dialog);
             return TRUE;
-        case IDC_NTP_BROWSE: {
-            const std::string chosen = ChooseFolder(dialog, "Select Root Folder...");
-            if (!chosen.empty())
-                SetDlgItemTextA(dialog, IDC_NTP_ROOT, chosen.c_str());
+        case IDC_NTP_BROWSE:
+            BrowseFolderInto(dialog, IDC_NTP_ROOT, "Select Root Folder...");
             return TRUE;
-        }
-        case IDC_NTP_SET: {
-            std::string pattern = ItemText(dialog, IDC_NTP_ARRANGEMENT);
-            if (EditPattern(dialog, pattern, "Tonbrook - Set Folder Watch Arrangement"))
-                SetDlgItemTextA(dialog, IDC_NTP_ARRANGEMENT, pattern.c_str());
+        case IDC_NTP_SET:
+            EditPatternIn(dialog, IDC_NTP_ARRANGEMENT, "Tonbrook - Set Folder Watch Arrangement");
             return TRUE;
-        }
         case IDC_NTP_OK:
             Store(dialog, *p);
             EndDialog(dialog, 1);

@@ -80,8 +80,10 @@ int Add(ToolContext& context, const std::vector<std::string>& args)
     std::vector<std::string> paths;
     vuv::AddProgress progress;
     for (const std::string& path : picked) {
-        bool isFolder = false;
-        if (vuv::Exists(path, &isFolder) && isFolder)
+        // A trailing "\" names a folder as well (a search for the path with
+        // it finds nothing).
+        bool isFolder = !path.empty() && path.back() == '\\';
+        if (isFolder || (vuv::Exists(path, &isFolder) && isFolder))
             vuv::ScanFolder(path, paths, recurse, progress);
         else
             vuv::ExpandPickedPath(paths, path);
