@@ -107,7 +107,8 @@ bool Acceptable(const std::string& path)
 
 // Waits until the file can be opened for writing without sharing (no other
 // program holds it), trying every kLockPollMs for up to kLockWaitMs while
-// the window stays alive. A cancel ends the wait early.
+// the window stays alive. A cancel ends the wait early, and a file that is
+// not there is held by nobody: no wait.
 void WaitForExclusiveOpen(const std::string& path, AddProgress& progress)
 {
     auto canOpen = [&path] {
@@ -115,7 +116,7 @@ void WaitForExclusiveOpen(const std::string& path, AddProgress& progress)
         file.Open(path, FileAccess::Write, FileDisposition::OpenExisting, false, false);
         return file.IsOpen();
     };
-    if (canOpen())
+    if (canOpen() || !Exists(path))
         return;
     // A shell change notification before the wait would change nothing the
     // wait depends on, so none is sent.
@@ -142,7 +143,7 @@ public:
 
 private:
     bool TargetFor(const std::string& path, std::string& target);
-    bool MoveFile(const std::string& source, const std::string& target);
+    bool MoveIntoArrangement(const std::string& source, const std::string& target);
     bool TryMove(const std::string& source, const std::string& target);
     void AppendNew(const std::string& path);
     uint16_t GenreId(const char* name);
@@ -213,7 +214,7 @@ bool AddRun::TryMove(const std::string& source, const std::string& target)
 // The move with the run's one lock wait: a first failure waits for the
 // source to be free and tries once more; a failure after the wait was used
 // is final.
-bool AddRun::MoveFile(const std::string& source, const std::string& target)
+bool AddRun::MoveIntoArrangement(const std::string& source, const std::string& target)
 {
     for (;;) {
         if (TryMove(source, target))
@@ -287,7 +288,7 @@ AddResult AddRun::Run()
             result_.existed = true;
             if (settings_.enqueueNew)
                 host_.Enqueue(*found);
-        } else if (!settings_.moveNew || MoveFile(path, target)) {
+        } else if (!settings_.moveNew || MoveIntoArrangement(path, target)) {
             AppendNew(target);
         }
         char detail[64];
