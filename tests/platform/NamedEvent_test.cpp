@@ -11,6 +11,26 @@
 
 using namespace vuv;
 
+namespace {
+
+struct MutexProbe {
+    std::string name;
+    bool took;
+};
+
+// A thread routine: its convention is the one CreateThread calls.
+DWORD WINAPI TryLockOnThread(void* parameter)
+{
+    MutexProbe& probe = *static_cast<MutexProbe*>(parameter);
+    NamedMutex other(probe.name.c_str());
+    probe.took = other.TryLock();
+    if (probe.took)
+        other.Unlock();
+    return 0;
+}
+
+}  // namespace
+
 TEST(NamedEvent, SharedStateByNameAndNullHandles)
 {
     const std::string name = vuvtest::PrivateObjectName("event");
@@ -56,21 +76,8 @@ TEST(NamedMutex, TryLockSeesOtherHolders)
     a.Lock();
     EXPECT_TRUE(a.IsHeld());
     // Mutexes belong to threads: another thread must fail to take it.
-    struct Probe {
-        std::string name;
-        bool took = true;
-    } probe{name};
-    HANDLE thread = CreateThread(
-        nullptr, 0,
-        [](void* p) -> DWORD {
-            Probe& probe = *static_cast<Probe*>(p);
-            NamedMutex other(probe.name.c_str());
-            probe.took = other.TryLock();
-            if (probe.took)
-                other.Unlock();
-            return 0;
-        },
-        &probe, 0, nullptr);
+    MutexProbe probe{name, true};
+    HANDLE thread = CreateThread(nullptr, 0, TryLockOnThread, &probe, 0, nullptr);
     ASSERT_NE(thread, nullptr);
     ASSERT_EQ(WaitForSingleObject(thread, 10000), WAIT_OBJECT_0);
     CloseHandle(thread);
