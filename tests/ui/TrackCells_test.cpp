@@ -22,23 +22,23 @@ TEST(TrackCells, NumbersLengthsAndSizes)
     t.sampleRate = 44100;
     t.channels = 2;
     t.playCount = 7;
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnArtist, "", ""), "Nina");
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnFilename, "", ""), "C:\\Music\\a.mp3");
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnKbps, "", ""), "192");
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnKhz, "", ""), "44100");
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnPlayed, "", ""), "7");
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnGenre, "Jazz; Soul", ""), "Jazz; Soul");
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnType, "", "MP3 File"), "MP3 File");
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortArtist, "", ""), "Nina");
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortFilename, "", ""), "C:\\Music\\a.mp3");
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortKbps, "", ""), "192");
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortSampleRate, "", ""), "44100");
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortPlayed, "", ""), "7");
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortGenre, "Jazz; Soul", ""), "Jazz; Soul");
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortType, "", "MP3 File"), "MP3 File");
     // Unknown numbers come out as "0", which is not drawn.
-    EXPECT_FALSE(vuv::CellTextShown(vuv::CellText(t, vuv::kColumnYear, "", "")));
-    EXPECT_FALSE(vuv::CellTextShown(vuv::CellText(t, vuv::kColumnTrackNumber, "", "")));
-    EXPECT_TRUE(vuv::CellTextShown(vuv::CellText(t, vuv::kColumnSize, "", "")));  // "0KB"
+    EXPECT_FALSE(vuv::CellTextShown(vuv::CellText(t, vuv::kSortYear, "", "")));
+    EXPECT_FALSE(vuv::CellTextShown(vuv::CellText(t, vuv::kSortTrackNumber, "", "")));
+    EXPECT_TRUE(vuv::CellTextShown(vuv::CellText(t, vuv::kSortSize, "", "")));  // "0KB"
     // Image columns have no text.
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnPreference, "", ""), "");
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortPreference, "", ""), "");
 
     // A field filled to its last byte without a NUL stays inside the field.
     std::memset(t.title, 'x', sizeof t.title);
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnTitle, "", "").size(), sizeof t.title);
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortTitle, "", "").size(), sizeof t.title);
 }
 
 TEST(TrackCells, TextIsCutWithEllipsisToFit)
