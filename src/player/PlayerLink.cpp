@@ -90,6 +90,21 @@ void WriteSelectorSwitch(PlayerLink& link, uint32_t value)
         link.skip.Set();
 }
 
+std::string PlayingPath(PlayerLink& link)
+{
+    TrackRecord playing;
+    memset(&playing, 0, sizeof playing);
+    link.trackPlaying.Get(&playing);
+    playing.path[kPathTextSize - 1] = '\0';
+    return playing.path;
+}
+
+void ClearPlayCountReport(PlayerLink& link)
+{
+    const PlayCountReport cleared = {};
+    link.liveUpdate.Set(&cleared);
+}
+
 namespace {
 
 template <typename TrackAt>
@@ -113,8 +128,7 @@ int TakeReport(PlayerLink& link, size_t count, TrackAt trackAt)
             break;
         }
     }
-    const PlayCountReport cleared = {};
-    link.liveUpdate.Set(&cleared);
+    ClearPlayCountReport(link);
     return changed;
 }
 

@@ -4,7 +4,7 @@
 #include "player/QueueRecord.h"
 #include "platform/FileHandle.h"
 #include "platform/Paths.h"
-#include "platform/Settings.h"
+#include "selection/SelectivePlay.h"
 
 #include <cstdio>
 #include <cstring>
@@ -64,16 +64,9 @@ std::vector<QueueViewLine> BuildQueueView(PlayContext& context)
     AppendQueueFile(context.files.queue, lines);
     if (context.link.myMusicRandom.IsSet()) {
         lines.push_back({kQueueLineBlank, std::string()});
-        std::string text =
-            "Randomly Play Music Collection '" + BaseNameOf(context.files.collection) + "'";
-        if (FileSize(context.files.selectionIndex) >= 4) {
-            text += " [Selective Play";
-            const std::string preset = GetText("EditorSelectivePlay");
-            if (!preset.empty())
-                text += ": " + preset;
-            text += "]";
-        }
-        lines.push_back({kQueueLineRandom, text});
+        lines.push_back({kQueueLineRandom, "Randomly Play Music Collection '" +
+                                               BaseNameOf(context.files.collection) + "'" +
+                                               SelectivePlayMark(context.files.selectionIndex)});
     }
     return lines;
 }

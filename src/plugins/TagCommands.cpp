@@ -1,6 +1,5 @@
 #include "plugins/TagCommands.h"
 
-#include "core/TrackListView.h"
 #include "platform/Paths.h"
 #include "platform/UserMessages.h"
 #include "plugins/InputPluginHost.h"
@@ -33,7 +32,6 @@ bool RefreshFromIdTag(CollectionStore& store, const std::vector<size_t>& selecte
 {
     if (ask && !AskYesNo("Replace Music Collection Tag information from ID Tag?"))
         return false;
-    BusyScope busy;
     for (size_t index : InCollectionOrder(selected, store.Count())) {
         TrackRecord& track = store.Track(index);
         TrackRecord fresh;
@@ -51,7 +49,6 @@ bool RefreshFromIdTag(CollectionStore& store, const std::vector<size_t>& selecte
         track.lengthMs = fresh.lengthMs;
         track.fileSize = fresh.fileSize;
     }
-    TheTrackListView().Repaint();
     return true;
 }
 
@@ -60,7 +57,6 @@ bool RewriteIdTag(const CollectionStore& store, const std::vector<size_t>& selec
     if (ask && !AskYesNo("Information: Rewriting ID Tag will overwrite the ID Tag held in selected "
                          "files with that stored in Vo Varar Odududaroz, Proceed?"))
         return false;
-    BusyScope busy;
     const GenreList* genres = store.HasGenreList() ? &store.Genres() : nullptr;
     for (size_t index : InCollectionOrder(selected, store.Count())) {
         const TrackRecord& track = store.Track(index);
@@ -80,7 +76,6 @@ bool RewriteIdTag(const CollectionStore& store, const std::vector<size_t>& selec
         if (track.trackNumber != 0)
             WriteTagElement(path, "TRACK", std::to_string(track.trackNumber));
     }
-    TheTrackListView().Repaint();
     return true;
 }
 

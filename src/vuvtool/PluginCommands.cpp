@@ -126,9 +126,7 @@ int OnTracks(ToolContext& context, const std::vector<std::string>& args, const c
         vuv::RefreshFromIdTag(store, indexes, false);
     else
         vuv::RewriteIdTag(store, indexes, false);
-    if (!store.SaveCollection(false))
-        return Fail("the collection was not saved: " + vuv::ActiveCollectionPath());
-    return kOk;
+    return SaveActiveCollection(false) ? kOk : kFailed;
 }
 
 int Refresh(ToolContext& context, const std::vector<std::string>& args)

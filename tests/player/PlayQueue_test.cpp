@@ -1,8 +1,6 @@
 #include "player/PlayQueue.h"
 
-#include "core/CollectionStore.h"
 #include "platform/FileHandle.h"
-#include "platform/Locations.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "player/PlayerTestSupport.h"
@@ -229,11 +227,12 @@ TEST(PlayQueue, EnqueueGivesUpWhenTheFileStaysLocked)
     holder.Open(q.context.files.queue, FileAccess::ReadWrite, FileDisposition::OpenExisting,
                 false, false);
     ASSERT_TRUE(holder.IsOpen());
-    EXPECT_FALSE(Enqueue(q.context, Track("C:\\x.mp3")));
-    ASSERT_EQ(q.recorder.messages.size(), 1u);
-    EXPECT_EQ(q.recorder.messages[0].text,
+    const QueueResult result = Enqueue(q.context, Track("C:\\x.mp3"));
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.queueInUse, q.context.files.queue);
+    EXPECT_TRUE(q.recorder.messages.empty());  // the caller tells the user
+    EXPECT_EQ(QueueInUseMessage(result.queueInUse),
               "Unable to add to the play queue: '" + q.context.files.queue + "' stays in use.");
-    EXPECT_EQ(q.recorder.messages[0].title, "Tonbrook");
     holder.Close();
     EXPECT_TRUE(Enqueue(q.context, Track("C:\\x.mp3")));
 }
@@ -359,31 +358,4 @@ TEST(PlayQueue, LaunchingThePlayer)
     q.link.playerRunning.Set();
     EXPECT_TRUE(EnsurePlayerRunning(q.context));
     EXPECT_EQ(q.recorder.messages.size(), 1u);
-}
-
-TEST(PlayQueue, TheEditorsContextFollowsTheActiveCollection)
-{
-    ScopedSettingsKey settings;
-    ScratchFolder folder;
-    OpenPlayerLink(UniqueLinkPrefix());
-    SetInstallFolderForRun(folder.Path());
-    SetActiveCollectionOverride("");
-    PlayContext& context = ThePlayContext();
-    EXPECT_EQ(&context.link, &Link());
-    EXPECT_EQ(context.files.queue, GetUserFile(kQueueSuffix, false));
-    EXPECT_EQ(context.files.installFolder, folder.Path());
-    context.previousCursor = 5;
-    SetActiveCollectionOverride(folder.File("other.mcc"));
-    EXPECT_EQ(ThePlayContext().files.collection, folder.File("other.mcc"));
-    EXPECT_EQ(ThePlayContext().previousCursor, 5u);  // lives as long as the process
-    // The next track is filled from its file (here, without a plug-in, from
-    // its name).
-    ASSERT_TRUE(ThePlayContext().fillTrack);
-    TrackRecord t = Track("C:\\music\\Ann - Song.xyz");
-    ThePlayContext().fillTrack(t);
-    EXPECT_STREQ(t.artist, "Ann");
-    EXPECT_STREQ(t.title, "Song");
-    SetActiveCollectionOverride("");
-    SetInstallFolderForRun("");
-    ClosePlayerLink();
 }

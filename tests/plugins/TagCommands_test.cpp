@@ -36,9 +36,8 @@ protected:
                 std::string(reinterpret_cast<const char*>(genres.data()),
                             genres.size() * sizeof(vuv::GenreRecord))));
         }
-        store().LoadCollection();
+        store().LoadCollection(Collection());
         ASSERT_EQ(store().Count(), tracks.size());
-        view.repaints = 0;
     }
 
     PluginTestFolder plugins;
@@ -83,12 +82,10 @@ TEST_F(TagCommandsTest, RefreshReplacesTheTagFieldsOfTheSelectedTracksOnly)
                             "Tonbrook: Replace Music Collection Tag information from ID Tag?"}));
     for (size_t i = 0; i < before.size(); ++i)
         EXPECT_EQ(memcmp(&store().Track(i), &before[i], sizeof(vuv::TrackRecord)), 0) << i;
-    EXPECT_EQ(view.repaints, 0);
 
     answerYes = true;
     EXPECT_TRUE(vuv::RefreshFromIdTag(store(), {2, 0, 17, 0}, true));
     EXPECT_EQ(messages.size(), 2u);
-    EXPECT_EQ(view.repaints, 1);
 
     vuv::TrackRecord expected = before[0];
     SetWhole(expected.artist, "New Artist");
@@ -149,7 +146,6 @@ TEST_F(TagCommandsTest, RewriteWritesTheCollectionsFieldsInOrder)
 
     answerYes = true;
     EXPECT_TRUE(vuv::RewriteIdTag(store(), {4, 3, 2, 1, 0}, true));
-    EXPECT_EQ(view.repaints, 1);
     // Tracks 0 and 4 share a file: collection order shows in it.
     EXPECT_EQ(vuvtest::ReadBytes(music.File("full.ttag")),
               "ARTIST=Corvina\nTITLE=Rain\nALBUM=Clouds\nYEAR=1999\nGENRE=Trip Hop\nTRACK=3\n"

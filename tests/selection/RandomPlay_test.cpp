@@ -2,11 +2,12 @@
 
 #include "platform/Paths.h"
 #include "platform/Random.h"
-#include "player/PlayerTestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <set>
 
 using namespace vuv;
@@ -14,11 +15,32 @@ using namespace vuvtest;
 
 namespace {
 
+TrackRecord Track(const std::string& path, uint8_t preference = 0)
+{
+    TrackRecord t;
+    memset(&t, 0, sizeof t);
+    SetField(t.path, path);
+    t.preference = preference;
+    return t;
+}
+
+std::string RecordsBytes(const std::vector<TrackRecord>& tracks)
+{
+    return std::string(reinterpret_cast<const char*>(tracks.data()), tracks.size() * sizeof(TrackRecord));
+}
+
+// The files of a draw in a scratch folder.
+struct DrawFiles {
+    ScratchFolder folder;
+    RandomPlayFiles files{folder.File("user.mcc"), folder.File("user.dpc"),
+                          folder.File("user.Previously Played")};
+};
+
 std::vector<TrackRecord> Collection(size_t count, uint8_t preference)
 {
     std::vector<TrackRecord> tracks;
     for (size_t i = 0; i < count; ++i)
-        tracks.push_back(Track("C:\\m\\" + std::to_string(i) + ".mp3", "", "", preference));
+        tracks.push_back(Track("C:\\m\\" + std::to_string(i) + ".mp3", preference));
     return tracks;
 }
 
@@ -50,14 +72,14 @@ TEST(RandomPlay, PreferenceAndRecentPlays)
     SeedRandom(1);
     int passed = 0;
     for (int i = 0; i < 900; ++i) {
-        EXPECT_TRUE(PreferenceTest(Track("x", "", "", 9)));
-        passed += PreferenceTest(Track("x", "", "", 8)) ? 1 : 0;
+        EXPECT_TRUE(PreferenceTest(Track("x", 9)));
+        passed += PreferenceTest(Track("x", 8)) ? 1 : 0;
     }
     EXPECT_GT(passed, 300);
     EXPECT_LT(passed, 600);
     int low = 0;
     for (int i = 0; i < 900; ++i)
-        low += PreferenceTest(Track("x", "", "", 0)) ? 1 : 0;
+        low += PreferenceTest(Track("x", 0)) ? 1 : 0;
     EXPECT_GT(low, 50);
     EXPECT_LT(low, 200);
 
@@ -74,28 +96,26 @@ TEST(RandomPlay, PreferenceAndRecentPlays)
 
 TEST(RandomPlay, SmallCollectionsDrawAsThePlainAlgorithm)
 {
-    PlayerFixture f;
+    DrawFiles f;
     std::vector<TrackRecord> tracks = Collection(300, 0);
     for (size_t i = 0; i < tracks.size(); ++i)
         tracks[i].preference = uint8_t(i % 10);
-    ASSERT_TRUE(WriteBytes(f.context.files.collection, RecordsBytes(tracks)));
+    ASSERT_TRUE(WriteBytes(f.files.collection, RecordsBytes(tracks)));
     const std::vector<TrackRecord> previous(tracks.begin() + 40, tracks.begin() + 140);
-    ASSERT_TRUE(WriteBytes(f.context.files.previouslyPlayed, RecordsBytes(previous)));
+    ASSERT_TRUE(WriteBytes(f.files.previouslyPlayed, RecordsBytes(previous)));
 
     TrackRecord out;
-    EXPECT_FALSE(RandomPick(f.link, f.context.files, out));  // random play is off
-    f.link.myMusicRandom.Set();
 
     for (bool withIndex : {false, true}) {
         std::vector<uint32_t> index;
         if (withIndex) {
             for (uint32_t i = 0; i < 300; i += 7)
                 index.push_back(i);
-            ASSERT_TRUE(WriteBytes(f.context.files.selectionIndex,
+            ASSERT_TRUE(WriteBytes(f.files.selectionIndex,
                                    std::string(reinterpret_cast<const char*>(index.data()),
                                                index.size() * 4)));
         } else {
-            ASSERT_TRUE(WriteBytes(f.context.files.selectionIndex, ""));  // no criteria
+            ASSERT_TRUE(WriteBytes(f.files.selectionIndex, ""));  // no criteria
         }
         SeedRandom(555);
         std::vector<std::string> expected;
@@ -103,37 +123,36 @@ TEST(RandomPlay, SmallCollectionsDrawAsThePlainAlgorithm)
             expected.push_back(PlainPick(tracks, index, previous));
         SeedRandom(555);
         for (int i = 0; i < 100; ++i) {
-            ASSERT_TRUE(RandomPick(f.link, f.context.files, out));
+            ASSERT_TRUE(RandomPick(f.files, out));
             ASSERT_EQ(std::string(out.path), expected[i]) << i;
         }
     }
 
     // Two listed positions: only they come out; all preference 0 still yields.
     const uint32_t two[] = {3, 250};
-    ASSERT_TRUE(WriteBytes(f.context.files.selectionIndex,
+    ASSERT_TRUE(WriteBytes(f.files.selectionIndex,
                            std::string(reinterpret_cast<const char*>(two), 8)));
     std::set<std::string> seen;
     for (int i = 0; i < 200; ++i) {
-        ASSERT_TRUE(RandomPick(f.link, f.context.files, out));
+        ASSERT_TRUE(RandomPick(f.files, out));
         seen.insert(out.path);
     }
     EXPECT_EQ(seen, (std::set<std::string>{"C:\\m\\3.mp3", "C:\\m\\250.mp3"}));
 
-    ASSERT_TRUE(WriteBytes(f.context.files.collection, ""));
-    EXPECT_FALSE(RandomPick(f.link, f.context.files, out));
+    ASSERT_TRUE(WriteBytes(f.files.collection, ""));
+    EXPECT_FALSE(RandomPick(f.files, out));
 }
 
 TEST(RandomPlay, LargeCollectionsReachTracksBeyondTheGenerator)
 {
-    PlayerFixture f;
-    f.link.myMusicRandom.Set();
-    ASSERT_TRUE(WriteBytes(f.context.files.collection, RecordsBytes(Collection(20000, 9))));
+    DrawFiles f;
+    ASSERT_TRUE(WriteBytes(f.files.collection, RecordsBytes(Collection(20000, 9))));
     // RandomBelow(20000) yields only even positions.
     SeedRandom(3);
     bool odd = false;
     TrackRecord out;
     for (int i = 0; i < 50 && !odd; ++i) {
-        ASSERT_TRUE(RandomPick(f.link, f.context.files, out));
+        ASSERT_TRUE(RandomPick(f.files, out));
         const int position = atoi(out.path + 5);
         odd = position % 2 == 1;
     }

@@ -1,6 +1,7 @@
 #include "selection/SelectionIndex.h"
 
 #include "core/GenreList.h"
+#include "core/StoreFixture.h"
 #include "platform/FileHandle.h"
 #include "platform/FileReplace.h"
 #include "platform/Paths.h"
@@ -15,6 +16,8 @@ using namespace vuv;
 using namespace vuvtest;
 
 namespace {
+
+class SelectionAfterSaveTest : public StoreTest {};
 
 TrackRecord Track(const char* artist, int16_t year = 2000, uint8_t preference = 5,
                   std::vector<uint16_t> genres = {})
@@ -131,4 +134,25 @@ TEST_F(SelectionIndexTest, MarksAndNotifier)
     EXPECT_FALSE(SelectionIndexHasEntries(Index()));
     MarkNotInSelection(pointers.data(), 3, Index());
     EXPECT_EQ(tracks[0].flags, 0u);
+}
+
+TEST_F(SelectionAfterSaveTest, RebuildsFromTheSavedFileAndMarksTheStore)
+{
+    WriteCollection({MakeTrack("Beta", "1", "", "C:\\1.mp3"), MakeTrack("Alpha", "2", "", "C:\\2.mp3")});
+    store().LoadCollection(Collection());
+    store().AppendTrack(MakeTrack("Gamma", "3", "", "C:\\3.mp3"));  // only in memory so far
+    const SelectionFiles files{folder.File("u.dps"), folder.File("u.dpc")};
+    ASSERT_TRUE(WriteCriteriaRecords(files.criteria, {MakeNameCriteria(kCriteriaUntickedArtist, "Alpha")}));
+    ASSERT_TRUE(store().SaveCollection(Collection()));
+    RefreshSelectionAfterSave(store(), Collection(), files);
+    EXPECT_EQ(ReadSelectionIndex(files.index), (std::vector<uint32_t>{0, 2}));
+    EXPECT_FALSE(store().Track(0).flags & kFlagNotInSelection);
+    EXPECT_TRUE(store().Track(1).flags & kFlagNotInSelection);
+    EXPECT_FALSE(store().Track(2).flags & kFlagNotInSelection);
+
+    // No criteria: an empty index, no marks.
+    ASSERT_TRUE(WriteCriteriaRecords(files.criteria, {}));
+    RefreshSelectionAfterSave(store(), Collection(), files);
+    EXPECT_EQ(FileSize(files.index), 0u);
+    EXPECT_FALSE(store().Track(1).flags & kFlagNotInSelection);
 }

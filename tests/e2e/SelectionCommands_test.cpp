@@ -39,9 +39,11 @@ TEST(SelectionCommands, CriteriaAsTheDialogsOkAndTheIndex)
 
     EXPECT_EQ(selection(), "all\n");
 
+    const uint32_t changes = tool.link.playListChanged.GetU32();
     ToolResult r = tool.Run(with + "criteria --untick-artist B");
     EXPECT_EQ(r.exitCode, 0u);
     EXPECT_EQ(r.out, "");
+    EXPECT_NE(tool.link.playListChanged.GetU32(), changes);  // the rebuild told the player
     const std::string criteria = ReadBytes(tool.user + ".dps");
     ASSERT_EQ(criteria.size(), 104u);
     EXPECT_EQ(criteria.substr(0, 6), std::string("\1\0\0\0B\0", 6));
