@@ -11,26 +11,6 @@
 
 using namespace vuv;
 
-namespace {
-
-struct MutexProbe {
-    std::string name;
-    bool took;
-};
-
-// A thread routine: its convention is the one CreateThread calls.
-DWORD WINAPI TryLockOnThread(void* parameter)
-{
-    MutexProbe& probe = *static_cast<MutexProbe*>(parameter);
-    NamedMutex other(probe.name.c_str());
-    probe.took = other.TryLock();
-    if (probe.took)
-        other.Unlock();
-    return 0;
-}
-
-}  // namespace
-
 TEST(NamedEvent, SharedStateByNameAndNullHandles)
 {
     const std::string name = vuvtest::PrivateObjectName("event");
@@ -76,12 +56,14 @@ TEST(NamedMutex, TryLockSeesOtherHolders)
     a.Lock();
     EXPECT_TRUE(a.IsHeld());
     // Mutexes belong to threads: another thread must fail to take it.
-    MutexProbe probe{name, true};
-    HANDLE thread = CreateThread(nullptr, 0, TryLockOnThread, &probe, 0, nullptr);
-    ASSERT_NE(thread, nullptr);
-    ASSERT_EQ(WaitForSingleObject(thread, 10000), WAIT_OBJECT_0);
-    CloseHandle(thread);
-    EXPECT_FALSE(probe.took);
+    bool took = true;
+    ASSERT_TRUE(vuvtest::RunOnOtherThread([&] {
+        NamedMutex other(name.c_str());
+        took = other.TryLock();
+        if (took)
+            other.Unlock();
+    }));
+    EXPECT_FALSE(took);
     a.Unlock();
     EXPECT_FALSE(a.IsHeld());
     EXPECT_TRUE(b.TryLock());

@@ -11,28 +11,6 @@
 
 using namespace vuv;
 
-namespace {
-
-struct MutexProbe {
-    std::string name;
-    bool took;
-};
-
-// A thread routine: its convention is the one CreateThread calls.
-DWORD WINAPI TakeMutexOnThread(void* parameter)
-{
-    MutexProbe& probe = *static_cast<MutexProbe*>(parameter);
-    HANDLE m = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, probe.name.c_str());
-    probe.took = m && WaitForSingleObject(m, 0) == WAIT_OBJECT_0;
-    if (probe.took)
-        ReleaseMutex(m);
-    if (m)
-        CloseHandle(m);
-    return 0;
-}
-
-}  // namespace
-
 TEST(SharedVariable, ZeroAtFirstThenSharedWholeCopies)
 {
     const std::string name = vuvtest::PrivateObjectName("var");
@@ -63,12 +41,16 @@ TEST(SharedVariable, ZeroAtFirstThenSharedWholeCopies)
     CloseHandle(h);
 
     // The mutex is free after each copy: another thread can take it.
-    MutexProbe probe{mutex, false};
-    HANDLE thread = CreateThread(nullptr, 0, TakeMutexOnThread, &probe, 0, nullptr);
-    ASSERT_NE(thread, nullptr);
-    ASSERT_EQ(WaitForSingleObject(thread, 10000), WAIT_OBJECT_0);
-    CloseHandle(thread);
-    EXPECT_TRUE(probe.took);
+    bool took = false;
+    ASSERT_TRUE(vuvtest::RunOnOtherThread([&] {
+        HANDLE m = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, mutex.c_str());
+        took = m && WaitForSingleObject(m, 0) == WAIT_OBJECT_0;
+        if (took)
+            ReleaseMutex(m);
+        if (m)
+            CloseHandle(m);
+    }));
+    EXPECT_TRUE(took);
 }
 
 TEST(SharedVariable, U32AndMissingViews)

@@ -24,6 +24,13 @@ std::string UniqueName()
     return text;
 }
 
+// A thread routine: its convention is the one CreateThread calls.
+DWORD WINAPI RunWork(void* work)
+{
+    (*static_cast<const std::function<void()>*>(work))();
+    return 0;
+}
+
 void DeleteTree(const std::string& folder)
 {
     WIN32_FIND_DATAA data;
@@ -219,6 +226,16 @@ std::string ReadBytes(const std::string& path)
     std::ostringstream all;
     all << in.rdbuf();
     return all.str();
+}
+
+bool RunOnOtherThread(const std::function<void()>& work)
+{
+    HANDLE thread = CreateThread(nullptr, 0, RunWork, const_cast<std::function<void()>*>(&work), 0, nullptr);
+    if (!thread)
+        return false;
+    const bool ended = WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0;
+    CloseHandle(thread);
+    return ended;
 }
 
 }  // namespace vuvtest

@@ -2,6 +2,7 @@
 // settings key per test, and a private scratch folder per test.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace vuvtest {
@@ -54,6 +55,11 @@ std::string UnixPathOf(const std::string& windowsPath);
 int RunUnixScript(const std::string& script, std::string* output = nullptr);
 // A path quoted for the shell ('...').
 std::string ShellQuoted(const std::string& text);
+
+// Runs `work` on a thread of its own and waits for it (10 s at most), for
+// what must be seen from another thread (a mutex belongs to its thread).
+// False when the thread could not be started or did not end in time.
+bool RunOnOtherThread(const std::function<void()>& work);
 
 // Writes bytes to a file, replacing it; false on failure.
 bool WriteBytes(const std::string& path, const std::string& bytes);
