@@ -48,9 +48,17 @@ private:
 };
 
 // Writes records in their stored form (StoredForm) to a file created anew,
-// in blocks through a buffer that lives as long as the writer.
+// in blocks through a buffer: the writer's own, or one the caller keeps
+// between writes (fresh memory is dear under Wine, see the store's load).
 class TrackFileWriter {
 public:
+    explicit TrackFileWriter(std::vector<TrackRecord>* buffer = nullptr)
+        : block_(buffer ? *buffer : ownBlock_)
+    {
+    }
+    TrackFileWriter(const TrackFileWriter&) = delete;
+    TrackFileWriter& operator=(const TrackFileWriter&) = delete;
+
     // Creates the file, replacing any file of the name; with `share`, other
     // programs may read and write it meanwhile. False when it cannot be
     // created (told to the user when `showErrors`).
@@ -64,7 +72,8 @@ private:
     bool WriteBlocks(size_t count, RecordAt recordAt);
 
     FileHandle file_;
-    std::vector<TrackRecord> block_;
+    std::vector<TrackRecord> ownBlock_;
+    std::vector<TrackRecord>& block_;
 };
 
 // Appends the complete records of the file to `out` as they are stored (no

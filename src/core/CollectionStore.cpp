@@ -112,7 +112,7 @@ bool CollectionStore::LoadCollection(const std::string& path)
         // Read through one reused buffer and copy into the pool: reading
         // straight into fresh memory is many times slower under Wine, whose
         // ReadFile pays for each page touched for the first time.
-        std::vector<TrackRecord>& staging = readBuffer_;
+        std::vector<TrackRecord>& staging = ioBuffer_;
         staging.resize(kTrackFileBlock);
         FileTypeLookup types;
         while (const size_t whole = reader.ReadBlock(staging.data(), staging.size())) {
@@ -143,7 +143,7 @@ bool CollectionStore::LoadCollection(const std::string& path)
 
 bool CollectionStore::WriteRecordsTo(const std::string& path)
 {
-    TrackFileWriter writer;
+    TrackFileWriter writer(&ioBuffer_);
     if (!writer.Create(path, false, true))
         return false;
     if (failAfterRecords_ >= 0 && size_t(failAfterRecords_) < tracks_.size()) {

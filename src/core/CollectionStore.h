@@ -109,7 +109,7 @@ private:
     NameList artists_;
     NameList albums_;
     long failAfterRecords_ = -1;
-    std::vector<TrackRecord> readBuffer_;  // reused by every load
+    std::vector<TrackRecord> ioBuffer_;  // reused by every read and write of the file
 };
 
 CollectionStore& TheCollectionStore();
