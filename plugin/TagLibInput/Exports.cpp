@@ -3,11 +3,14 @@
 // texts are ANSI; buffer sizes are the callers' fixed ones below. No C++
 // exception ever leaves an export: a file that cannot be handled leaves the
 // out-values as the caller set them. The results (1 done, 0 not) are for
-// callers that want them; the editor does not read them.
+// callers that want them; the editor reads only SetIDTagElement's, whose
+// negative values tell why a tag was not written (TagWriteResult.h).
 #include "AnsiText.h"
 #include "FileInfoText.h"
 #include "Formats.h"
+#include "SafeTagWrite.h"
 #include "TagElements.h"
+#include "TagWriteResult.h"
 
 #include <audioproperties.h>
 #include <tag.h>
@@ -162,19 +165,16 @@ int __cdecl GetIDTagElement(char* path, int index, char* name, char* value)
     }
 }
 
-// Writes one element into the file's tag and saves the file (see
-// WriteTagElement for names and values).
+// Writes one element into the file's tag (names and values: TagElements.h)
+// through a checked copy that replaces the file (SafeTagWrite.h).
 int __cdecl SetIDTagElement(char* path, char* name, char* value)
 {
     if (path == nullptr || name == nullptr)
-        return 0;
+        return tagwrite::kNotWritten;
     try {
-        std::unique_ptr<TagLib::File> file = OpenMusicFile(path, false);
-        if (!file || file->readOnly())
-            return 0;
-        return WriteTagElement(*file, name, value) ? 1 : 0;
+        return WriteTagElementSafely(path, name, value);
     } catch (...) {
-        return 0;
+        return tagwrite::kNotWritten;
     }
 }
 

@@ -76,30 +76,30 @@ struct FormatRow {
 };
 
 const FormatRow kFormats[] = {
-    {{".mp3", "MPEG Layer-3 Audio (MP3)", "MPEG audio"}, OpenMpeg},
-    {{".mp2", "MPEG Layer-2 Audio (MP2)", "MPEG audio"}, OpenMpeg},
-    {{".flac", "FLAC Lossless Audio", "FLAC"}, OpenFlac},
-    {{".ogg", "Ogg Vorbis Audio", "Ogg Vorbis"}, OpenVorbis},
-    {{".oga", "Ogg Audio (Vorbis or FLAC)", "Ogg audio"}, OpenOga},
-    {{".opus", "Opus Audio", "Ogg Opus"}, OpenOpus},
-    {{".spx", "Speex Audio", "Ogg Speex"}, OpenSpeex},
-    {{".m4a", "MPEG-4 Audio (AAC or Apple Lossless)", "MPEG-4 audio"}, OpenMp4},
-    {{".m4b", "MPEG-4 Audio Book", "MPEG-4 audio"}, OpenMp4},
-    {{".mp4", "MPEG-4 Audio", "MPEG-4 audio"}, OpenMp4},
-    {{".wma", "Windows Media Audio", "Windows Media (ASF)"}, OpenAsf},
-    {{".asf", "Windows Media Audio (ASF)", "Windows Media (ASF)"}, OpenAsf},
-    {{".wav", "Wave Audio", "RIFF WAVE"}, OpenWav},
-    {{".aif", "AIFF Audio", "AIFF"}, OpenAiff},
-    {{".aiff", "AIFF Audio", "AIFF"}, OpenAiff},
-    {{".aifc", "AIFF-C Audio", "AIFF-C"}, OpenAiff},
-    {{".ape", "Monkey's Audio (APE)", "Monkey's Audio"}, OpenApe},
-    {{".wv", "WavPack Audio", "WavPack"}, OpenWavPack},
-    {{".mpc", "Musepack Audio", "Musepack"}, OpenMpc},
-    {{".tta", "True Audio (TTA)", "True Audio"}, OpenTta},
-    {{".mod", "ProTracker Module", "Module (MOD)"}, OpenMod},
-    {{".s3m", "ScreamTracker 3 Module", "Module (S3M)"}, OpenS3m},
-    {{".it", "Impulse Tracker Module", "Module (IT)"}, OpenIt},
-    {{".xm", "FastTracker 2 Module", "Module (XM)"}, OpenXm},
+    {{".mp3", "MPEG Layer-3 Audio (MP3)", "MPEG audio", LayoutKind::TagsAround}, OpenMpeg},
+    {{".mp2", "MPEG Layer-2 Audio (MP2)", "MPEG audio", LayoutKind::TagsAround}, OpenMpeg},
+    {{".flac", "FLAC Lossless Audio", "FLAC", LayoutKind::Flac}, OpenFlac},
+    {{".ogg", "Ogg Vorbis Audio", "Ogg Vorbis", LayoutKind::Ogg}, OpenVorbis},
+    {{".oga", "Ogg Audio (Vorbis or FLAC)", "Ogg audio", LayoutKind::Ogg}, OpenOga},
+    {{".opus", "Opus Audio", "Ogg Opus", LayoutKind::Ogg}, OpenOpus},
+    {{".spx", "Speex Audio", "Ogg Speex", LayoutKind::Ogg}, OpenSpeex},
+    {{".m4a", "MPEG-4 Audio (AAC or Apple Lossless)", "MPEG-4 audio", LayoutKind::Mp4}, OpenMp4},
+    {{".m4b", "MPEG-4 Audio Book", "MPEG-4 audio", LayoutKind::Mp4}, OpenMp4},
+    {{".mp4", "MPEG-4 Audio", "MPEG-4 audio", LayoutKind::Mp4}, OpenMp4},
+    {{".wma", "Windows Media Audio", "Windows Media (ASF)", LayoutKind::Asf}, OpenAsf},
+    {{".asf", "Windows Media Audio (ASF)", "Windows Media (ASF)", LayoutKind::Asf}, OpenAsf},
+    {{".wav", "Wave Audio", "RIFF WAVE", LayoutKind::Wave}, OpenWav},
+    {{".aif", "AIFF Audio", "AIFF", LayoutKind::Aiff}, OpenAiff},
+    {{".aiff", "AIFF Audio", "AIFF", LayoutKind::Aiff}, OpenAiff},
+    {{".aifc", "AIFF-C Audio", "AIFF-C", LayoutKind::Aiff}, OpenAiff},
+    {{".ape", "Monkey's Audio (APE)", "Monkey's Audio", LayoutKind::TagsAround}, OpenApe},
+    {{".wv", "WavPack Audio", "WavPack", LayoutKind::TagsAround}, OpenWavPack},
+    {{".mpc", "Musepack Audio", "Musepack", LayoutKind::TagsAround}, OpenMpc},
+    {{".tta", "True Audio (TTA)", "True Audio", LayoutKind::TagsAround}, OpenTta},
+    {{".mod", "ProTracker Module", "Module (MOD)", LayoutKind::Module}, OpenMod},
+    {{".s3m", "ScreamTracker 3 Module", "Module (S3M)", LayoutKind::Module}, OpenS3m},
+    {{".it", "Impulse Tracker Module", "Module (IT)", LayoutKind::Module}, OpenIt},
+    {{".xm", "FastTracker 2 Module", "Module (XM)", LayoutKind::Module}, OpenXm},
 };
 
 const FormatRow* RowOfPath(const char* path)
@@ -136,8 +136,17 @@ std::unique_ptr<TagLib::File> OpenMusicFile(const char* path, bool readAudio)
     const FormatRow* row = RowOfPath(path);
     if (row == nullptr)
         return nullptr;
-    const std::wstring wide = WidePathFromAnsi(path);
-    if (wide.empty())
+    return OpenMusicFile(row->info, WidePathFromAnsi(path), readAudio);
+}
+
+std::unique_ptr<TagLib::File> OpenMusicFile(const FormatInfo& format, const std::wstring& wide,
+                                            bool readAudio)
+{
+    const FormatRow* row = nullptr;
+    for (const FormatRow& candidate : kFormats)
+        if (&candidate.info == &format)
+            row = &candidate;
+    if (row == nullptr || wide.empty())
         return nullptr;
     std::unique_ptr<TagLib::File> file;
     try {
@@ -150,6 +159,12 @@ std::unique_ptr<TagLib::File> OpenMusicFile(const char* path, bool readAudio)
     if (!file || !file->isValid())
         return nullptr;
     return file;
+}
+
+bool HoldsAudio(TagLib::File& file)
+{
+    auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(&file);
+    return mpeg == nullptr || mpeg->firstFrameOffset() >= 0;
 }
 
 }  // namespace taglibinput

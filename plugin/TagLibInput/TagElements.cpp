@@ -47,11 +47,22 @@ unsigned NumberFromText(const char* text)
     return number > 0 ? static_cast<unsigned>(number) : 0;
 }
 
+// The element's text as GetIDTagElement lists it; empty when absent.
+std::string PresentValue(TagLib::File& file, const std::string& key)
+{
+    for (const TagElement& element : ReadTagElements(file))
+        if (element.name == key)
+            return element.value;
+    return std::string();
+}
+
+}  // namespace
+
 // Saves with the file's own tag layout. MPEG files keep the tag types they
 // have (ID3v1 and APE are updated only when present, ID3v2 is always
 // written) and their ID3v2 version; a new ID3v2 tag is version 2.3, which
 // every player and tagger of the platform reads.
-bool SaveFile(TagLib::File& file)
+bool SaveTagChanges(TagLib::File& file)
 {
     if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(&file)) {
         int tags = TagLib::MPEG::File::ID3v2;
@@ -66,8 +77,6 @@ bool SaveFile(TagLib::File& file)
     }
     return file.save();
 }
-
-}  // namespace
 
 std::string FirstValueOf(const TagLib::PropertyMap& properties, const char* key)
 {
@@ -128,26 +137,18 @@ std::vector<TagElement> ReadTagElements(TagLib::File& file)
     return elements;
 }
 
-bool WriteTagElement(TagLib::File& file, const char* name, const char* value)
+bool HoldsTagElement(TagLib::File& file, const char* name, const char* value)
+{
+    return PresentValue(file, Upper(name)) == (value != nullptr ? value : "");
+}
+
+bool SetTagElement(TagLib::File& file, const char* name, const char* value)
 {
     TagLib::Tag* tag = file.tag();
     if (tag == nullptr || name == nullptr || *name == '\0')
         return false;
     const std::string key = Upper(name);
     const TagLib::String text = TagTextFromAnsi(value != nullptr ? value : "");
-
-    // Writing back exactly what GetIDTagElement gave changes nothing: a
-    // value with characters the code page lacks ('?' in ANSI) or with
-    // several parts ("; ") keeps its real content, and the file is not
-    // rewritten at all.
-    const std::string wanted = value != nullptr ? value : "";
-    std::string present;
-    for (const TagElement& element : ReadTagElements(file))
-        if (element.name == key)
-            present = element.value;
-    if (present == wanted)
-        return true;
-
     if (key == "ARTIST")
         tag->setArtist(text);
     else if (key == "TITLE")
@@ -171,7 +172,23 @@ bool WriteTagElement(TagLib::File& file, const char* name, const char* value)
             properties.replace(propertyKey, TagLib::StringList(text));
         file.setProperties(properties);
     }
-    return SaveFile(file);
+    return true;
+}
+
+bool KeepsTagElement(TagLib::File& file, const char* name, const char* value)
+{
+    const std::string key = Upper(name);
+    const std::string wanted = value != nullptr ? value : "";
+    const std::string present = PresentValue(file, key);
+    if (key == "YEAR" || key == "TRACK") {
+        // Only whole decimal numbers are kept as they were given.
+        if (wanted.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        const unsigned number = NumberFromText(wanted.c_str());
+        return present == (number != 0 ? std::to_string(number) : std::string());
+    }
+    return present == wanted ||
+           (!present.empty() && wanted.compare(0, present.size(), present) == 0);
 }
 
 }  // namespace taglibinput

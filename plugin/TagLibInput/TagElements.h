@@ -33,14 +33,26 @@ std::string FirstValueOf(const TagLib::PropertyMap& properties, const char* key)
 // All values of a field joined with "; ", in ANSI.
 std::string JoinedValueOf(const TagLib::PropertyMap& properties, const char* key);
 
+// Whether the file's tag shows the element with exactly this value, as
+// GetIDTagElement lists it (an empty value: the element is absent). Writing
+// such a value back changes nothing, so that reading and writing back loses
+// nothing: a value with characters the code page lacks ('?' in ANSI) or
+// with several parts ("; ") keeps its real content.
+bool HoldsTagElement(TagLib::File& file, const char* name, const char* value);
+
 // Sets one element (name compared without regard to case) in the file's tag
-// and saves the file; an empty value removes the element. YEAR and TRACK
-// take decimal text and go to the format's own date and track-number
-// fields. A value is written as one value: "; " is not split, but a value
-// equal to the element's present text (as GetIDTagElement shows it) leaves
-// the file untouched, so that reading and writing back loses nothing. Only
-// the tag areas of the file change; the audio bytes are kept as they are.
-// Whether the file holds the value afterwards.
-bool WriteTagElement(TagLib::File& file, const char* name, const char* value);
+// in memory; an empty value removes the element. YEAR and TRACK take
+// decimal text and go to the format's own date and track-number fields. A
+// value is set as one value: "; " is not split. False when the file has no
+// tag to hold it.
+bool SetTagElement(TagLib::File& file, const char* name, const char* value);
+
+// Saves the file's tags with the file's own tag layout.
+bool SaveTagChanges(TagLib::File& file);
+
+// Whether a file read after SetTagElement and SaveTagChanges keeps what was
+// set: the same text (or its start, where the format's field is shorter),
+// YEAR and TRACK as the same number, an empty value as no element.
+bool KeepsTagElement(TagLib::File& file, const char* name, const char* value);
 
 }  // namespace taglibinput

@@ -2,6 +2,7 @@
 
 #include "core/CollectionFile.h"
 #include "core/FileTypeNames.h"
+#include "core/MoveJournal.h"
 #include "platform/FileReplace.h"
 #include "platform/Locations.h"
 #include "platform/Paths.h"
@@ -136,6 +137,9 @@ bool CollectionStore::LoadCollection(const std::string& path)
             }
         }
     }
+    // Files an interrupted arrange pass moved: their tracks take the new
+    // paths until the next save writes them.
+    ReplayMoveJournal(MoveJournalPathFor(activePath_), tracks_.data(), tracks_.size());
     genres_.Load(GenreListPathFor(activePath_));
     hasGenres_ = true;
     return opened;
@@ -160,6 +164,9 @@ bool CollectionStore::SaveCollection(const std::string& path)
             genres_.Normalise(*r);
     const bool saved =
         WriteReplacing(path, [this](const std::string& p) { return WriteRecordsTo(p); });
+    // The file now holds every move the journal kept.
+    if (saved)
+        DeleteFileAt(MoveJournalPathFor(path));
     if (hasGenres_)
         WriteReplacing(GenreListPathFor(path),
                        [this](const std::string& p) { return genres_.Save(p, false); });

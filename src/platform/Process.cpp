@@ -5,6 +5,7 @@
 #include "platform/Random.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <vector>
@@ -67,6 +68,32 @@ void DeleteTempFile(const std::string& name)
 {
     if (!name.empty())
         DeleteFileA(name.c_str());
+}
+
+std::vector<std::string> ArgumentsWithoutAnsiForm()
+{
+    std::vector<std::string> lossy;
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (arguments == nullptr)
+        return lossy;
+    for (int i = 1; i < count; ++i) {
+        const wchar_t* wide = arguments[i];
+        // Without best-fit letters, so that a missing character shows as
+        // missing rather than as a look-alike that names another file.
+        BOOL usedDefault = FALSE;
+        int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0,
+                                       nullptr, &usedDefault);
+        if (size > 0 && !usedDefault)
+            continue;
+        size = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+        std::string shown(size > 0 ? size_t(size) : 1, '\0');
+        if (size > 0)
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, &shown[0], size, nullptr, nullptr);
+        lossy.push_back(shown.c_str());
+    }
+    LocalFree(arguments);
+    return lossy;
 }
 
 bool IsWindowsXpFamily()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vuv {
 
@@ -24,6 +25,13 @@ void DeleteTempFile(const std::string& name);
 
 // Windows XP or Server 2003 (version 5.1 or 5.2).
 bool IsWindowsXpFamily();
+
+// The process's command-line arguments (the program name left out) that
+// have no exact form in the ANSI code page, each as the ANSI text a
+// program's ANSI arguments show for it ('?' or a look-alike letter in
+// place of the characters the code page lacks). Empty when every argument
+// travels whole.
+std::vector<std::string> ArgumentsWithoutAnsiForm();
 
 // The full path of the running program's executable.
 std::string OwnExecutablePath();

@@ -22,7 +22,9 @@ namespace vuv {
 // names, as the suite's plug-ins (TagLibInput's Exports.cpp and .def)
 // define them; the convention is named so that the 32-bit build, where
 // __cdecl and __stdcall differ, calls them as they return. Their results
-// are never read. Texts are ANSI; sizes are the callers' fixed buffer sizes.
+// are never read, but for SetIDTagElement's, which tells why a tag was not
+// written (TagWriteResult.h). Texts are ANSI; sizes are the callers' fixed
+// buffer sizes.
 using WhatFormatsFunction = int(__cdecl*)(int index, char* extension, char* description);
 using GetTrackInfoFunction = int(__cdecl*)(char* path, uint32_t* kbps, uint32_t* sampleRate,
                                            uint32_t* channels, uint32_t* lengthMs,

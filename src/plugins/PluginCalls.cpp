@@ -3,6 +3,7 @@
 #include "core/TrackRecord.h"
 #include "platform/Paths.h"
 #include "plugins/InputPluginHost.h"
+#include "plugins/TagWriteResult.h"
 
 #include <vector>
 
@@ -15,6 +16,25 @@ struct PathBuffer {
     explicit PathBuffer(const std::string& path) { SetField(text, path); }
     char text[kPathTextSize];
 };
+
+std::string TagWriteFailureText(int result)
+{
+    switch (result) {
+    case tagwrite::kFileMissing: return "the file does not exist";
+    case tagwrite::kFileIsFolder: return "it is a folder, not a file";
+    case tagwrite::kFileReadOnly: return "the file is read-only";
+    case tagwrite::kFileInUse: return "the file is in use or cannot be written";
+    case tagwrite::kFileUnreadable:
+        return "the input plug-in cannot read it as a music file of its type";
+    case tagwrite::kLayoutDamaged:
+        return "its tag or layout is damaged (a size claims bytes that are not its own), "
+               "and writing would cut the audio";
+    case tagwrite::kElementNotKept: return "its tag format does not keep this element or value";
+    case tagwrite::kAudioWouldChange: return "writing the tag would have changed the audio";
+    case tagwrite::kNoTemporaryCopy: return "no temporary copy could be made beside it";
+    default: return "the input plug-in did not write it";
+    }
+}
 
 }  // namespace
 
@@ -39,16 +59,23 @@ std::vector<TagElementText> ReadTagElements(const std::string& path)
     return elements;
 }
 
-bool WriteTagElement(const std::string& path, const char* name, const std::string& value)
+TagWriteOutcome WriteTagElement(const std::string& path, const char* name,
+                                const std::string& value)
 {
+    TagWriteOutcome outcome;
     const PluginModule* plugin = FindPluginForExtension(ExtensionOf(path));
-    if (plugin == nullptr || plugin->setIDTagElement == nullptr)
-        return false;
+    if (plugin == nullptr || plugin->setIDTagElement == nullptr) {
+        outcome.reason = "no input plug-in writes tags of its type";
+        return outcome;
+    }
     PathBuffer file(path);
     std::string nameText = name;
     std::string valueText = value;
-    plugin->setIDTagElement(file.text, &nameText[0], &valueText[0]);
-    return true;
+    const int result = plugin->setIDTagElement(file.text, &nameText[0], &valueText[0]);
+    outcome.written = result > 0;
+    if (!outcome.written)
+        outcome.reason = TagWriteFailureText(result);
+    return outcome;
 }
 
 std::string ReadPluginInfoText(const std::string& path, bool* called)

@@ -18,9 +18,20 @@ struct TagElementText {
 constexpr int kMaxTagElements = 10000;
 std::vector<TagElementText> ReadTagElements(const std::string& path);
 
-// One "SetIDTagElement" call. True when a plug-in was called (whether it
-// wrote the tag is not known).
-bool WriteTagElement(const std::string& path, const char* name, const std::string& value);
+// The outcome of one tag write, as the plug-in reported it.
+struct TagWriteOutcome {
+    bool written = false;
+    // Why not, as a phrase for the user ("the file is read-only"); empty
+    // when written. Callers name the file themselves.
+    std::string reason;
+    explicit operator bool() const { return written; }
+};
+
+// One "SetIDTagElement" call. The plug-in's result tells whether the file
+// holds the value (TagWriteResult.h); without a plug-in that writes tags of
+// the file's type nothing is called.
+TagWriteOutcome WriteTagElement(const std::string& path, const char* name,
+                                const std::string& value);
 
 // The text of "GetStringInfo" (empty when the plug-in left it empty).
 // `called` (optional) tells whether a plug-in with the export was found.

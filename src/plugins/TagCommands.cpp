@@ -26,6 +26,46 @@ std::vector<size_t> InCollectionOrder(const std::vector<size_t>& selected, size_
     return order;
 }
 
+// Writes the track's tag elements into its file; the reason of the first
+// refusal, or empty. Every element is tried: a refusal leaves the file as it
+// was, and a later element may still fit the file's tag format.
+std::string WriteTrackTag(const TrackRecord& track, const GenreList* genres)
+{
+    const std::string path = track.path;
+    std::string firstReason;
+    auto write = [&](const char* name, const std::string& value) {
+        TagWriteOutcome outcome = WriteTagElement(path, name, value);
+        if (!outcome.written && firstReason.empty())
+            firstReason = outcome.reason;
+    };
+    write("ARTIST", track.artist);
+    write("TITLE", track.title);
+    write("ALBUM", track.album);
+    if (track.year != 0)
+        write("YEAR", std::to_string(track.year));
+    if (genres != nullptr && !genres->Empty() && track.genreIds[0] != 0) {
+        if (const char* genre = genres->NameOf(track.genreIds[0]))
+            write("GENRE", genre);
+    }
+    if (track.trackNumber != 0)
+        write("TRACK", std::to_string(track.trackNumber));
+    return firstReason;
+}
+
+// At most this many files are named in the report of unwritten tags.
+constexpr size_t kMaxReportedFiles = 20;
+
+void ReportUnwrittenTags(const std::vector<std::string>& lines)
+{
+    std::string text = "Unable to write the ID tag of " + std::to_string(lines.size()) +
+                       (lines.size() == 1 ? " file:" : " files:");
+    for (size_t i = 0; i < lines.size() && i < kMaxReportedFiles; ++i)
+        text += "\r\n" + lines[i];
+    if (lines.size() > kMaxReportedFiles)
+        text += "\r\n... and " + std::to_string(lines.size() - kMaxReportedFiles) + " more.";
+    ShowMessage(text, kProgramTitle, MessageButtons::Ok, MessageIcon::Warning);
+}
+
 }  // namespace
 
 bool RefreshFromIdTag(CollectionStore& store, const std::vector<size_t>& selected, bool ask)
@@ -52,30 +92,27 @@ bool RefreshFromIdTag(CollectionStore& store, const std::vector<size_t>& selecte
     return true;
 }
 
-bool RewriteIdTag(const CollectionStore& store, const std::vector<size_t>& selected, bool ask)
+bool RewriteIdTag(const CollectionStore& store, const std::vector<size_t>& selected, bool ask,
+                  size_t* unwritten)
 {
     if (ask && !AskYesNo("Information: Rewriting ID Tag will overwrite the ID Tag held in selected "
                          "files with that stored in Vo Varar Odududaroz, Proceed?"))
         return false;
+    std::vector<std::string> failed;  // "'path': reason"
     const GenreList* genres = store.HasGenreList() ? &store.Genres() : nullptr;
     for (size_t index : InCollectionOrder(selected, store.Count())) {
         const TrackRecord& track = store.Track(index);
         const PluginModule* plugin = FindPluginForExtension(ExtensionOf(track.path));
         if (plugin == nullptr || plugin->setIDTagElement == nullptr)
             continue;
-        const std::string path = track.path;
-        WriteTagElement(path, "ARTIST", track.artist);
-        WriteTagElement(path, "TITLE", track.title);
-        WriteTagElement(path, "ALBUM", track.album);
-        if (track.year != 0)
-            WriteTagElement(path, "YEAR", std::to_string(track.year));
-        if (genres != nullptr && !genres->Empty() && track.genreIds[0] != 0) {
-            if (const char* genre = genres->NameOf(track.genreIds[0]))
-                WriteTagElement(path, "GENRE", genre);
-        }
-        if (track.trackNumber != 0)
-            WriteTagElement(path, "TRACK", std::to_string(track.trackNumber));
+        const std::string reason = WriteTrackTag(track, genres);
+        if (!reason.empty())
+            failed.push_back("'" + std::string(track.path) + "': " + reason);
     }
+    if (unwritten != nullptr)
+        *unwritten = failed.size();
+    if (!failed.empty())
+        ReportUnwrittenTags(failed);
     return true;
 }
 

@@ -26,7 +26,11 @@ bool RefreshFromIdTag(CollectionStore& store, const std::vector<size_t>& selecte
 // track whose plug-in has "SetIDTagElement": ARTIST, TITLE, ALBUM always;
 // YEAR and TRACK ("%d") when not 0; GENRE with the name of the first genre
 // slot when the store's genre list is loaded and holds it. Tracks without
-// such a plug-in are passed over. Whether the command ran.
-bool RewriteIdTag(const CollectionStore& store, const std::vector<size_t>& selected, bool ask);
+// such a plug-in are passed over. A write the plug-in refuses leaves that
+// file as it was; the files not wholly written are reported in one warning
+// at the end, each with the reason of its first refusal, and counted into
+// `unwritten` (optional). Whether the command ran.
+bool RewriteIdTag(const CollectionStore& store, const std::vector<size_t>& selected, bool ask,
+                  size_t* unwritten = nullptr);
 
 }  // namespace vuv

@@ -3,6 +3,7 @@
 // success, 1 on bad usage, 2 when the operation failed (message on stderr).
 #include "vuvtool/ToolCommand.h"
 
+#include "platform/Process.h"
 #include "platform/Settings.h"
 #include "platform/UserMessages.h"
 
@@ -79,6 +80,13 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdout), _O_BINARY);
     vuv::SetDefaultLocation(vuv::SettingsRoot::CurrentUser, vuv::kProgramSettingsKey);
     vuv::SetMessageSink(vuvtool::ConsoleMessage);
+
+    // Every argument is a path or a tag text in the ANSI code page; one that
+    // lost characters on the way would name another file or write another
+    // text.
+    const std::vector<std::string> lossy = vuv::ArgumentsWithoutAnsiForm();
+    if (!lossy.empty())
+        return vuvtool::Fail("an argument has no form in the ANSI code page: " + lossy[0]);
 
     vuvtool::ToolContext context;
     int i = 1;

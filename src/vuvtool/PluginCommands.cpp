@@ -6,6 +6,7 @@
 
 #include "core/CollectionStore.h"
 #include "core/TrackRecord.h"
+#include "platform/Paths.h"
 #include "plugins/InputPluginHost.h"
 #include "plugins/PluginCalls.h"
 #include "plugins/TagCommands.h"
@@ -53,6 +54,9 @@ int Read(ToolContext&, const std::vector<std::string>& args)
         return BadUsage("read");
     if (args[0].size() >= vuv::kPathTextSize)
         return Fail("path too long: " + args[0]);
+    bool isFolder = false;
+    if (!vuv::Exists(args[0], &isFolder) || isFolder)
+        return Fail("no such file: " + args[0]);
     vuv::TrackRecord track;
     memset(&track, 0, sizeof track);
     vuv::SetField(track.path, args[0]);
@@ -87,8 +91,9 @@ int SetTag(ToolContext&, const std::vector<std::string>& args)
 {
     if (args.size() != 3)
         return BadUsage("settag");
-    if (!vuv::WriteTagElement(args[0], args[1].c_str(), args[2]))
-        return Fail("no input plug-in writes tags of " + args[0]);
+    const vuv::TagWriteOutcome outcome = vuv::WriteTagElement(args[0], args[1].c_str(), args[2]);
+    if (!outcome.written)
+        return Fail("the tag was not written to '" + args[0] + "': " + outcome.reason);
     return kOk;
 }
 
@@ -122,11 +127,16 @@ int OnTracks(ToolContext& context, const std::vector<std::string>& args, const c
     if (!ParseIndexes(args, indexes, error))
         return Fail(error);
     vuv::CollectionStore& store = vuv::TheCollectionStore();
+    size_t unwritten = 0;
     if (refresh)
         vuv::RefreshFromIdTag(store, indexes, false);
     else
-        vuv::RewriteIdTag(store, indexes, false);
-    return SaveActiveCollection(false) ? kOk : kFailed;
+        vuv::RewriteIdTag(store, indexes, false, &unwritten);
+    if (!SaveActiveCollection(false))
+        return kFailed;
+    if (unwritten != 0)
+        return Fail("the ID tag was not written to " + std::to_string(unwritten) + " file(s)");
+    return kOk;
 }
 
 int Refresh(ToolContext& context, const std::vector<std::string>& args)

@@ -166,7 +166,8 @@ void DeleteProgramValue(const char* name) { RegDeleteKeyValueA(HKEY_CURRENT_USER
 void ClearEditorSettings()
 {
     for (const char* name : {"VUV-X", "VUV-Y", "VUV-W", "VUV-H", "VUV-Iconic", "VUV-Start", "EditorLocked",
-                             "VUVNoPopupInfoTips", "ActiveMusicCollection"})
+                             "VUVNoPopupInfoTips", "ActiveMusicCollection", "ArrangeRoot", "Arrangement",
+                             "RdlLastFileCreation0"})
         DeleteProgramValue(name);
     char name[32];
     for (int i = 0; i < 18; ++i) {
@@ -200,15 +201,14 @@ bool WriteCollection(const std::string& manifestPath, const std::string& collect
     return code == 0;
 }
 
-Capture CaptureClient(HWND window)
+namespace {
+
+Capture CaptureScreen(int left, int top, int width, int height)
 {
     Capture capture;
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    capture.width = client.right;
-    capture.height = client.bottom;
+    const POINT origin{left, top};
+    capture.width = width;
+    capture.height = height;
     if (capture.width <= 0 || capture.height <= 0)
         return capture;
     HDC screen = GetDC(nullptr);
@@ -232,6 +232,57 @@ Capture CaptureClient(HWND window)
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return capture;
+}
+
+}  // namespace
+
+HWND WaitForProcessWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs)
+{
+    for (DWORD waited = 0;; waited += 100) {
+        for (HWND h = FindWindowExA(nullptr, nullptr, className, title); h;
+             h = FindWindowExA(nullptr, h, className, title)) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(h, &pid);
+            if (pid == processId && IsWindowVisible(h))
+                return h;
+        }
+        if (waited >= timeoutMs)
+            return nullptr;
+        Pause(100);
+    }
+}
+
+std::string WindowText(HWND window)
+{
+    char text[1024] = "";
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, nullptr);
+    return text;
+}
+
+bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs)
+{
+    for (DWORD waited = 0; WindowText(window) != text; waited += 50) {
+        if (waited >= timeoutMs)
+            return false;
+        Pause(50);
+    }
+    return true;
+}
+
+Capture CaptureClient(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return CaptureScreen(origin.x, origin.y, client.right, client.bottom);
+}
+
+Capture CaptureWindow(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return CaptureScreen(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 bool SavePng(const Capture& c, const std::string& path)

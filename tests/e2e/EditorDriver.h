@@ -28,6 +28,7 @@ public:
     // code, or -1.
     int WaitForEnd();
     HWND Window() const { return window_; }
+    DWORD ProcessId() const { return process_.dwProcessId; }
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     // WM_CLOSE, then waits for the end; the exit code (or -1).
     int Close();
@@ -47,13 +48,22 @@ void SetProgramNumber(const char* name, DWORD value);
 bool ProgramNumber(const char* name, DWORD* value);
 void SetProgramText(const char* name, const std::string& value);
 void DeleteProgramValue(const char* name);
-// Removes the window, column and search settings the editor writes.
+// Removes the window, column, search and arrangement settings the editor
+// writes.
 void ClearEditorSettings();
 
 // A collection described by manifest lines (see vuvtool demo-collection),
 // written by vuvtool; false when vuvtool failed.
 bool WriteCollection(const std::string& manifestPath, const std::string& collectionPath,
                      const std::vector<std::string>& lines);
+
+// A visible top-level window of the process whose class (when given) and
+// title (when given) match, waited for up to `timeoutMs`; null when none.
+HWND WaitForProcessWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs = 15000);
+// The window's text (of another process too).
+std::string WindowText(HWND window);
+// Waits (pumping) until the window's text is `text`; whether it got there.
+bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs = 15000);
 
 // The window's client area as it is on the screen.
 struct Capture {
@@ -62,6 +72,8 @@ struct Capture {
     COLORREF At(int x, int y) const { return pixels[size_t(y) * width + x]; }
 };
 Capture CaptureClient(HWND window);
+// The whole window, frame and title bar included.
+Capture CaptureWindow(HWND window);
 // Writes an uncompressed PNG; false on failure.
 bool SavePng(const Capture& capture, const std::string& path);
 // The folder for screenshots (with "\"), from VUV_SCREENSHOT_DIR, created

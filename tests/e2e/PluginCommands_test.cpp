@@ -100,6 +100,85 @@ TEST(PluginCommands, ListReadAndWriteThroughTheSuitesPlugins)
     EXPECT_EQ(code, 1);
 }
 
+std::wstring Wide(const std::string& ansi)
+{
+    std::wstring wide(ansi.size() + 1, L'\0');
+    wide.resize(size_t(MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, &wide[0], int(wide.size()))));
+    return wide.substr(0, wide.size() - 1);
+}
+
+TEST(PluginCommands, SettagAndReadFailWhenNothingIsWrittenOrRead)
+{
+    vuvtest::ScratchFolder music;
+    int code = -1;
+    std::string err;
+    auto refused = [&](const std::string& file, const char* name, const char* why) {
+        const std::string before = vuvtest::ReadBytes(file);
+        EXPECT_EQ(Tool("settag " + Quoted(file) + " " + name + " Corvina", &code, &err), "");
+        EXPECT_EQ(code, 2) << file;
+        EXPECT_NE(err.find("'" + file + "': "), std::string::npos) << err;
+        EXPECT_NE(err.find(why), std::string::npos) << err;
+        EXPECT_TRUE(vuvtest::ReadBytes(file) == before) << file;
+    };
+    const std::string locked = music.File("locked.wav");
+    ASSERT_TRUE(vuvtest::WriteBytes(locked, SilentWave()));
+    ASSERT_TRUE(SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY));
+    refused(locked, "ARTIST", "read-only");
+    EXPECT_TRUE(GetFileAttributesA(locked.c_str()) & FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_TRUE(CreateDirectoryA(music.File("folder.wav").c_str(), nullptr));
+    refused(music.File("folder.wav"), "ARTIST", "folder");
+    refused(music.File("absent.wav"), "ARTIST", "does not exist");
+    ASSERT_TRUE(vuvtest::WriteBytes(music.File("notes.mp3"), "just notes"));
+    refused(music.File("notes.mp3"), "ARTIST", "cannot read");
+    // A tracker module holds a title but no artist.
+    const std::string module = music.File("song.mod");
+    ASSERT_TRUE(CopyFileA((vuvtest::WindowsPathFromEnv("VUV_TAGLIB_TEST_DATA") + "\\test.mod").c_str(),
+                          module.c_str(), FALSE));
+    refused(module, "ARTIST", "does not keep");
+
+    Tool("read " + Quoted(music.File("absent.wav")), &code, &err);
+    EXPECT_EQ(code, 2);
+    EXPECT_NE(err.find("no such file"), std::string::npos) << err;
+
+    // A name with a letter the ANSI code page lacks never reaches the file
+    // whose name the look-alike letters spell.
+    const std::string wave = music.File("lodz.wav");
+    ASSERT_TRUE(vuvtest::WriteBytes(wave, SilentWave()));
+    const std::wstring polish = Wide(music.Path()) + L"\u0141\u00f3d\u017a.wav";
+    ASSERT_TRUE(CopyFileW(Wide(wave).c_str(), polish.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(wave.c_str(), music.File("L\xF3" "dz.wav").c_str(), FALSE));
+    std::string out;
+    code = vuvtest::RunCaptured(L"\"" + Wide(vuvtest::SuiteDir()) + L"vuvtool.exe\" settag \"" +
+                                    polish + L"\" ARTIST Corvina",
+                                &out, &err);
+    EXPECT_EQ(code, 2);
+    EXPECT_NE(err.find("ANSI"), std::string::npos) << err;
+    EXPECT_TRUE(vuvtest::ReadBytes(music.File("L\xF3" "dz.wav")) == SilentWave());
+}
+
+// A write killed at its most delicate point, just before the written copy
+// replaces the file: the file is whole, the copy lies beside it under a
+// name no plug-in claims.
+TEST(PluginCommands, AKillDuringATagWriteLeavesTheFileWhole)
+{
+    vuvtest::ScratchFolder music;
+    const std::string wave = music.File("song.wav");
+    ASSERT_TRUE(vuvtest::WriteBytes(wave, SilentWave()));
+    int code = -1;
+    SetEnvironmentVariableA("VUV_TEST_TAG_WRITE_FAULT", "kill-before-replace");
+    Tool("settag " + Quoted(wave) + " ARTIST Corvina", &code);
+    SetEnvironmentVariableA("VUV_TEST_TAG_WRITE_FAULT", nullptr);
+    EXPECT_NE(code, 0);
+    EXPECT_TRUE(vuvtest::ReadBytes(wave) == SilentWave());
+    std::vector<vuv::FolderEntry> entries = vuv::FolderEntries(music.Path(), "*");
+    ASSERT_EQ(entries.size(), 2u);
+    vuv::SetPluginFolder(vuvtest::SuiteDir() + "Multiplayer\\Input\\");
+    for (const vuv::FolderEntry& entry : entries)
+        EXPECT_EQ(vuv::IsSupportedFile(entry.fullPath), entry.name == "song.wav") << entry.name;
+    vuv::SetPluginFolder("");
+}
+
 TEST(PluginCommands, RefreshAndRewriteTracksOfACollection)
 {
     vuvtest::ScratchFolder folder;
@@ -146,6 +225,24 @@ TEST(PluginCommands, RefreshAndRewriteTracksOfACollection)
     EXPECT_EQ(saved[0].sampleRate, 44100u);
     EXPECT_EQ(saved[0].playCount, 9u);
     EXPECT_EQ(Tool("tags " + Quoted(target), &code), "ARTIST=Sleet\nTITLE=Snow\nYEAR=2002\n");
+
+    // An MP3 whose ID3v2 size claims 30,000 bytes of its audio is reported
+    // and left as it is.
+    const std::string mp3 = folder.File("forged.mp3");
+    ASSERT_EQ(vuvtest::RunUnixScript("cd " + vuvtest::ShellQuoted(vuvtest::UnixPathOf(folder.Path())) +
+                                     " && sox -n -r 44100 -c 2 -b 16 five.wav synth 5 sine 440 && "
+                                     "lame --quiet -b 128 --tt Rain five.wav forged.mp3"),
+              0);
+    std::string forged = vuvtest::ReadBytes(mp3);
+    forged = vuvtest::WithId3v2SizeClaim(forged, vuvtest::Id3v2SizeOf(forged) + 30000);
+    ASSERT_TRUE(vuvtest::WriteBytes(mp3, forged));
+    tracks[1] = vuv::CreateTrackRecord(mp3.c_str());
+    vuv::SetField(tracks[1].title, "Snow");
+    ASSERT_TRUE(vuv::WriteTrackFile(collection, tracks, 2, false));
+    EXPECT_EQ(Tool(prefix + "rewrite 1", &code, &err), "");
+    EXPECT_EQ(code, 2);
+    EXPECT_NE(err.find("'" + mp3 + "': its tag or layout is damaged"), std::string::npos) << err;
+    EXPECT_TRUE(vuvtest::ReadBytes(mp3) == forged);
 }
 
 }  // namespace

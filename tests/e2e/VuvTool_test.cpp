@@ -4,6 +4,8 @@
 #include "core/CollectionFile.h"
 #include "core/GenreList.h"
 #include "core/TrackRecord.h"
+#include "e2e/EditorDriver.h"
+#include "player/PlayerLink.h"
 #include "support/TestSupport.h"
 
 #include <windows.h>
@@ -11,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sstream>
 
 using namespace vuvtest;
 
@@ -184,4 +187,115 @@ TEST_F(VuvToolTest, SaveAndCombine)
     EXPECT_EQ(failed.exitCode, 2);
     EXPECT_NE(failed.err.find("Error saving '"), std::string::npos) << failed.err;
     RemoveDirectoryA((Collection() + ".saving").c_str());
+}
+
+namespace {
+
+// The naming commands, on tracks by Corvina (genre Pop) in in\ whose files
+// hold their titles "Song <i>"; the tool's player link is the test's own.
+class VuvToolNamingTest : public VuvToolTest {
+protected:
+    void SetUp() override
+    {
+        VuvToolTest::SetUp();
+        SetEnvironmentVariableA("VUV_LINK_PREFIX", prefix.c_str());
+        DeleteProgramValue("ArrangeRoot");
+        DeleteProgramValue("Arrangement");
+    }
+    void TearDown() override
+    {
+        SetEnvironmentVariableA("VUV_LINK_PREFIX", nullptr);
+        DeleteProgramValue("ArrangeRoot");
+        DeleteProgramValue("Arrangement");
+    }
+    void MakeSongs(int count)
+    {
+        CreateDirectoryA(folder.File("in").c_str(), nullptr);
+        std::vector<std::string> lines;
+        for (int i = 0; i < count; ++i) {
+            ASSERT_TRUE(WriteBytes(In(i), "Song " + std::to_string(i)));
+            lines.push_back(In(i) + "\tCorvina\tSong " + std::to_string(i) + "\tErotica\t1992\t" +
+                            std::to_string(i % 20) + "\tPop\t61000\t192\t44100\t2\t5\t0\t0\t500\t1");
+        }
+        ASSERT_TRUE(WriteCollection(folder.File("m.tsv"), Collection(), lines));
+    }
+    std::string In(int i) const { return folder.File("in\\") + std::to_string(i) + ".mp3"; }
+    std::vector<std::string> DumpedPaths()
+    {
+        std::vector<std::string> paths;
+        std::istringstream lines(Run(WithCollection("dump")).out);
+        std::string line;
+        for (std::getline(lines, line); std::getline(lines, line);)
+            paths.push_back(line.substr(line.rfind('\t') + 1));
+        return paths;
+    }
+    // Whether each song's file is in exactly one place, old or new.
+    bool EachFileOnce(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            if (Exists(In(i)) == Exists(folder.File("out\\Song ") + std::to_string(i) + ".mp3"))
+                return false;
+        return true;
+    }
+    static bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+    const std::string prefix = PrivateObjectName("naming-");
+};
+
+}  // namespace
+
+TEST_F(VuvToolNamingTest, PatternAndBuildPath)
+{
+    EXPECT_EQ(Run("pattern stored \"[Artist]\\[track number XX] [track]^\"").out, "%A\\%RR %T^\n");
+    EXPECT_EQ(Run("pattern display \"%a^\\%rr %h\"").out, "[artist]^\\[track number xx] [length]\n");
+    EXPECT_EQ(Run("pattern sideways x").exitCode, 1);
+
+    MakeSongs(4);
+    EXPECT_EQ(Run(WithCollection("buildpath \"%g\\%a - %t (%rr)\" 3")).out, "Pop\\Corvina - Song 3 (03)\n");
+    EXPECT_EQ(Run(WithCollection("buildpath %t 4")).exitCode, 2);
+    EXPECT_EQ(Run(WithCollection("buildpath %t first")).exitCode, 1);
+}
+
+TEST_F(VuvToolNamingTest, ArrangeKilledInItsPassLosesNothing)
+{
+    constexpr int kTracks = 40, kPlaying = 25;
+    MakeSongs(kTracks);
+    // The player plays track 25: the pass asks it to skip and waits 2 s
+    // before that file moves; the tool is killed in that wait.
+    vuv::PlayerLink link(prefix);
+    vuv::TrackRecord playing{};
+    vuv::SetField(playing.path, In(kPlaying).c_str());
+    link.trackPlaying.Set(&playing);
+    std::string commandLine =
+        "\"" + tool + "\" " + WithCollection("arrange --root \"" + folder.File("out") + "\" --pattern %t");
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                               nullptr, &si, &pi));
+    for (int waited = 0; !link.skip.IsSet() && waited < 30000; waited += 10)
+        Sleep(10);
+    EXPECT_TRUE(link.skip.IsSet());
+    TerminateProcess(pi.hProcess, 9);
+    WaitForSingleObject(pi.hProcess, 10000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+
+    // Every file exactly once, the first ones moved; the collection file
+    // still names the old places, but loading it finds every file.
+    EXPECT_TRUE(EachFileOnce(kTracks));
+    std::vector<std::string> paths = DumpedPaths();
+    ASSERT_EQ(paths.size(), size_t(kTracks));
+    for (int i = 0; i < kTracks; ++i) {
+        EXPECT_EQ(paths[size_t(i)], i < kPlaying ? folder.File("out\\Song ") + std::to_string(i) + ".mp3" : In(i));
+        EXPECT_EQ(ReadBytes(paths[size_t(i)]), "Song " + std::to_string(i));
+    }
+
+    // The next run moves the rest and ends the journal.
+    const vuv::TrackRecord nothing{};
+    link.trackPlaying.Set(&nothing);
+    EXPECT_EQ(Run(WithCollection("arrange")).out, "moved 15 of 40\n");
+    EXPECT_TRUE(EachFileOnce(kTracks));
+    EXPECT_EQ(DumpedPaths().back(), folder.File("out\\Song 39.mp3"));
+    EXPECT_EQ(GetFileAttributesA((Collection() + ".moves").c_str()), INVALID_FILE_ATTRIBUTES);
 }

@@ -95,7 +95,9 @@ public:
                 " -l Homogenic -d 1997 -N 2 -G Electronic -o tone.ogg tone.wav\n"
             "opusenc --quiet --artist " + ShellQuoted(kBjorkUtf8) + " --title " + ShellQuoted(kJogaUtf8) +
                 " tone.wav tone.opus\n"
-            "sox tone.wav tone.aiff\n",
+            "sox tone.wav tone.aiff\n"
+            "sox -n -r 44100 -c 2 -b 16 five.wav synth 5 sine 440\n"
+            "lame --quiet -b 128 --tt Rain --ta Corvina five.wav five.mp3\n",
             &output);
         ASSERT_EQ(rc, 0) << output;
         ASSERT_TRUE(WriteBytes(music_->File("silence.mp2"), LayerTwoFrames()));
@@ -485,6 +487,78 @@ TEST_F(TagLibInput, WritesTagsIntoTheOtherFormatsWithoutTouchingTheirAudio)
         EXPECT_EQ(std::string(track.title), std::string(99, 'x')) << sample;
         EXPECT_EQ(track.trackNumber, 12) << sample;
     }
+}
+
+// A fault of the plug-in's tag writing, for the next writes (see the
+// plug-in's SafeTagWrite.cpp); empty ends it.
+void SetTagWriteFault(const std::string& fault)
+{
+    SetEnvironmentVariableA("VUV_TEST_TAG_WRITE_FAULT", fault.empty() ? nullptr : fault.c_str());
+}
+
+TEST_F(TagLibInput, RefusesToWriteATagWhoseSizeClaimsTheAudio)
+{
+    const std::string made = ReadBytes(Music("five.mp3"));
+    ASSERT_EQ(made.compare(0, 3, "ID3"), 0);
+    ASSERT_GT(made.size(), 70000u);
+    // 30,000 bytes more than the tag holds, and the largest size (256 MB).
+    for (uint32_t claimed : {vuvtest::Id3v2SizeOf(made) + 30000, 0x0FFFFFFFu}) {
+        const std::string forged = vuvtest::WithId3v2SizeClaim(made, claimed);
+        const std::string file = work_.File("forged.mp3");
+        ASSERT_TRUE(WriteBytes(file, forged));
+        EXPECT_FALSE(vuv::WriteTagElement(file, "TITLE", "Snow")) << claimed;
+        EXPECT_TRUE(ReadBytes(file) == forged) << claimed;
+    }
+}
+
+// Every format the plug-in writes: a copy whose audio is damaged while the
+// tag is written (one byte in the middle of the audio, found by the
+// containers' own structure) never replaces the file.
+TEST_F(TagLibInput, KeepsTheFileWhenTheWrittenCopysAudioDiffers)
+{
+    const std::string data = vuvtest::WindowsPathFromEnv("VUV_TAGLIB_TEST_DATA") + "\\";
+    std::vector<std::string> files;
+    for (const char* made : {"vbr.mp3", "silence.mp2", "tone.flac", "tone.wav", "tone.aiff",
+                             "tone.ogg", "tone.opus"})
+        files.push_back(CopyOf(made, made));
+    for (const char* sample : {"mac-399.ape", "click.wv", "click.mpc", "tagged.tta", "has-tags.m4a",
+                               "silence-1.wma", "noise.aif"}) {
+        files.push_back(work_.File(sample));
+        ASSERT_TRUE(CopyFileA((data + sample).c_str(), files.back().c_str(), FALSE)) << sample;
+    }
+    for (const std::string& file : files) {
+        const std::string before = ReadBytes(file);
+        const std::string audio = AudioBytes(file);
+        const bool ogg = audio == before;  // pages: compared decoded elsewhere
+        const size_t middle = ogg ? before.size() * 3 / 4 : before.find(audio) + audio.size() / 2;
+        SetTagWriteFault("flip:" + std::to_string(middle));
+        EXPECT_FALSE(vuv::WriteTagElement(file, "ARTIST", "Nobody")) << file;
+        SetTagWriteFault("");
+        EXPECT_TRUE(ReadBytes(file) == before) << file;
+        EXPECT_TRUE(vuv::WriteTagElement(file, "ARTIST", "Nobody")) << file;
+    }
+}
+
+// The copy lies beside the file under a name that fits the path limit even
+// where the file's own path has 259 characters, and the file keeps its
+// attributes.
+TEST_F(TagLibInput, WritesThroughACopyThatFitsThePathLimitAndKeepsTheAttributes)
+{
+    std::string folder = work_.Path();
+    while (folder.size() < 254) {
+        const size_t rest = 254 - folder.size();
+        folder += std::string(rest > 150 ? 100 : rest - 1, 'f') + "\\";
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
+    }
+    const std::string file = folder + "a.mp3";
+    ASSERT_EQ(file.size(), 259u);
+    ASSERT_TRUE(CopyFileA(Music("vbr.mp3").c_str(), file.c_str(), FALSE));
+    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+
+    EXPECT_TRUE(vuv::WriteTagElement(file, "TITLE", "Snow"));
+    EXPECT_STREQ(Read(file).title, "Snow");
+    EXPECT_EQ(GetFileAttributesA(file.c_str()), DWORD(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    EXPECT_EQ(vuv::FolderEntries(folder, "*").size(), 1u);
 }
 
 TEST_F(TagLibInput, HandlesWesternEuropeanNamesInPathsAndUnrepresentableTexts)

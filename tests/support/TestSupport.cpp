@@ -110,6 +110,14 @@ ScratchFolder::~ScratchFolder() { DeleteTree(path_); }
 
 int RunCaptured(const std::string& commandLine, std::string* out, std::string* err)
 {
+    std::wstring wide(commandLine.size() + 1, L'\0');
+    wide.resize(size_t(MultiByteToWideChar(CP_ACP, 0, commandLine.c_str(), -1, &wide[0],
+                                           int(wide.size()))));
+    return RunCaptured(wide.empty() ? wide : wide.substr(0, wide.size() - 1), out, err);
+}
+
+int RunCaptured(const std::wstring& commandLine, std::string* out, std::string* err)
+{
     ScratchFolder folder;
     const std::string outPath = folder.File("stdout.txt");
     const std::string errPath = folder.File("stderr.txt");
@@ -120,15 +128,15 @@ int RunCaptured(const std::string& commandLine, std::string* out, std::string* e
                                  CREATE_ALWAYS, 0, nullptr);
     int code = -1;
     if (outFile != INVALID_HANDLE_VALUE && errFile != INVALID_HANDLE_VALUE) {
-        STARTUPINFOA si{};
+        STARTUPINFOW si{};
         si.cb = sizeof si;
         si.dwFlags = STARTF_USESTDHANDLES;
         si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
         si.hStdOutput = outFile;
         si.hStdError = errFile;
         PROCESS_INFORMATION pi{};
-        std::string line = commandLine;
-        if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+        std::wstring line = commandLine;
+        if (CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
             WaitForSingleObject(pi.hProcess, INFINITE);
             DWORD exitCode = 0;
             GetExitCodeProcess(pi.hProcess, &exitCode);
@@ -236,6 +244,21 @@ bool RunOnOtherThread(const std::function<void()>& work)
     const bool ended = WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0;
     CloseHandle(thread);
     return ended;
+}
+
+std::string WithId3v2SizeClaim(std::string bytes, uint32_t claimed)
+{
+    for (int i = 0; i < 4 && bytes.size() >= 10; ++i)
+        bytes[6 + i] = char((claimed >> (7 * (3 - i))) & 0x7F);
+    return bytes;
+}
+
+uint32_t Id3v2SizeOf(const std::string& bytes)
+{
+    uint32_t size = 0;
+    for (int i = 0; i < 4 && bytes.size() >= 10; ++i)
+        size = (size << 7) | (uint8_t(bytes[6 + i]) & 0x7F);
+    return size;
 }
 
 }  // namespace vuvtest

@@ -2,6 +2,7 @@
 // settings key per test, and a private scratch folder per test.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -45,6 +46,8 @@ private:
 // Runs a Windows program with its stdout and stderr captured, waits for it
 // and returns its exit code (-1 when it could not be started).
 int RunCaptured(const std::string& commandLine, std::string* out, std::string* err = nullptr);
+// The same with a UTF-16 command line, for arguments beyond the ANSI code page.
+int RunCaptured(const std::wstring& commandLine, std::string* out, std::string* err = nullptr);
 
 // The Unix path of a Windows path (Wine's own mapping); empty when it has
 // none. Tests use it to hand files to Debian's command-line tools.
@@ -60,6 +63,13 @@ std::string ShellQuoted(const std::string& text);
 // what must be seen from another thread (a mutex belongs to its thread).
 // False when the thread could not be started or did not end in time.
 bool RunOnOtherThread(const std::function<void()>& work);
+
+// An MPEG file's bytes (starting with an ID3v2 tag) with the tag header's
+// size raised to `claimed` bytes: a damaged tag that claims the audio after
+// it. `claimed` must fit the 28 bits of the header's syncsafe size.
+std::string WithId3v2SizeClaim(std::string bytes, uint32_t claimed);
+// The size an ID3v2 tag header at the start of the bytes gives.
+uint32_t Id3v2SizeOf(const std::string& bytes);
 
 // Writes bytes to a file, replacing it; false on failure.
 bool WriteBytes(const std::string& path, const std::string& bytes);
