@@ -45,26 +45,23 @@ protected:
 
 TEST_F(SelectivePlayTest, PresetNameTitlesAndMark)
 {
-    EXPECT_EQ(SelectivePlayTitle(), "Selective Play");
-    SetPresetName(folder.File("party.dps"));
-    EXPECT_EQ(GetText(kSelectivePlayPresetSetting), "party");
-    EXPECT_EQ(SelectivePlayTitle(), "Selective Play 'party'");
-    SetPresetName("D:\\sets\\my.mix.dps");
-    EXPECT_EQ(SelectivePlayTitle(), "Selective Play 'my.mix'");
+    std::string titles = SelectivePlayTitle();
+    for (const std::string& preset : {folder.File("party.dps"), std::string("D:\\sets\\my.mix.dps"), std::string()}) {
+        SetPresetName(preset);
+        titles += "|" + GetText(kSelectivePlayPresetSetting) + "|" + SelectivePlayTitle();
+    }
+    EXPECT_EQ(titles, "Selective Play|party|Selective Play 'party'|my.mix|Selective Play 'my.mix'||Selective Play");
 
     // The window title carries the mark while the index holds a position.
-    EXPECT_EQ(files.index, folder.Path() + GetWindowsUserName() + ".dpc");
-    EXPECT_EQ(CollectionWindowTitle("C:\\m\\music.mcc", files.index), "Tonbrook - Music Collection 'music'");
+    const std::string music = "C:\\m\\music.mcc";
+    std::string shown = CollectionWindowTitle(music, files.index);
     const uint32_t position = 0;
     ASSERT_TRUE(WriteBytes(files.index, std::string(reinterpret_cast<const char*>(&position), 4)));
-    EXPECT_EQ(CollectionWindowTitle("C:\\m\\music.mcc", files.index),
-              "Tonbrook - Music Collection 'music' [Selective Play: my.mix]");
-    SetPresetName("");
-    EXPECT_EQ(GetText(kSelectivePlayPresetSetting), "");
-    EXPECT_EQ(SelectivePlayTitle(), "Selective Play");
-    EXPECT_EQ(SelectivePlayMark(files.index), " [Selective Play]");
-    ASSERT_TRUE(WriteBytes(files.index, ""));
-    EXPECT_EQ(SelectivePlayMark(files.index), "");
+    shown += "|" + CollectionWindowTitle(music, files.index);
+    SetPresetName(folder.File("party.dps"));
+    shown += "|" + SelectivePlayMark(files.index);
+    EXPECT_EQ(shown, "Tonbrook - Music Collection 'music'|Tonbrook - Music Collection 'music' [Selective Play]"
+                     "| [Selective Play: party]");
 }
 
 TEST_F(SelectivePlayTest, OkWritesCriteriaSavesAndRefusesExcludingAll)
@@ -99,12 +96,9 @@ TEST_F(SelectivePlayTest, OkWritesCriteriaSavesAndRefusesExcludingAll)
     // No Selective Play: empty criteria, an empty index file, no preset.
     SetPresetName(folder.File("party.dps"));
     EXPECT_EQ(ClearSelectivePlay(saving, files), SelectiveResult::Applied);
-    bool missing = true;
-    EXPECT_EQ(FileSize(files.criteria, &missing), 0u);
-    EXPECT_FALSE(missing);
-    missing = true;
-    EXPECT_EQ(FileSize(files.index, &missing), 0u);
-    EXPECT_FALSE(missing);
+    bool criteriaMissing = true, indexMissing = true;
+    EXPECT_EQ(FileSize(files.criteria, &criteriaMissing) + FileSize(files.index, &indexMissing), 0u);
+    EXPECT_FALSE(criteriaMissing || indexMissing);
     EXPECT_EQ(GetText(kSelectivePlayPresetSetting), "");
     EXPECT_TRUE(messages.empty());
 }

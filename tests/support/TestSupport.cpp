@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "platform/Paths.h"
 #include "platform/Settings.h"
 
 #include <windows.h>
@@ -24,36 +25,34 @@ std::string UniqueName()
     return text;
 }
 
-// A thread routine: its convention is the one CreateThread calls.
+void DeleteTree(const std::string& folder)
+{
+    for (const vuv::FolderEntry& entry : vuv::FolderEntries(folder, "*")) {
+        if (entry.isFolder)
+            DeleteTree(entry.fullPath + "\\");
+        SetFileAttributesA(entry.fullPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(entry.fullPath.c_str());
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
 DWORD WINAPI RunWork(void* work)
 {
     (*static_cast<const std::function<void()>*>(work))();
     return 0;
 }
 
-void DeleteTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA data;
-    HANDLE h = FindFirstFileA((folder + "*").c_str(), &data);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string full = folder + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                DeleteTree(full + "\\");
-            } else {
-                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(full.c_str());
-            }
-        } while (FindNextFileA(h, &data));
-        FindClose(h);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 }  // namespace
+
+bool RunOnOtherThread(const std::function<void()>& work)
+{
+    HANDLE thread = CreateThread(nullptr, 0, RunWork, const_cast<std::function<void()>*>(&work), 0, nullptr);
+    if (thread == nullptr)
+        return false;
+    const bool ended = WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0;
+    CloseHandle(thread);
+    return ended;
+}
 
 std::string WindowsPathFromEnv(const char* variable)
 {
@@ -234,16 +233,6 @@ std::string ReadBytes(const std::string& path)
     std::ostringstream all;
     all << in.rdbuf();
     return all.str();
-}
-
-bool RunOnOtherThread(const std::function<void()>& work)
-{
-    HANDLE thread = CreateThread(nullptr, 0, RunWork, const_cast<std::function<void()>*>(&work), 0, nullptr);
-    if (!thread)
-        return false;
-    const bool ended = WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0;
-    CloseHandle(thread);
-    return ended;
 }
 
 std::string WithId3v2SizeClaim(std::string bytes, uint32_t claimed)
