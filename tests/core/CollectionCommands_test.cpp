@@ -1,8 +1,6 @@
 #include "core/CollectionCommands.h"
 
 #include "core/CollectionFile.h"
-#include "core/CollectionTotals.h"
-#include "core/PathKey.h"
 #include "core/StoreFixture.h"
 #include "platform/Paths.h"
 
@@ -143,39 +141,4 @@ TEST_F(CollectionCommandsTest, SaveAsLoadAndClearAllTracks)
     ClearAllTracks(store());
     host.Save(store().ActivePath(), true);  // as the window's close does
     EXPECT_EQ(ReadBytes(Collection()), "");
-}
-
-TEST_F(CollectionCommandsTest, Totals)
-{
-    EXPECT_EQ(TotalLengthText(0), "0 seconds");
-    EXPECT_EQ(TotalLengthText(59), "59 seconds");
-    EXPECT_EQ(TotalLengthText(61), "1 minutes 1 seconds");
-    EXPECT_EQ(TotalLengthText(3600 + 5), "1 hours 0 minutes");
-    for (int i = 0; i < 90; ++i) {
-        TrackRecord t = MakeTrack("A", "t", "", "C:\\t.mp3");
-        t.lengthMs = 240999;  // whole seconds per track: 240
-        t.fileSize = 0xF0000000u;
-        store().AppendTrack(t);
-    }
-    EXPECT_EQ(TotalSeconds(store()), 90u * 240u);
-    EXPECT_EQ(TotalLengthText(TotalSeconds(store())), "6 hours 0 minutes");
-    EXPECT_EQ(TotalFileSize(store()), 90ull * 0xF0000000ull);
-}
-
-TEST(PathKey, EqualPathsHashAlike)
-{
-    PathSet set;
-    const char* a = "C:\\Music\\Abc.MP3";
-    set.insert(a);
-    EXPECT_EQ(set.count("c:\\music\\aBC.mp3"), 1u);
-    EXPECT_EQ(set.count("c:\\music\\abc.mp4"), 0u);
-    // Every pair of bytes that SamePath folds together hashes alike.
-    for (int x = 1; x < 256; ++x) {
-        for (int y = 1; y < 256; ++y) {
-            const char a1[] = {'C', ':', char(x), 0}, b1[] = {'c', ':', char(y), 0};
-            if (SamePath(a1, b1)) {
-                ASSERT_EQ(PathKeyHash()(a1), PathKeyHash()(b1)) << x << " " << y;
-            }
-        }
-    }
 }
