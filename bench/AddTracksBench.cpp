@@ -20,6 +20,7 @@
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "plugins/InputPluginHost.h"
+#include "selection/SelectionIndex.h"
 
 #include "GeneratedCollection.h"
 #include "ThreadCpuTime.h"
@@ -46,8 +47,11 @@ class SavingHost : public AddTracksHost {
 public:
     bool SaveCollection() override
     {
+        // As the programs save: the file, then the selection index rebuilt.
         const double start = NowMs();
-        const bool saved = TheCollectionStore().SaveCollection(false);
+        CollectionStore& store = TheCollectionStore();
+        const bool saved = store.SaveCollection(store.ActivePath());
+        RefreshSelectionAfterSave(store, store.ActivePath(), UserSelectionFiles());
         saveMs = NowMs() - start;
         return saved;
     }
@@ -68,7 +72,7 @@ Run AddOnce(const std::string& base, const std::string& collection, const std::s
     Run run{};
     const double cpu = ThreadCpuMs();
     const double t0 = NowMs();
-    store.LoadCollection();
+    store.LoadCollection(collection);
     const double t1 = NowMs();
     AddProgress progress;
     AddRequest request;
@@ -107,7 +111,6 @@ int main(int argc, char** argv)
     SetInstallFolderForRun(folder);
     const std::string base = folder + "base.mcc", collection = folder + "run.mcc";
     GenerateCollection(base, "A", kBenchTracks);
-    SetActiveCollectionOverride(collection);
 
     const Run warm = AddOnce(base, collection, library);  // file cache and plug-ins warm
     printf("collection: %u tracks; library: %u files added, %u tracks after\n", unsigned(kBenchTracks),

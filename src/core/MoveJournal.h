@@ -27,6 +27,7 @@
 // partial copy at the target is deleted and the source stays.
 #pragma once
 
+#include "core/TrackRecord.h"
 #include "platform/FileHandle.h"
 
 #include <cstddef>
@@ -34,8 +35,6 @@
 #include <string>
 
 namespace vuv {
-
-class CollectionStore;
 
 #pragma pack(push, 1)
 struct MoveJournalRecord {
@@ -74,10 +73,10 @@ private:
     FileHandle file_;
 };
 
-// Replays the journal at `journalPath` onto the store's tracks in memory
-// and the files of unsaved adds (see the top of this file), and appends the
-// answer of an unanswered last record. The number of tracks whose path
-// changed; 0 without a journal.
-size_t ReplayMoveJournal(const std::string& journalPath, CollectionStore& store);
+// Replays the journal at `journalPath` onto the tracks in memory (the
+// store's display order) and the files of unsaved adds (see the top of this
+// file), and appends the answer of an unanswered last record. The number
+// of tracks whose path changed; 0 without a journal.
+size_t ReplayMoveJournal(const std::string& journalPath, TrackRecord* const* tracks, size_t count);
 
 }  // namespace vuv

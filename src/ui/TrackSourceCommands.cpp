@@ -1,5 +1,6 @@
 #include "ui/TrackSourceCommands.h"
 
+#include "core/CollectionCommands.h"
 #include "core/CollectionStore.h"
 #include "core/TrackSort.h"
 #include "intake/AddTracks.h"
@@ -15,7 +16,6 @@
 #include "resources/resource.h"
 #include "ui/AddingTracksWindow.h"
 #include "ui/FolderBrowser.h"
-#include "ui/MainWindow.h"
 #include "ui/NewTrackLookoutDialog.h"
 #include "ui/NewTrackPreferencesDialog.h"
 #include "ui/TrackList.h"
@@ -52,19 +52,22 @@ public:
         for (size_t i = first; i <= last; ++i)
             ListView_SetItemState(window_.list->Handle(), int(i), LVIS_SELECTED, LVIS_SELECTED);
     }
-    bool SaveCollection() override { return TheCollectionStore().SaveCollection(false); }
+    bool SaveCollection() override
+    {
+        return window_.collection->Save(window_.collection->Store().ActivePath(), false);
+    }
     // A queue file that stays locked has been reported once; the run then
     // queues nothing more rather than ask again for every track.
     void Enqueue(const TrackRecord& track) override
     {
         if (!enqueueFailed_)
-            enqueueFailed_ = !vuv::Enqueue(ThePlayContext(), track);
+            enqueueFailed_ = !vuv::Enqueue(*window_.play, track);
     }
-    void StartPlayback() override { StartPlay(ThePlayContext()); }
+    void StartPlayback() override { StartPlay(*window_.play); }
+    // The list and the status line with the rest of the window.
     void Refresh() override
     {
-        window_.list->Invalidate();
-        RefreshStatus();
+        RedrawWindow(window_.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         SetForegroundWindow(window_.window);
     }
 
@@ -101,7 +104,8 @@ public:
         request.defaults = LoadNewTrackDefaults();
         request.sort = TheSortState();
         WindowAddHost host(window_);
-        messages_ = AddResultMessages(AddTracks(request, TheCollectionStore(), progress, host), request.settings);
+        messages_ =
+            AddResultMessages(AddTracks(request, window_.collection->Store(), progress, host), request.settings);
     }
     // The run's messages, once the window is free again.
     std::vector<std::string> TakeMessages() { return std::move(messages_); }

@@ -15,14 +15,19 @@
 
 namespace vuv {
 
+class CollectionHost;
 class NamedEvent;
 class TrackList;
+struct PlayContext;
 
-// The main window as the track sources use it.
+// The main window as the track sources use it: the window, its track list,
+// its load and save of the collection and its play context.
 struct IntakeWindow {
     HWND window = nullptr;
     TrackList* list = nullptr;
     HINSTANCE instance = nullptr;
+    CollectionHost* collection = nullptr;
+    PlayContext* play = nullptr;
 };
 
 // Carries out command `id` when it is one of the add-music menu's commands

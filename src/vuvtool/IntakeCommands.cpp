@@ -3,7 +3,7 @@
 // file. Each runs AddTracks on the active collection (or --collection PATH)
 // under the current settings, saves as AddTracks does, reports the run's
 // messages on stderr and prints "added A of N" last: A new tracks of N paths
-// offered. Exit status 2 when the collection could not be saved.
+// offered. Exit status 2 when the collection could not be saved (printed).
 #include "core/CollectionStore.h"
 #include "core/TrackSort.h"
 #include "intake/AddTracks.h"
@@ -30,7 +30,7 @@ namespace {
 class ToolAddHost : public vuv::AddTracksHost {
 public:
     explicit ToolAddHost(const ToolContext& context) : play_(ToolPlayContext(context)) {}
-    bool SaveCollection() override { return vuv::TheCollectionStore().SaveCollection(false); }
+    bool SaveCollection() override { return SaveActiveCollection(false); }
     void Enqueue(const vuv::TrackRecord& track) override
     {
         if (!enqueueFailed_)
@@ -56,9 +56,7 @@ int RunAdd(ToolContext& context, std::vector<std::string> paths)
     for (const std::string& message : vuv::AddResultMessages(result, request.settings))
         vuv::ShowMessage(message, vuv::kProgramTitle, vuv::MessageButtons::Ok, vuv::MessageIcon::Error);
     PrintLine("added " + std::to_string(result.added) + " of " + std::to_string(result.offered));
-    if (!result.saved)
-        return Fail("the collection was not saved: " + vuv::ActiveCollectionPath());
-    return kOk;
+    return result.saved ? kOk : kFailed;
 }
 
 // Each path as a picked path: a folder scanned, a playlist's entries, any
@@ -75,7 +73,6 @@ int Add(ToolContext& context, const std::vector<std::string>& args)
     }
     if (picked.empty())
         return BadUsage("add");
-    UseToolCollection(context);
     LoadActiveCollection(context);
     std::vector<std::string> paths;
     vuv::AddProgress progress;
@@ -95,7 +92,6 @@ int AddItem(ToolContext& context, const std::vector<std::string>& args)
 {
     if (args.size() != 1)
         return BadUsage("add-item");
-    UseToolCollection(context);
     LoadActiveCollection(context);
     return RunAdd(context, {args[0]});
 }
@@ -107,7 +103,6 @@ int HandOff(ToolContext& context, const std::vector<std::string>& args)
 {
     if (!args.empty())
         return BadUsage("handoff");
-    UseToolCollection(context);
     vuv::NamedEvent& event = ToolLink().fileToAdd;
     vuv::HandOffBurst burst;
     burst.Start(event, vuv::TickCountMs());

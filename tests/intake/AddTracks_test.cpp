@@ -36,7 +36,7 @@ TEST_F(AddTracksTest, NewTracksAreReadGivenTheDefaultsSortedSelectedAndSaved)
 {
     const vuv::TrackRecord old = FromFile("C:\\Music\\Zed - Old.mp3");
     ASSERT_TRUE(vuv::WriteTrackFile(folder.File("music.mcc"), &old, 1, false));
-    store().LoadCollection();
+    Load();
     defaults.preference = 7;
     defaults.album = "Best";
     defaults.year = 1992;
@@ -77,7 +77,7 @@ TEST_F(AddTracksTest, FoundTracksMoveToTheEndAsAPlainWalkOfTheCollectionWould)
         for (int i = 0; i < 6; ++i)
             plain.push_back(FromFile(pool[random() % pool.size()]));
         ASSERT_TRUE(vuv::WriteTrackFile(folder.File("music.mcc"), plain.data(), plain.size(), false));
-        store().LoadCollection();
+        Load();
         std::vector<std::string> offered{"", std::string(300, 'x')};
         for (int i = 0; i < 12; ++i)
             offered.push_back(pool[random() % pool.size()]);
@@ -141,7 +141,7 @@ TEST_F(AddTracksTest, MovesIntoTheArrangementNeverLoseAFile)
     };
     const vuv::TrackRecord snow = FromFile(target("Snow"));
     ASSERT_TRUE(vuv::WriteTrackFile(folder.File("music.mcc"), &snow, 1, false));
-    store().LoadCollection();
+    Load();
     const std::string rain = song("one.ttag", "Rain"), dust = song("two.ttag", "Snow"), hail = song("three.ttag", "Hail");
     CreateDirectoryA(settings.moveRoot.c_str(), nullptr);
     CreateDirectoryA(folder.File("Arranged\\Corvina").c_str(), nullptr);
@@ -182,7 +182,7 @@ TEST_F(AddTracksTest, MovesIntoTheArrangementNeverLoseAFile)
     ASSERT_TRUE(journal.Open(vuv::MoveJournalPathFor(folder.File("music.mcc"))));
     journal.Write(vuv::kAddMoveIntended, cut.c_str(), target("Cut").c_str());
     journal.Close();
-    store().LoadCollection();
+    Load();
     EXPECT_TRUE(There(mist) && !There(target("Mist")));
     EXPECT_TRUE(There(cut) && !There(target("Cut")));
     EXPECT_EQ(Paths(), (std::vector<std::string>{target("Snow"), target("Rain"), target("Fog")}));

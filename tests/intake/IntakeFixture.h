@@ -39,7 +39,11 @@ struct TestHost : vuv::AddTracksHost {
     {
         Log("select " + std::to_string(first) + "-" + std::to_string(last));
     }
-    bool SaveCollection() override { return Log("save"), save && vuv::TheCollectionStore().SaveCollection(false); }
+    bool SaveCollection() override
+    {
+        vuv::CollectionStore& store = vuv::TheCollectionStore();
+        return Log("save"), save && store.SaveCollection(store.ActivePath());
+    }
     void Enqueue(const vuv::TrackRecord& track) override { Log(std::string("queue ") + track.path); }
     void StartPlayback() override { Log("play"); }
     void Refresh() override { Log("refresh"); }
@@ -54,21 +58,21 @@ protected:
     {
         plugins.Install("TextTags");
         vuv::SetInstallFolderForRun(folder.Path());
-        vuv::SetActiveCollectionOverride(folder.File("music.mcc"));
         vuv::SetMessageSink([](const std::string&, const std::string&, vuv::MessageButtons, vuv::MessageIcon) {
             return vuv::MessageAnswer::Cancel;
         });
-        store().LoadCollection();
+        Load();
     }
     void TearDown() override
     {
         store().ClearCollection();
         store().Genres().Clear();
-        vuv::SetActiveCollectionOverride("");
         vuv::SetInstallFolderForRun("");
         vuv::SetMessageSink(nullptr);
     }
     static vuv::CollectionStore& store() { return vuv::TheCollectionStore(); }
+    // The test's collection file, loaded as the active one.
+    void Load() { store().LoadCollection(folder.File("music.mcc")); }
 
     // A text-tag music file in the folder.
     std::string Tagged(const std::string& name, const std::string& lines)
