@@ -4,6 +4,7 @@
 // Tracks" window, and the "New Track Preferences" and "New Track Lookout"
 // dialogs with the settings they store.
 #include "e2e/EditorDriver.h"
+#include "platform/Locations.h"
 #include "platform/NamedEvent.h"
 #include "platform/Settings.h"
 #include "support/TestSupport.h"
@@ -166,10 +167,7 @@ TEST_F(AddMusicWindowTest, DroppedPastedAndHandedOffFilesAreAdded)
 
     // Two that a sibling program hands over: records in the hand-off file,
     // then its event, set twice as a burst.
-    char user[256] = "";
-    DWORD size = sizeof user;
-    GetUserNameA(user, &size);
-    const std::string handOff = SuiteDir() + user + ".AddToEditor";
+    const std::string handOff = SuiteDir() + vuv::GetWindowsUserName() + ".AddToEditor";
     std::string records;
     for (int i : {4, 5})
         records += files[size_t(i)] + std::string(260 - files[size_t(i)].size(), '\0');
