@@ -169,28 +169,4 @@ std::string MusicFilesFilter()
 
 std::string PlaylistsFilter() { return std::string("Playlists (M3U, PLS)\0*.m3u;*.pls\0", 34); }
 
-PickedFiles ParsePickedFiles(const char* buffer, size_t size)
-{
-    PickedFiles picked;
-    std::vector<std::string> parts;
-    for (size_t at = 0; at < size && buffer[at];) {
-        const size_t length = strnlen(buffer + at, size - at);
-        parts.emplace_back(buffer + at, length);
-        at += length + 1;
-    }
-    if (parts.empty())
-        return picked;
-    if (parts.size() == 1) {
-        picked.paths.push_back(parts[0]);
-        picked.folder = FolderOf(parts[0]);
-    } else {
-        picked.folder = parts[0];
-        EnsureTrailingBackslash(picked.folder);
-        for (size_t i = 1; i < parts.size(); ++i)
-            picked.paths.push_back(picked.folder + parts[i]);
-    }
-    EnsureTrailingBackslash(picked.folder);
-    return picked;
-}
-
 }  // namespace vuv

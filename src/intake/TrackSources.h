@@ -1,7 +1,7 @@
 // The ways the user names the files to add, as far as they are not
 // windows: the folder scan, the expansion of a picked path (a playlist
-// gives its entries), the file pickers' filter lists and their result
-// buffer. Each source builds a path list for AddTracks.
+// gives its entries) and the file pickers' filter lists. Each source builds
+// a path list for AddTracks.
 #pragma once
 
 #include <string>
@@ -43,14 +43,5 @@ std::vector<std::string> PlaylistEntriesByNumber(const std::string& playlist);
 std::string MusicFilesFilter();
 // The filter of the two playlist commands.
 std::string PlaylistsFilter();
-
-// The open-file dialog's result buffer: one full path, or a folder followed
-// by the names picked in it (NUL-separated, ending in a double NUL). The
-// paths in order and the folder the pick was made in (with a trailing "\").
-struct PickedFiles {
-    std::vector<std::string> paths;
-    std::string folder;
-};
-PickedFiles ParsePickedFiles(const char* buffer, size_t size);
 
 }  // namespace vuv

@@ -15,6 +15,7 @@
 #include "player/PlayQueue.h"
 #include "resources/resource.h"
 #include "ui/AddingTracksWindow.h"
+#include "ui/FileDialog.h"
 #include "ui/FolderBrowser.h"
 #include "ui/NewTrackLookoutDialog.h"
 #include "ui/NewTrackPreferencesDialog.h"
@@ -31,8 +32,6 @@ namespace vuv {
 
 namespace {
 
-constexpr DWORD kPickerFlags = 0x81A04;  // explorer, several files, path and file must exist, no read-only box
-constexpr size_t kPickerBufferSize = 100000;
 constexpr UINT_PTR kHandOffTimer = 0x4144;  // the hand-off poll, beside the main window's timer 1
 
 bool g_running = false;
@@ -164,29 +163,19 @@ enum class Pick { Files, PlaylistEntries, PlaylistAsItem };
 void AddPicked(const IntakeWindow& window, Pick pick)
 {
     const std::string filter = pick == Pick::Files ? MusicFilesFilter() : PlaylistsFilter();
-    std::vector<char> buffer(kPickerBufferSize, '\0');
-    const std::string folder = GetText(kLastFolderPickedSetting);
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = window.window;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = buffer.data();
-    ofn.nMaxFile = DWORD(buffer.size());
-    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    ofn.lpstrTitle = pick == Pick::Files ? "Select Music File(s)" : "Select Playlist(s)";
-    ofn.Flags = kPickerFlags;
-    if (!GetOpenFileNameA(&ofn))
-        return;
-    const PickedFiles picked = ParsePickedFiles(buffer.data(), buffer.size());
+    FileDialogSpec spec{pick == Pick::Files ? "Select Music File(s)" : "Select Playlist(s)", filter.c_str(),
+                        OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST};
+    spec.folderSetting = kLastFolderPickedSetting;
+    const std::vector<std::string> picked = ChooseFiles(window.window, spec);
+    if (picked.empty())
+        return;  // cancelled
     std::vector<std::string> paths;
-    for (const std::string& path : picked.paths) {
+    for (const std::string& path : picked) {
         if (pick == Pick::PlaylistAsItem)
             paths.push_back(path);
         else
             ExpandPickedPath(paths, path);
     }
-    SetText(picked.folder.c_str(), kLastFolderPickedSetting);
     AddPaths(window, std::move(paths));
 }
 

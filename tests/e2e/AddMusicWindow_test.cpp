@@ -11,6 +11,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <dlgs.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ using namespace vuvtest;
 namespace {
 
 constexpr int kTrackList = 1008;
-constexpr int kAddFolder = 40016, kPaste = 40029, kPreferences = 40041, kLookout = 40067;
+constexpr int kAddFolder = 40016, kAddFiles = 40015, kPaste = 40029, kPreferences = 40041, kLookout = 40067;
 constexpr int kProgressDetail = 1007, kProgressCancel = 1086;
 
 // The settings this test writes, and those of the editor, cleared before
@@ -33,7 +34,7 @@ void ClearIntakeSettings()
     ClearEditorSettings();
     for (const char* name : {"FWEnqueNew", "VUVMoveMusicTo", "FWMoveMusicToFolder", "FWArrangement", "DefaultPreference",
                              "DefaultYear", "DefaultAutoVolume", "DefaultArtist", "DefaultAlbum", "FWFolderToWatch",
-                             "FWSchedule", "FWRecurse", "FWScheduleEvery", "DefaultGenre00", "DefaultGenre01"})
+                             "FWSchedule", "FWRecurse", "FWScheduleEvery", "DefaultGenre00", "DefaultGenre01", "LastAccessedFolder"})
         vuv::DeleteValue(name);
 }
 
@@ -141,10 +142,10 @@ protected:
 
 }  // namespace
 
-TEST_F(AddMusicWindowTest, DroppedPastedAndHandedOffFilesAreAdded)
+TEST_F(AddMusicWindowTest, PickedDroppedPastedAndHandedOffFilesAreAdded)
 {
     std::vector<std::string> files;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         files.push_back(folder_.File("Artist " + std::to_string(i) + " - Song.mp3"));
         ASSERT_TRUE(WriteBytes(files.back(), "not really music"));
     }
@@ -179,7 +180,18 @@ TEST_F(AddMusicWindowTest, DroppedPastedAndHandedOffFilesAreAdded)
     ASSERT_TRUE(WaitForRows(7));
     EXPECT_EQ(ReadBytes(handOff), "");
     DeleteFileA(handOff.c_str());
-    EXPECT_EQ(SavedTracks(), 7u);
+
+    // A playlist picked in "Add Individual Music Files" gives its music
+    // files (a missing one too), not itself.
+    ASSERT_TRUE(WriteBytes(folder_.File("list.m3u"), files[6] + "\r\nGone - Song.mp3\r\nnotes.txt\r\n"));
+    PostMessageA(editor_.Window(), WM_COMMAND, kAddFiles, 0);
+    HWND picker = WaitForProcessWindow(editor_.ProcessId(), "#32770", "Select Music File(s)");
+    ASSERT_NE(picker, nullptr);
+    SendMessageA(GetDlgItem(picker, cmb13), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder_.File("list.m3u").c_str()));
+    PostMessageA(GetDlgItem(picker, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitForRows(9));
+    EXPECT_EQ(SavedTracks(), 9u);
+    EXPECT_EQ(vuv::GetText("LastAccessedFolder"), folder_.Path());
 }
 
 TEST_F(AddMusicWindowTest, AddMusicTakesAFolderAndCancelKeepsWhatWasAdded)

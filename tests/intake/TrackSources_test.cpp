@@ -1,6 +1,6 @@
 // The track sources' logic: the folder scan (recursion, "recycler",
 // Cancel), a picked playlist expanded, the playlist read in one pass giving
-// what the lookups by number give, the pickers' result and filter.
+// what the lookups by number give, the picker's filter.
 #include "intake/IntakeFixture.h"
 #include "intake/TrackSources.h"
 #include "player/Playlist.h"
@@ -66,13 +66,8 @@ TEST_F(TrackSourcesTest, PlaylistsGiveTheirEntriesInOneReadAsLookupsByNumberDo)
                                                folder.File("notes.txt")}));
 }
 
-TEST_F(TrackSourcesTest, PickedFilesAndTheFilters)
+TEST_F(TrackSourcesTest, TheFilterOfThePicker)
 {
-    const char several[] = "C:\\Music\0b.mp3\0a.m3u\0";
-    const vuv::PickedFiles picked = vuv::ParsePickedFiles(several, sizeof several);
-    EXPECT_EQ(picked.paths, (std::vector<std::string>{"C:\\Music\\b.mp3", "C:\\Music\\a.m3u"}));
-    EXPECT_EQ(picked.folder, "C:\\Music\\");
-    EXPECT_EQ(vuv::ParsePickedFiles("C:\\a.mp3\0", 10).paths, std::vector<std::string>{"C:\\a.mp3"});
     const char filter[] = "Music Files and Playlists\0*.TTAG;*.dup;*.m3u;*.pls\0Text Tag File\0*.TTAG\0"
                           "Duplicate, first claim\0*.dup\0";  // and the final NUL
     EXPECT_EQ(vuv::MusicFilesFilter(), std::string(filter, sizeof filter));
