@@ -24,6 +24,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -117,22 +118,24 @@ public:
     AddingTracksWindow progress;
 };
 
-void ShowMessages(const std::vector<std::string>& messages)
-{
-    for (const std::string& text : messages)
-        ShowMessage(text, kProgramTitle, MessageButtons::Ok, MessageIcon::Error);
-}
-
-void AddPaths(const IntakeWindow& window, std::vector<std::string> paths)
+// One add: `work` runs in the session (a source's own work, then Add); the
+// run's messages follow once the window is free again, then it repaints.
+void RunSession(const IntakeWindow& window, const std::function<void(AddSession&)>& work)
 {
     std::vector<std::string> messages;
     {
         AddSession session(window);
-        session.Add(std::move(paths));
+        work(session);
         messages = session.TakeMessages();
     }
-    ShowMessages(messages);
+    for (const std::string& text : messages)
+        ShowMessage(text, kProgramTitle, MessageButtons::Ok, MessageIcon::Error);
     RedrawWindow(window.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void AddPaths(const IntakeWindow& window, std::vector<std::string> paths)
+{
+    RunSession(window, [&paths](AddSession& session) { session.Add(std::move(paths)); });
 }
 
 void AddFolder(const IntakeWindow& window)
@@ -140,20 +143,15 @@ void AddFolder(const IntakeWindow& window)
     const std::string folder = ChooseFolder(window.window, "Select a Folder Containing Your Music..");
     if (folder.empty())
         return;
-    std::vector<std::string> messages;
-    {
-        AddSession session(window);
+    RunSession(window, [&folder](AddSession& session) {
         session.progress.SetHeadline("Searching For Music Files...");
         session.progress.SetDetail("");
         const bool recurse = GetNumber(kSearchSubFoldersSetting) == 0;
         session.progress.ClearCancel();
         std::vector<std::string> paths;
-        if (ScanFolder(folder, paths, recurse, session.progress))
+        if (ScanFolder(folder, paths, recurse, session.progress))  // a cancelled scan adds nothing
             session.Add(std::move(paths));
-        messages = session.TakeMessages();
-    }
-    ShowMessages(messages);
-    RedrawWindow(window.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    });
 }
 
 enum class Pick { Files, PlaylistEntries, PlaylistAsItem };
@@ -209,24 +207,20 @@ void PasteShortcut(const IntakeWindow& window)
         AddPaths(window, std::move(paths));
 }
 
-// Steps 2 to 5 of taking in the hand-off file: held from reading until it
-// has been emptied, so that records written meanwhile wait for the next
-// round. Nothing happens when the file does not exist or stays held.
+// The hand-off file taken in once its burst of events is over: held from
+// reading until it has been emptied, so that records written meanwhile wait
+// for the next round. Nothing happens when the file does not exist or stays
+// held.
 void TakeInHandOffFile(const IntakeWindow& window)
 {
     HandOffFile file;
     if (!file.Open(GetUserFile(kAddToEditorSuffix, false), [](uint32_t ms) { SleepMs(ms); }))
         return;
-    std::vector<std::string> messages;
-    {
-        AddSession session(window);
+    RunSession(window, [&file](AddSession& session) {
         session.Add(file.ReadPaths());
-        messages = session.TakeMessages();
-    }
-    file.Empty();
+        file.Empty();
+    });
     SetForegroundWindow(window.window);
-    RedrawWindow(window.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    ShowMessages(messages);
 }
 
 struct HandOffWatch {
