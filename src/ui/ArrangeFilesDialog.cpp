@@ -22,6 +22,8 @@ constexpr UINT kProgressMs = 250;
 
 INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
+    if (EndOnCancel(dialog, message, wParam, IDC_ARRANGE_CANCEL))
+        return TRUE;
     switch (message) {
     case WM_INITDIALOG: {
         const ArrangeSettings settings = LoadArrangeSettings();
@@ -43,16 +45,9 @@ INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
             StoreArrangeSettings({ItemText(dialog, IDC_ARRANGE_ROOT), DisplayToStored(ItemText(dialog, IDC_ARRANGE_PATTERN))});
             EndDialog(dialog, 1);
             return TRUE;
-        case IDC_ARRANGE_CANCEL:
-        case IDCANCEL:
-            EndDialog(dialog, 0);
-            return TRUE;
         default:
             return FALSE;
         }
-    case WM_CLOSE:
-        EndDialog(dialog, 0);
-        return TRUE;
     default:
         return FALSE;
     }

@@ -27,4 +27,13 @@ void EditPatternIn(HWND dialog, int id, const char* title)
         SetDlgItemTextA(dialog, id, pattern.c_str());
 }
 
+bool EndOnCancel(HWND dialog, UINT message, WPARAM wParam, int cancelId)
+{
+    const bool cancel = message == WM_CLOSE ||
+                        (message == WM_COMMAND && (LOWORD(wParam) == cancelId || LOWORD(wParam) == IDCANCEL));
+    if (cancel)
+        EndDialog(dialog, 0);
+    return cancel;
+}
+
 }  // namespace vuv

@@ -21,4 +21,8 @@ void BrowseFolderInto(HWND dialog, int id, const char* title);
 // replaces the text.
 void EditPatternIn(HWND dialog, int id, const char* title);
 
+// Cancel of a modal dialog: the button `cancelId`, IDCANCEL (Esc) or
+// closing the window ends it with 0. Whether `message` was one of those.
+bool EndOnCancel(HWND dialog, UINT message, WPARAM wParam, int cancelId);
+
 }  // namespace vuv

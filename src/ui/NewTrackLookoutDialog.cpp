@@ -48,6 +48,8 @@ void Store(HWND dialog)
 
 INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
+    if (EndOnCancel(dialog, message, wParam, IDC_LOOKOUT_CANCEL))
+        return TRUE;
     switch (message) {
     case WM_INITDIALOG:
         Open(dialog);
@@ -70,16 +72,9 @@ INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
             Store(dialog);
             EndDialog(dialog, 1);
             return TRUE;
-        case IDC_LOOKOUT_CANCEL:
-        case IDCANCEL:
-            EndDialog(dialog, 0);
-            return TRUE;
         default:
             return FALSE;
         }
-    case WM_CLOSE:
-        EndDialog(dialog, 0);
-        return TRUE;
     default:
         return FALSE;
     }

@@ -189,6 +189,8 @@ void FlipSelectedGenre(HWND dialog)
 INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* p = reinterpret_cast<Preferences*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    if (EndOnCancel(dialog, message, wParam, IDC_NTP_CANCEL))
+        return TRUE;
     switch (message) {
     case WM_INITDIALOG:
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
@@ -234,16 +236,9 @@ INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
             Store(dialog, *p);
             EndDialog(dialog, 1);
             return TRUE;
-        case IDC_NTP_CANCEL:
-        case IDCANCEL:
-            EndDialog(dialog, 0);
-            return TRUE;
         default:
             return FALSE;
         }
-    case WM_CLOSE:
-        EndDialog(dialog, 0);
-        return TRUE;
     default:
         return FALSE;
     }
