@@ -1,0 +1,12 @@
+// Comparing texts as the system does for the user: without regard to case
+// under the user's locale, so that accented capitals sort with their small
+// letters (genre names, the order of the system's sorted lists).
+#pragma once
+
+namespace vuv {
+
+// Negative, zero or positive as the NUL-terminated ANSI text `a` sorts
+// before, with or after `b` when case is ignored.
+int CompareListTexts(const char* a, const char* b);
+
+}  // namespace vuv
