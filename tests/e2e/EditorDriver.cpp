@@ -15,21 +15,31 @@ constexpr const char* kTitlePrefix = "Tonbrook - Music Collection";
 
 struct Search {
     DWORD pid;
+    const std::string& title;
+    bool exact;
     HWND found;
 };
 
-BOOL CALLBACK FindMain(HWND hwnd, LPARAM lp)
+BOOL CALLBACK FindTitled(HWND hwnd, LPARAM lp)
 {
     auto* s = reinterpret_cast<Search*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
     char title[256] = "";
     GetWindowTextA(hwnd, title, sizeof title);
-    if (pid == s->pid && IsWindowVisible(hwnd) && std::string(title).rfind(kTitlePrefix, 0) == 0) {
+    const bool matches = s->exact ? s->title == title : std::string(title).rfind(s->title, 0) == 0;
+    if (pid == s->pid && IsWindowVisible(hwnd) && matches) {
         s->found = hwnd;
         return FALSE;
     }
     return TRUE;
+}
+
+HWND FindWindowOf(DWORD pid, const std::string& title, bool exact = false)
+{
+    Search s{pid, title, exact, nullptr};
+    EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&s));
+    return s.found;
 }
 
 uint32_t Crc(const unsigned char* data, size_t n, uint32_t crc = 0xFFFFFFFFu)
@@ -106,15 +116,25 @@ int Editor::WaitForEnd()
     return int(code);
 }
 
-bool Editor::Start(const std::string& arguments)
+HWND Editor::FindWindowTitled(const std::string& title, DWORD ms, bool exact) const
+{
+    for (DWORD waited = 0;; waited += 100) {
+        if (HWND found = FindWindowOf(process_.dwProcessId, title, exact))
+            return found;
+        if (waited >= ms)
+            return nullptr;
+        Pause(100);
+    }
+}
+
+bool Editor::Start(const std::string& arguments, const std::string& titlePrefix)
 {
     if (!Launch(arguments, process_))
         return false;
+    const std::string prefix = titlePrefix.empty() ? std::string(kTitlePrefix) : titlePrefix;
     for (int waited = 0; waited < 30000; waited += 100) {
-        Search s{process_.dwProcessId, nullptr};
-        EnumWindows(FindMain, reinterpret_cast<LPARAM>(&s));
-        if (s.found) {
-            window_ = s.found;
+        if (HWND found = FindWindowOf(process_.dwProcessId, prefix)) {
+            window_ = found;
             // Creation ends with the collection loaded, which gives the
             // title its collection name; then the first paint.
             for (int i = 0; i < 300; ++i) {
@@ -200,15 +220,14 @@ bool WriteCollection(const std::string& manifestPath, const std::string& collect
     return code == 0;
 }
 
-Capture CaptureClient(HWND window)
+namespace {
+
+// The screen's pixels of a rectangle of `width` x `height` at `origin`.
+Capture CaptureScreen(POINT origin, int width, int height)
 {
     Capture capture;
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    capture.width = client.right;
-    capture.height = client.bottom;
+    capture.width = width;
+    capture.height = height;
     if (capture.width <= 0 || capture.height <= 0)
         return capture;
     HDC screen = GetDC(nullptr);
@@ -232,6 +251,24 @@ Capture CaptureClient(HWND window)
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return capture;
+}
+
+}  // namespace
+
+Capture CaptureClient(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return CaptureScreen(origin, client.right, client.bottom);
+}
+
+Capture CaptureWindow(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return CaptureScreen(POINT{r.left, r.top}, r.right - r.left, r.bottom - r.top);
 }
 
 bool SavePng(const Capture& c, const std::string& path)

@@ -19,8 +19,9 @@ public:
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
-    // Starts Vuv.exe and waits (up to 30 s) for its main window.
-    bool Start(const std::string& arguments = "");
+    // Starts Vuv.exe and waits (up to 30 s) for its window: the main window,
+    // or the visible window whose title begins with `titlePrefix`.
+    bool Start(const std::string& arguments = "", const std::string& titlePrefix = "");
     // Starts Vuv.exe expecting it to end without a window; its exit code,
     // or -1 when it did not end within 30 s.
     int RunToEnd(const std::string& arguments = "");
@@ -28,6 +29,10 @@ public:
     // code, or -1.
     int WaitForEnd();
     HWND Window() const { return window_; }
+    // A visible top-level window of the editor whose title begins with
+    // `title` (is `title` when `exact`), waiting up to `ms`; null when none
+    // appeared.
+    HWND FindWindowTitled(const std::string& title, DWORD ms = 10000, bool exact = false) const;
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     // WM_CLOSE, then waits for the end; the exit code (or -1).
     int Close();
@@ -62,6 +67,8 @@ struct Capture {
     COLORREF At(int x, int y) const { return pixels[size_t(y) * width + x]; }
 };
 Capture CaptureClient(HWND window);
+// The whole window, frame and title bar included.
+Capture CaptureWindow(HWND window);
 // Writes an uncompressed PNG; false on failure.
 bool SavePng(const Capture& capture, const std::string& path);
 // The folder for screenshots (with "\"), from VUV_SCREENSHOT_DIR, created
