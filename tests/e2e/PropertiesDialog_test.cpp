@@ -344,3 +344,63 @@ TEST_F(PropertiesDialogTest, EditTagStartEditsOneFileWithoutTheCollection)
     EXPECT_EQ(tags.find("Clouds"), std::string::npos) << tags;
     EXPECT_TRUE(vuvtest::ReadBytes(collection_) == collectionBytes);
 }
+
+// A thousand tracks at once: a progress window comes up while the tags are
+// written, and the editor keeps answering its windows meanwhile.
+TEST_F(PropertiesDialogTest, AThousandTracksShowProgressAndStayResponsive)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < 1000; ++i) {
+        const std::string file = music_.File("t" + std::to_string(i) + ".wav");
+        ASSERT_TRUE(CopyFileA(music_.File("d.wav").c_str(), file.c_str(), FALSE));
+        lines.push_back(Line(file, "Artist " + std::to_string(i), "Album", ""));
+    }
+    WriteCollection(lines);
+    vuvtest::Editor editor;
+    ASSERT_TRUE(editor.Start());
+    // Row 0, then a Shift click on the last row once it is scrolled into
+    // view.
+    HWND list = editor.Control(kTrackList);
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    RECT top{}, client{};
+    GetClientRect(header, &top);
+    GetClientRect(list, &client);
+    Click(list, 60, top.bottom + 9);
+    SendMessageA(list, LVM_ENSUREVISIBLE, 999, FALSE);
+    vuvtest::Pause(300);
+    Click(list, 60, client.bottom - 25, MK_SHIFT);
+    PostMessageA(editor.Window(), WM_COMMAND, kEditTag, 0);
+    HWND dialog = editor.FindWindowTitled("Editing - [Multiple Items Selected]");
+    ASSERT_NE(dialog, nullptr);
+    SetText(GetDlgItem(GetDlgItem(dialog, kGeneralPage), kAlbum), "Thousand");
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+
+    HWND progress = editor.FindWindowTitled("Writing Tags", 20000, true);
+    ASSERT_NE(progress, nullptr);
+    Screenshot(progress, "properties-progress.png");
+    // The count moves on, read through the editor's own window procedure.
+    auto counted = [progress]() {
+        char text[128] = "";
+        DWORD_PTR copied = 0;
+        SendMessageTimeoutA(GetDlgItem(progress, 1150), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                            SMTO_NORMAL, 5000, &copied);
+        return std::string(text);
+    };
+    const std::string first = counted();
+    EXPECT_EQ(first.rfind("Writing the ID tags: ", 0), 0u) << first;
+    std::string later = first;
+    for (int i = 0; i < 50 && later == first && IsWindow(progress); ++i) {
+        vuvtest::Pause(100);
+        later = counted();
+    }
+    EXPECT_NE(later, first);
+    ASSERT_TRUE(WaitUntilGone(dialog, 300000));
+
+    const auto tracks = DumpedTracks(collection_);
+    ASSERT_EQ(tracks.size(), 1000u);
+    int edited = 0;
+    for (const auto& track : tracks)
+        edited += track[vuvtest::kDumpAlbum] == "Thousand";
+    EXPECT_EQ(edited, 1000);
+    EXPECT_EQ(editor.Close(), 0);
+}

@@ -32,7 +32,8 @@ bool MakeTaggedMusic(const ScratchFolder& folder)
                          "lame --quiet -b 128 --add-id3v2 --ta Corvina --tt Rain --tl Clouds --ty 2001 --tn 3 "
                          "tone.wav a.mp3 && "
                          "flac --silent -o b.flac -T ARTIST=Sleet -T TITLE=Snow tone.wav && "
-                         "oggenc --quiet -a Sleet -t Hail -o c.ogg tone.wav && rm tone.wav") == 0;
+                         "oggenc --quiet -a Sleet -t Hail -o c.ogg tone.wav && rm tone.wav && "
+                         "sox -n -r 44100 -c 2 -b 16 d.wav synth 0.1 sine 440") == 0;
 }
 
 std::string UnixOutput(const std::string& script)

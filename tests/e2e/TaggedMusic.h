@@ -10,8 +10,8 @@
 namespace vuvtest {
 
 // In `folder`, one second of a tone each: a.mp3 (lame's ID3v2: Corvina,
-// Rain, Clouds, 2001, track 3), b.flac (Sleet, Snow), c.ogg (Sleet, Hail).
-// False when a tool failed.
+// Rain, Clouds, 2001, track 3), b.flac (Sleet, Snow), c.ogg (Sleet, Hail);
+// and d.wav, a tenth of a second without tags. False when a tool failed.
 bool MakeTaggedMusic(const ScratchFolder& folder);
 
 // What a Unix shell script prints (stdout and stderr).
