@@ -50,8 +50,9 @@ void Click(HWND control, int x, int y, WPARAM keys = 0)
 void Screenshot(HWND window, const char* name)
 {
     const std::string dir = vuvtest::ScreenshotDir();
-    if (!dir.empty())
+    if (!dir.empty()) {
         EXPECT_TRUE(vuvtest::SavePng(vuvtest::CaptureWindow(window), dir + name));
+    }
 }
 
 bool WaitUntilGone(HWND window, DWORD ms = 30000)
