@@ -2,6 +2,7 @@
 
 #include "core/CollectionFile.h"
 #include "core/FileTypeNames.h"
+#include "core/MoveJournal.h"
 #include "core/TrackListView.h"
 #include "core/TrackSort.h"
 #include "platform/FileHandle.h"
@@ -182,6 +183,9 @@ void CollectionStore::LoadCollection()
         }
         file.Close();
     }
+    // Files an interrupted arrange pass moved: their tracks take the new
+    // paths until the next save writes them.
+    ReplayMoveJournal(MoveJournalPathFor(activePath_), *this);
     genres_.Load(GenreListPathFor(activePath_));
     hasGenres_ = true;
 
@@ -251,6 +255,8 @@ bool CollectionStore::SaveCollection(bool sortFirst)
         path = ActiveCollectionPath();
         if (WriteCollectionFile(path)) {
             saved = true;
+            // The file now holds every move the journal kept.
+            DeleteFileAt(MoveJournalPathFor(path));
             break;
         }
         if (ShowMessage("Error saving '" + path + "'.", kSaveErrorTitle,

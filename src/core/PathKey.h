@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <unordered_set>
 
 namespace vuv {
@@ -30,5 +31,15 @@ struct PathKeyEqual {
 
 // A set of NUL-terminated paths it does not own (the texts must outlive it).
 using PathSet = std::unordered_set<const char*, PathKeyHash, PathKeyEqual>;
+
+// The path case-folded as SamePath compares it: a key for maps and sets
+// that own their texts.
+inline std::string FoldedPath(const std::string& path)
+{
+    std::string key(path);
+    for (char& c : key)
+        c = char(FoldPathChar(static_cast<unsigned char>(c)));
+    return key;
+}
 
 }  // namespace vuv

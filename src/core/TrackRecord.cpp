@@ -42,30 +42,34 @@ void SetField(char* field, size_t size, const char* text)
     field[n] = '\0';
 }
 
+void CollapseDoubledBackslashes(char* path)
+{
+    // One left-to-right pass that keeps a backslash only when the previous
+    // kept character is not one gives the same text as collapsing pairs
+    // repeatedly until none is left.
+    size_t len = 0;
+    bool doubled = false;  // a "\\" pair starting at the third character or later
+    for (const char* p = path; *p; ++p, ++len)
+        if (len >= 3 && p[0] == '\\' && p[-1] == '\\')
+            doubled = true;
+    if (!doubled)
+        return;
+    size_t out = 2;
+    for (size_t in = 2; in < len; ++in) {
+        char c = path[in];
+        if (c == '\\' && out > 2 && path[out - 1] == '\\')
+            continue;
+        path[out++] = c;
+    }
+    path[out] = '\0';
+}
+
 void CleanUpLoadedRecord(TrackRecord& track, FileTypeLookup* lookup)
 {
     track.path[kPathTextSize - 1] = '\0';
     track.flags &= ~uint32_t(kFlagMissing);
     track.typeName = lookup ? lookup->IdForPath(track.path) : FileTypeIdForPath(track.path);
-    // Collapse "\\" pairs from the third character on (a network path keeps
-    // its leading two). One left-to-right pass that keeps a backslash only
-    // when the previous kept character is not one gives the same text as
-    // collapsing pairs repeatedly until none is left.
-    size_t len = 0;
-    bool doubled = false;  // a "\\" pair starting at the third character or later
-    for (const char* p = track.path; *p; ++p, ++len)
-        if (len >= 3 && p[0] == '\\' && p[-1] == '\\')
-            doubled = true;
-    if (doubled) {
-        size_t out = 2;
-        for (size_t in = 2; in < len; ++in) {
-            char c = track.path[in];
-            if (c == '\\' && out > 2 && track.path[out - 1] == '\\')
-                continue;
-            track.path[out++] = c;
-        }
-        track.path[out] = '\0';
-    }
+    CollapseDoubledBackslashes(track.path);
     if (int32_t(track.flags) < 0)
         track.flags = 0;
 }

@@ -99,6 +99,10 @@ void SetField(char (&field)[N], const std::string& text)
     SetField(field, N, text.c_str());
 }
 
+// Collapses every "\\" pair from the third character on, in place, until
+// none is left (a leading "\\" of a network path stays).
+void CollapseDoubledBackslashes(char* path);
+
 // Steps of the clean-up of a record read from a collection file that belong
 // to the record itself: the `missing` bit cleared, the file type text
 // computed, doubled backslashes of `path` collapsed (a leading "\\" of a

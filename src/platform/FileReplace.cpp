@@ -17,6 +17,11 @@ ReplaceResult ReplaceFileWith(const std::string& source, const std::string& targ
     return ReplaceResult::Failed;
 }
 
+bool MoveFileTo(const std::string& source, const std::string& target)
+{
+    return MoveFileA(source.c_str(), target.c_str()) != 0;
+}
+
 bool DeleteFileAt(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
 
 }  // namespace vuv

@@ -166,7 +166,8 @@ void TrimSpaces(std::string& text)
         return;
     }
     size_t last = text.find_last_not_of(' ');
-    text = text.substr(first, last - first + 1);
+    text.erase(last + 1);
+    text.erase(0, first);
 }
 
 void TrimSpaces(char* text)

@@ -90,18 +90,23 @@ void WriteSelectorSwitch(PlayerLink& link, uint32_t value)
         link.skip.Set();
 }
 
-namespace {
-
-template <typename TrackAt>
-int TakeReport(PlayerLink& link, size_t count, TrackAt trackAt)
+bool TakePlayCountReport(PlayerLink& link, PlayCountReport& report)
 {
-    PlayCountReport report;
     memset(&report, 0, sizeof report);
     link.liveUpdate.Get(&report);
     report.path[sizeof report.path - 1] = '\0';
     if (report.path[0] == '\0')
-        return -1;
-    int changed = -1;
+        return false;
+    const PlayCountReport cleared = {};
+    link.liveUpdate.Set(&cleared);
+    return true;
+}
+
+namespace {
+
+template <typename TrackAt>
+int ApplyReport(const PlayCountReport& report, size_t count, TrackAt trackAt)
+{
     for (size_t i = count; i-- > 0;) {
         TrackRecord& track = trackAt(i);
         if (SamePath(track.path, report.path)) {
@@ -109,25 +114,33 @@ int TakeReport(PlayerLink& link, size_t count, TrackAt trackAt)
                 ++track.playCount;
             if (report.volumeBoost != kVolumeBoostAutomatic)
                 track.volumeBoost = report.volumeBoost;
-            changed = int(i);
-            break;
+            return int(i);
         }
     }
-    const PlayCountReport cleared = {};
-    link.liveUpdate.Set(&cleared);
-    return changed;
+    return -1;
 }
 
 }  // namespace
 
+int ApplyPlayCountReport(const PlayCountReport& report, TrackRecord* const* tracks, size_t count)
+{
+    return ApplyReport(report, count, [tracks](size_t i) -> TrackRecord& { return *tracks[i]; });
+}
+
 int TakePlayCountReport(PlayerLink& link, TrackRecord* tracks, size_t count)
 {
-    return TakeReport(link, count, [tracks](size_t i) -> TrackRecord& { return tracks[i]; });
+    PlayCountReport report;
+    if (!TakePlayCountReport(link, report))
+        return -1;
+    return ApplyReport(report, count, [tracks](size_t i) -> TrackRecord& { return tracks[i]; });
 }
 
 int TakePlayCountReport(PlayerLink& link, TrackRecord* const* tracks, size_t count)
 {
-    return TakeReport(link, count, [tracks](size_t i) -> TrackRecord& { return *tracks[i]; });
+    PlayCountReport report;
+    if (!TakePlayCountReport(link, report))
+        return -1;
+    return ApplyPlayCountReport(report, tracks, count);
 }
 
 }  // namespace vuv

@@ -99,6 +99,14 @@ void IncrementPlayListChanged(PlayerLink& link);
 // from 1 to 0.
 void WriteSelectorSwitch(PlayerLink& link, uint32_t value);
 
+// Takes the play-count report out of "TbPLAKLiveUpdate", clearing the
+// variable; false when it held none (empty path).
+bool TakePlayCountReport(PlayerLink& link, PlayCountReport& report);
+// Applies a report to the first track, searching from the last, whose path
+// equals the report's (without regard to case): a play added, the volume
+// boost stored as the report asks. The index of the changed track, or -1.
+int ApplyPlayCountReport(const PlayCountReport& report, TrackRecord* const* tracks, size_t count);
+
 // Takes the play-count report: with a non-empty path, searches `tracks`
 // from the last to the first for that path (without regard to case), adds
 // a play and stores the volume boost as the report asks, and clears the

@@ -7,6 +7,8 @@
 // Dialogs.
 #define IDD_MAIN_WINDOW 101
 #define IDD_ADDING_TRACKS 103
+#define IDD_ARRANGE_FILES 127
+#define IDD_ARRANGING 128
 
 // Menus; each has one pop-up at its top whose items are shown.
 #define IDR_MENU_TRACK_LIST 105
@@ -37,6 +39,17 @@
 #define IDC_ADDING_HEADLINE 1006
 #define IDC_ADDING_DETAIL 1007
 #define IDC_ADDING_CANCEL 1086
+
+// Controls of "Arrange Files" (127) and "Arranging Music Collection" (128).
+#define IDC_ARRANGE_PATTERN 1021
+#define IDC_ARRANGE_BROWSE 1065
+#define IDC_ARRANGE_ROOT 1066
+#define IDC_ARRANGE_CANCEL 1067
+#define IDC_ARRANGE_BEGIN 1068
+#define IDC_ARRANGE_SET 1069
+#define IDC_ARRANGING_CLOSE 1069
+#define IDC_ARRANGING_BAR 1070
+#define IDC_ARRANGING_TEXT 1071
 
 // Menu commands.
 #define IDM_ENQUEUE_SELECTED 40004

@@ -6,6 +6,8 @@
 #include "core/TrackListView.h"
 #include "core/TrackSort.h"
 #include "intake/DroppedFiles.h"
+#include "naming/ArrangeFiles.h"
+#include "naming/ConverterHandOff.h"
 #include "platform/Locations.h"
 #include "plugins/TrackInfo.h"
 #include "platform/Paths.h"
@@ -13,6 +15,7 @@
 #include "player/PlayQueue.h"
 #include "player/PlayerLink.h"
 #include "resources/resource.h"
+#include "ui/ArrangeFilesDialog.h"
 #include "ui/ButtonBar.h"
 #include "ui/PlayControlPanel.h"
 #include "ui/PropertiesDialog.h"
@@ -102,6 +105,7 @@ private:
     void OnSearchField(int code);
     void ShowSearchFieldMenu();
     void RunCollectionCommand(int id);
+    void ConvertSelectedTracks();
     int ActiveCount() const;
 
     HINSTANCE instance_;
@@ -120,6 +124,9 @@ private:
     // Set while the track properties dialog runs: the timer then does
     // nothing, so that no play-count report changes the tracks under it.
     bool propertiesOpen_ = false;
+    // The arrange pass while it runs: the store is the pass's then, and the
+    // timer hands the play-count reports to it instead of applying them.
+    ArrangeSession* arranging_ = nullptr;
     RECT statusRect_{};
     WindowSkin skin_;
     std::unique_ptr<ButtonBar> bar_;
@@ -465,6 +472,13 @@ void MainWindow::OnTimer()
         panel_.FillQueueView();
         tracks_.Invalidate();
     }
+    if (arranging_) {
+        // No save, sort or close under the pass: the close request waits
+        // for the tick after it.
+        if (arranging_->TakePlayCountReport(link) >= 0)
+            tracks_.Invalidate();
+        return;
+    }
     if (link.close.IsSet()) {
         SaveAndEnd(true);
         return;
@@ -521,7 +535,7 @@ void MainWindow::ShowTrackListMenu(POINT screen)
     if (!menu)
         return;
     HMENU popup = GetSubMenu(menu, 0);
-    if (!Exists(GetInstallFolder(false) + "Rendle.exe"))
+    if (!Exists(GetInstallFolder(false) + kConverterProgram))
         EnableMenuItem(popup, IDM_CONVERT_TO, MF_BYCOMMAND | MF_GRAYED);
     if (!IsClipboardFormatAvailable(CF_HDROP))
         EnableMenuItem(popup, IDM_PASTE_SHORTCUT, MF_BYCOMMAND | MF_GRAYED);
@@ -752,12 +766,31 @@ void MainWindow::OnCommand(int id, int code)
         UndoAnyEditing();
         RefreshStatus();
         break;
+    case IDM_ARRANGE_FILES:
+        ArrangeFiles(hwnd_, instance_, arranging_);
+        RefreshStatus();
+        break;
+    case IDM_CONVERT_TO:
+        ConvertSelectedTracks();
+        break;
     default:
         // The play control panel's commands; commands of parts that are
         // not in the program yet do nothing.
         panel_.Command(id);
         break;
     }
+}
+
+void MainWindow::ConvertSelectedTracks()
+{
+    // The selected rows in collection order.
+    const CollectionStore& store = TheCollectionStore();
+    std::vector<std::string> paths;
+    HWND list = tracks_.Handle();
+    for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0 && size_t(row) < store.Count();
+         row = ListView_GetNextItem(list, row, LVNI_SELECTED))
+        paths.push_back(store.Track(size_t(row)).path);
+    ConvertSelected(paths, GetInstallFolder(false), Link().converterWaiting);
 }
 
 void MainWindow::SaveListSettings()

@@ -19,9 +19,9 @@ public:
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
-    // Starts Vuv.exe and waits (up to 30 s) for its window: the main window,
-    // or the visible window whose title begins with `titlePrefix`.
-    bool Start(const std::string& arguments = "", const std::string& titlePrefix = "");
+    // Starts Vuv.exe and waits (up to 30 s) for its main window, or for its
+    // window titled `windowTitle` when given (a start without one).
+    bool Start(const std::string& arguments = "", const char* windowTitle = nullptr);
     // Starts Vuv.exe expecting it to end without a window; its exit code,
     // or -1 when it did not end within 30 s.
     int RunToEnd(const std::string& arguments = "");
@@ -29,10 +29,7 @@ public:
     // code, or -1.
     int WaitForEnd();
     HWND Window() const { return window_; }
-    // A visible top-level window of the editor whose title begins with
-    // `title` (is `title` when `exact`), waiting up to `ms`; null when none
-    // appeared.
-    HWND FindWindowTitled(const std::string& title, DWORD ms = 10000, bool exact = false) const;
+    DWORD ProcessId() const { return process_.dwProcessId; }
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     // WM_CLOSE, then waits for the end; the exit code (or -1).
     int Close();
@@ -52,13 +49,22 @@ void SetProgramNumber(const char* name, DWORD value);
 bool ProgramNumber(const char* name, DWORD* value);
 void SetProgramText(const char* name, const std::string& value);
 void DeleteProgramValue(const char* name);
-// Removes the window, column and search settings the editor writes.
+// Removes the window, column, search and arrangement settings the editor
+// writes.
 void ClearEditorSettings();
 
 // A collection described by manifest lines (see vuvtool demo-collection),
 // written by vuvtool; false when vuvtool failed.
 bool WriteCollection(const std::string& manifestPath, const std::string& collectionPath,
                      const std::vector<std::string>& lines);
+
+// A visible top-level window of the process whose class (when given) and
+// title (when given) match, waited for up to `timeoutMs`; null when none.
+HWND WaitForProcessWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs = 15000);
+// The window's text (of another process too).
+std::string WindowText(HWND window);
+// Waits (pumping) until the window's text is `text`; whether it got there.
+bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs = 15000);
 
 // The window's client area as it is on the screen.
 struct Capture {
@@ -69,7 +75,7 @@ struct Capture {
 Capture CaptureClient(HWND window);
 // The whole window, frame and title bar included.
 Capture CaptureWindow(HWND window);
-// Writes an uncompressed PNG; false on failure.
+// Writes a PNG (through ImageMagick); false on failure.
 bool SavePng(const Capture& capture, const std::string& path);
 // The folder for screenshots (with "\"), from VUV_SCREENSHOT_DIR, created
 // when missing; empty when not set.

@@ -27,13 +27,6 @@ constexpr int kFileGenre = 1087, kComment = 1026;
 constexpr int kPreferenceStrip = 2001, kBoostStrip = 2002;
 constexpr int kGenreRow = 16;
 
-std::string Text(HWND control)
-{
-    char text[2048] = "";
-    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 void SetText(HWND control, const std::string& text)
 {
     SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -90,7 +83,7 @@ protected:
     }
     // Selects the first `rows` rows of the started editor's list (row 0
     // clicked, the others added with Ctrl) and opens the dialog on them.
-    HWND OpenOn(vuvtest::Editor& editor, int rows, const char* titlePrefix = "Editing - ")
+    HWND OpenOn(vuvtest::Editor& editor, int rows, const std::string& title)
     {
         HWND list = editor.Control(kTrackList);
         HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
@@ -99,7 +92,7 @@ protected:
         for (int row = 0; row < rows; ++row)
             Click(list, 60, r.bottom + row * 18 + 9, row == 0 ? 0 : MK_CONTROL);
         PostMessageA(editor.Window(), WM_COMMAND, kEditTag, 0);
-        return editor.FindWindowTitled(titlePrefix);
+        return vuvtest::WaitForProcessWindow(editor.ProcessId(), nullptr, title.c_str());
     }
 
     vuvtest::ScratchFolder folder_;
@@ -116,17 +109,16 @@ TEST_F(PropertiesDialogTest, OneTrackGetsItsFieldsIntoRecordAndTag)
     WriteCollection({Line(mp3, "Corvina", "Clouds", "Jazz"), Line(music_.File("b.flac"), "Sleet", "", "Pop")});
     vuvtest::Editor editor;
     ASSERT_TRUE(editor.Start());
-    HWND dialog = OpenOn(editor, 1);
+    HWND dialog = OpenOn(editor, 1, "Editing - '" + mp3 + "'");
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(Text(dialog), "Editing - '" + mp3 + "'");
     HWND page = GetDlgItem(dialog, kGeneralPage);
     HWND tabs = GetDlgItem(dialog, kTabs);
     EXPECT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
-    EXPECT_EQ(Text(GetDlgItem(page, kArtist)), "Corvina");
-    EXPECT_EQ(Text(GetDlgItem(page, kTitle)), "Title");
-    EXPECT_EQ(Text(GetDlgItem(page, kAlbum)), "Clouds");
-    EXPECT_EQ(Text(GetDlgItem(page, kYear)), "2001");
-    EXPECT_EQ(Text(GetDlgItem(page, kTrackNumber)), "3");
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(page, kArtist)), "Corvina");
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(page, kTitle)), "Title");
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(page, kAlbum)), "Clouds");
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(page, kYear)), "2001");
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(page, kTrackNumber)), "3");
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, kFileGenre)));
     Screenshot(dialog, "properties-general.png");
 
@@ -136,7 +128,7 @@ TEST_F(PropertiesDialogTest, OneTrackGetsItsFieldsIntoRecordAndTag)
     HWND details = GetDlgItem(dialog, kDetailsPage);
     EXPECT_TRUE(IsWindowVisible(details));
     EXPECT_FALSE(IsWindowVisible(page));
-    EXPECT_EQ(Text(GetDlgItem(details, kDetailsText)).rfind("File :\t\ta\r\nLocation :\t\t", 0), 0u);
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(details, kDetailsText)).rfind("File :\t\ta\r\nLocation :\t\t", 0), 0u);
     Screenshot(dialog, "properties-details.png");
     PostMessageA(tabs, WM_KEYDOWN, VK_LEFT, 0);
     vuvtest::Pause(500);
@@ -185,14 +177,13 @@ TEST_F(PropertiesDialogTest, SeveralTracksShareAnEditAndARefusingFileStaysAsItWa
                      Line(mp3, "Corvina", "Winter", "Jazz;Pop"), Line(locked, "Corvina", "Winter", "Jazz")});
     vuvtest::Editor editor;
     ASSERT_TRUE(editor.Start());
-    HWND dialog = OpenOn(editor, 4);
+    HWND dialog = OpenOn(editor, 4, "Editing - [Multiple Items Selected]");
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(Text(dialog), "Editing - [Multiple Items Selected]");
     HWND page = GetDlgItem(dialog, kGeneralPage);
     EXPECT_EQ(SendMessageA(GetDlgItem(dialog, kTabs), TCM_GETITEMCOUNT, 0, 0), 1);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, kTitle)));
-    EXPECT_EQ(Text(GetDlgItem(page, kArtist)), "");  // the artists differ
-    EXPECT_EQ(Text(GetDlgItem(page, kAlbum)), "Winter");
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(page, kArtist)), "");  // the artists differ
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(page, kAlbum)), "Winter");
     Screenshot(dialog, "properties-many.png");
 
     // A Windows-1252 letter in the album; "rock" (third row, mixed) becomes
@@ -204,9 +195,9 @@ TEST_F(PropertiesDialogTest, SeveralTracksShareAnEditAndARefusingFileStaysAsItWa
     ASSERT_TRUE(WaitUntilGone(dialog));
 
     // The read-only file is named in a warning and is byte for byte as it was.
-    HWND warning = editor.FindWindowTitled("Tonbrook", 15000, true);
+    HWND warning = vuvtest::WaitForProcessWindow(editor.ProcessId(), nullptr, "Tonbrook", 15000);
     ASSERT_NE(warning, nullptr);
-    const std::string said = Text(GetDlgItem(warning, 0xFFFF));
+    const std::string said = vuvtest::WindowText(GetDlgItem(warning, 0xFFFF));
     EXPECT_NE(said.find("'" + locked + "': the file is read-only"), std::string::npos) << said;
     Screenshot(warning, "properties-unwritten-warning.png");
     PostMessageA(warning, WM_COMMAND, IDOK, 0);
@@ -252,7 +243,7 @@ TEST_F(PropertiesDialogTest, GenresAreCreatedAndDeleted)
                      Line(music_.File("b.flac"), "Sleet", "", "Pop")});
     vuvtest::Editor editor;
     ASSERT_TRUE(editor.Start());
-    HWND dialog = OpenOn(editor, 1);
+    HWND dialog = OpenOn(editor, 1, "Editing - '" + music_.File("a.mp3") + "'");
     ASSERT_NE(dialog, nullptr);
     HWND page = GetDlgItem(dialog, kGeneralPage);
     HWND genres = GetDlgItem(page, kGenres);
@@ -260,14 +251,14 @@ TEST_F(PropertiesDialogTest, GenresAreCreatedAndDeleted)
 
     // A name that exists in another letter case is refused; the dialog stays.
     PostMessageA(GetDlgItem(page, kNewGenre), BM_CLICK, 0, 0);
-    HWND create = editor.FindWindowTitled("New Genre");
+    HWND create = vuvtest::WaitForProcessWindow(editor.ProcessId(), nullptr, "New Genre");
     ASSERT_NE(create, nullptr);
     SetText(GetDlgItem(create, 1034), "JAZZ");
     Screenshot(create, "properties-new-genre.png");
     PostMessageA(create, WM_COMMAND, 1035, 0);
-    HWND refused = editor.FindWindowTitled("Tonbrook", 10000, true);
+    HWND refused = vuvtest::WaitForProcessWindow(editor.ProcessId(), nullptr, "Tonbrook", 10000);
     ASSERT_NE(refused, nullptr);
-    EXPECT_EQ(Text(GetDlgItem(refused, 0xFFFF)), "A Genre With This Name Already Exists.");
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(refused, 0xFFFF)), "A Genre With This Name Already Exists.");
     PostMessageA(refused, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntilGone(refused));
     EXPECT_TRUE(IsWindow(create));
@@ -279,7 +270,7 @@ TEST_F(PropertiesDialogTest, GenresAreCreatedAndDeleted)
     // "Pop" (the second name of the delete list) goes from the list, the
     // tracks and the saved collection at once.
     PostMessageA(GetDlgItem(page, kDeleteGenre), BM_CLICK, 0, 0);
-    HWND remove = editor.FindWindowTitled("Set Genre(s) to Delete");
+    HWND remove = vuvtest::WaitForProcessWindow(editor.ProcessId(), nullptr, "Set Genre(s) to Delete");
     ASSERT_NE(remove, nullptr);
     HWND names = GetDlgItem(remove, 1037);
     EXPECT_EQ(SendMessageA(names, LB_GETCOUNT, 0, 0), 3);
@@ -311,15 +302,16 @@ TEST_F(PropertiesDialogTest, EditTagStartEditsOneFileWithoutTheCollection)
 
     vuvtest::Editor editor;
     const std::string title = "Tonbrook Editing - '" + mp3 + "'";
-    ASSERT_TRUE(editor.Start("<edittag>" + mp3, title));
+    ASSERT_TRUE(editor.Start("<edittag>" + mp3, title.c_str()));
     HWND dialog = editor.Window();
-    EXPECT_EQ(editor.FindWindowTitled("Tonbrook - Music Collection", 0), nullptr);
+    EXPECT_EQ(vuvtest::WaitForProcessWindow(editor.ProcessId(), nullptr, "Tonbrook - Music Collection 'Tags'", 0),
+              nullptr);
     HWND page = GetDlgItem(dialog, kGeneralPage);
-    EXPECT_EQ(Text(GetDlgItem(page, kArtist)), "Corvina");
-    EXPECT_EQ(Text(GetDlgItem(page, kTitle)), "Rain");
-    EXPECT_EQ(Text(GetDlgItem(page, kAlbum)), "Clouds");
-    EXPECT_EQ(Text(GetDlgItem(page, kYear)), "2001");
-    EXPECT_EQ(Text(GetDlgItem(page, kTrackNumber)), "3");
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(page, kArtist)), "Corvina");
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(page, kTitle)), "Rain");
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(page, kAlbum)), "Clouds");
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(page, kYear)), "2001");
+    EXPECT_EQ(vuvtest::WindowText(GetDlgItem(page, kTrackNumber)), "3");
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(page, kFileGenre)));
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(page, kComment)));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, kGenres)));
@@ -329,7 +321,7 @@ TEST_F(PropertiesDialogTest, EditTagStartEditsOneFileWithoutTheCollection)
     Screenshot(dialog, "properties-file.png");
     PostMessageA(GetDlgItem(dialog, kTabs), WM_KEYDOWN, VK_RIGHT, 0);
     vuvtest::Pause(800);
-    const std::string details = Text(GetDlgItem(GetDlgItem(dialog, kDetailsPage), kDetailsText));
+    const std::string details = vuvtest::WindowText(GetDlgItem(GetDlgItem(dialog, kDetailsPage), kDetailsText));
     EXPECT_EQ(details.rfind("File :\t\ta\r\n", 0), 0u) << details;
     EXPECT_EQ(details.find("Preferrence :"), std::string::npos) << details;
     Screenshot(dialog, "properties-file-details.png");
@@ -371,28 +363,22 @@ TEST_F(PropertiesDialogTest, AThousandTracksShowProgressAndStayResponsive)
     vuvtest::Pause(300);
     Click(list, 60, client.bottom - 25, MK_SHIFT);
     PostMessageA(editor.Window(), WM_COMMAND, kEditTag, 0);
-    HWND dialog = editor.FindWindowTitled("Editing - [Multiple Items Selected]");
+    HWND dialog = vuvtest::WaitForProcessWindow(editor.ProcessId(), nullptr, "Editing - [Multiple Items Selected]");
     ASSERT_NE(dialog, nullptr);
     SetText(GetDlgItem(GetDlgItem(dialog, kGeneralPage), kAlbum), "Thousand");
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
 
-    HWND progress = editor.FindWindowTitled("Writing Tags", 20000, true);
+    HWND progress = vuvtest::WaitForProcessWindow(editor.ProcessId(), nullptr, "Writing Tags", 20000);
     ASSERT_NE(progress, nullptr);
     Screenshot(progress, "properties-progress.png");
     // The count moves on, read through the editor's own window procedure.
-    auto counted = [progress]() {
-        char text[128] = "";
-        DWORD_PTR copied = 0;
-        SendMessageTimeoutA(GetDlgItem(progress, 1150), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                            SMTO_NORMAL, 5000, &copied);
-        return std::string(text);
-    };
-    const std::string first = counted();
+    HWND count = GetDlgItem(progress, 1150);
+    const std::string first = vuvtest::WindowText(count);
     EXPECT_EQ(first.rfind("Writing the ID tags: ", 0), 0u) << first;
     std::string later = first;
     for (int i = 0; i < 50 && later == first && IsWindow(progress); ++i) {
         vuvtest::Pause(100);
-        later = counted();
+        later = vuvtest::WindowText(count);
     }
     EXPECT_NE(later, first);
     ASSERT_TRUE(WaitUntilGone(dialog, 300000));
