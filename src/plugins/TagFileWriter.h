@@ -29,7 +29,6 @@ public:
     // The reason of the first refusal, as a phrase for the user; empty when
     // every write went through.
     const std::string& FirstRefusal() const { return firstRefusal_; }
-    const std::string& Path() const { return path_; }
 
 private:
     std::string path_;

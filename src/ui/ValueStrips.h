@@ -29,9 +29,6 @@ public:
     int preference = -1;   // 0..9, or -1
     int volumeBoost = -1;  // 0..1000 or 4000, or -1
 
-    HWND PreferenceStrip() const { return preferenceStrip_; }
-    HWND BoostStrip() const { return boostStrip_; }
-
 private:
     static LRESULT CALLBACK StripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR id, DWORD_PTR self);

@@ -2,6 +2,10 @@
 
 #include "support/TestSupport.h"
 
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <algorithm>
 #include <cstdio>
@@ -275,6 +279,14 @@ std::string ScreenshotDir()
     return dir;
 }
 
+void SaveScreenshot(HWND window, const char* name)
+{
+    const std::string dir = ScreenshotDir();
+    if (!dir.empty()) {
+        EXPECT_TRUE(SavePng(CaptureWindow(window), dir + name));
+    }
+}
+
 void Pause(DWORD ms)
 {
     for (DWORD waited = 0; waited < ms; waited += 20) {
@@ -283,6 +295,20 @@ void Pause(DWORD ms)
             DispatchMessageA(&msg);
         Sleep(20);
     }
+}
+
+void ClickAt(HWND control, int x, int y, WPARAM keys)
+{
+    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
+    PostMessageA(control, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
+    Pause(400);
+}
+
+int TrackRowY(HWND list, int row)
+{
+    RECT header{};
+    GetClientRect(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), &header);
+    return header.bottom + row * 18 + 9;
 }
 
 }  // namespace vuvtest

@@ -80,8 +80,19 @@ bool SavePng(const Capture& capture, const std::string& path);
 // The folder for screenshots (with "\"), from VUV_SCREENSHOT_DIR, created
 // when missing; empty when not set.
 std::string ScreenshotDir();
+// Saves the whole window as `name` in that folder (an expectation that it
+// was written); nothing when no folder is set.
+void SaveScreenshot(HWND window, const char* name);
 
 // Runs the window's messages of this process for `ms`.
 void Pause(DWORD ms);
+
+// A press and release of the left button at (x, y) of the control's client
+// area (of another process too), as the mouse gives it; `keys` adds
+// MK_CONTROL or MK_SHIFT. Then 400 ms for the control to take it.
+void ClickAt(HWND control, int x, int y, WPARAM keys = 0);
+// The y of the middle of visible row `row` (from the top of the client
+// area, below the column header) of the editor's track list.
+int TrackRowY(HWND list, int row);
 
 }  // namespace vuvtest

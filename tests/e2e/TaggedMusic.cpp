@@ -1,8 +1,9 @@
 #include "e2e/TaggedMusic.h"
 
-#include "platform/Paths.h"
 
 #include <windows.h>
+
+#include <sstream>
 
 namespace vuvtest {
 
@@ -10,17 +11,11 @@ namespace {
 
 std::string Quoted(const std::string& path) { return ShellQuoted(UnixPathOf(path)); }
 
-std::vector<std::string> SplitTabs(const std::string& line)
+std::string UnixOutput(const std::string& script)
 {
-    std::vector<std::string> fields;
-    size_t start = 0;
-    for (;;) {
-        const size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-        if (tab == std::string::npos)
-            return fields;
-        start = tab + 1;
-    }
+    std::string output;
+    RunUnixScript(script, &output);
+    return output;
 }
 
 }  // namespace
@@ -36,44 +31,37 @@ bool MakeTaggedMusic(const ScratchFolder& folder)
                          "sox -n -r 44100 -c 2 -b 16 d.wav synth 0.1 sine 440") == 0;
 }
 
-std::string UnixOutput(const std::string& script)
+std::string TrackLine(const std::string& path, const std::string& artist, const std::string& album,
+                      const std::string& genres, int preference)
 {
-    std::string output;
-    RunUnixScript(script, &output);
-    return output;
+    return path + "\t" + artist + "\tTitle\t" + album + "\t2001\t3\t" + genres + "\t1000\t128\t44100\t2\t" +
+           std::to_string(preference) + "\t1\t0\t500\t1";
 }
 
 std::string ListedTags(const std::string& path)
 {
-    const std::string ext = vuv::ExtensionOf(path);
-    if (ext == ".mp3")
-        return UnixOutput("id3v2 -l " + Quoted(path));
-    if (ext == ".flac")
-        return UnixOutput("metaflac --export-tags-to=- " + Quoted(path));
-    return UnixOutput("vorbiscomment -l " + Quoted(path));
+    // Each tool passes over the other formats quietly.
+    const std::string file = Quoted(path);
+    return UnixOutput("id3v2 -l " + file + " | grep -v ': No ID3 tag'; metaflac --export-tags-to=- " + file +
+                      " 2>/dev/null; vorbiscomment -l " + file + " 2>/dev/null");
 }
 
-std::string DecodedDigest(const std::string& path)
+std::vector<std::string> DumpedTracks(const std::string& collection)
 {
-    const std::string ext = vuv::ExtensionOf(path);
-    const std::string decoder = ext == ".mp3"    ? "lame --quiet --decode " + Quoted(path) + " -"
-                                : ext == ".flac" ? "flac --silent -d -c " + Quoted(path)
-                                                 : "oggdec --quiet -o - " + Quoted(path);
-    return UnixOutput(decoder + " | md5sum");
-}
-
-std::vector<std::vector<std::string>> DumpedTracks(const std::string& collection)
-{
-    std::string out;
+    std::string out, line, field;
     RunCaptured("\"" + SuiteDir() + "vuvtool.exe\" --collection \"" + collection + "\" dump", &out);
-    std::vector<std::vector<std::string>> rows;
-    size_t start = out.find('\n');  // after the header
-    while (start != std::string::npos && start + 1 < out.size()) {
-        const size_t end = out.find('\n', start + 1);
-        rows.push_back(SplitTabs(out.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1)));
-        start = end;
+    std::istringstream lines(out);
+    std::getline(lines, line);  // the header: index, artist, ... (see the dump)
+    std::vector<std::string> tracks;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string text;
+        for (int column = 0; std::getline(fields, field, '\t'); ++column)
+            if ((column >= 1 && column <= 6) || column == 12 || column == 13 || column == 15)
+                text += (text.empty() ? "" : "|") + field;
+        tracks.push_back(text);
     }
-    return rows;
+    return tracks;
 }
 
 }  // namespace vuvtest
