@@ -10,49 +10,24 @@
 #include "core/CollectionStore.h"
 #include "core/TrackRecord.h"
 #include "platform/Clock.h"
-#include "platform/Paths.h"
-#include "plugins/InputPluginHost.h"
 #include "plugins/TrackEdit.h"
 #include "plugins/TrackInfo.h"
 
+#include "MusicLibrary.h"
 #include "ThreadCpuTime.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-namespace {
-
-void Collect(const std::string& folder, std::vector<std::string>& files)
-{
-    for (const vuv::FolderEntry& entry : vuv::FolderEntries(folder, "*.*")) {
-        if (entry.isFolder)
-            Collect(entry.fullPath + "\\", files);
-        else if (vuv::IsSupportedFile(entry.fullPath))
-            files.push_back(entry.fullPath);
-    }
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        printf("TrackEditBench: no library given; run tools/bench-tag-edit.sh\n");
-        return 0;
-    }
-    std::string library = argv[1];
-    vuv::EnsureTrailingBackslash(library);
-    vuv::SetPluginFolder(argv[2]);
-    const int passes = argc > 3 ? atoi(argv[3]) : 3;
-
-    std::vector<std::string> files;
-    Collect(library, files);
-    if (files.empty()) {
-        fprintf(stderr, "no supported files in %s (plug-ins in %s)\n", library.c_str(), argv[2]);
-        return 1;
-    }
+    MusicLibrary library;
+    int exitCode = 0;
+    if (!OpenMusicLibrary(argc, argv, "TrackEditBench", "tools/bench-tag-edit.sh", library, exitCode))
+        return exitCode;
+    const std::vector<std::string>& files = library.files;
+    const int passes = library.passes;
     vuv::CollectionStore store;
     uint64_t bytes = 0;
     std::vector<size_t> rows;

@@ -34,21 +34,10 @@ if [ ! -f "$STAMP" ]; then
      "$data/click.mpc" "$data/tagged.tta" .
   rm tone.wav
   sox -n -r 22050 -c 1 -b 16 tone.wav synth 2 sine 220
-  templates=(*)
-  n=${#templates[@]}
-  for ((i = 0; i < COUNT; i++)); do
-    t=${templates[i % n]}
-    dir=$LIB/folder$((i % 60))
-    [ -d "$dir" ] || mkdir -p "$dir"
-    cp "$t" "$dir/Artist $i - Title $i.${t##*.}"
-  done
+  copy_templates "$LIB" "$COUNT" 60
   cd "$LIB"
   rm -rf "$LIB/templates"
   touch "$STAMP"
 fi
 
-ensure_prefix
-start_wine || true  # a server of this prefix may be running already
-trap stop_wine EXIT
-"$ROOT/tools/winerun" "$TEST_BUILD/bench/FillTrackFromFileBench.exe" \
-  "Z:${LIB//\//\\}" "Z:${TEST_BUILD//\//\\}\\suite\\Multiplayer\\Input" "$PASSES"
+run_library_bench FillTrackFromFileBench "$LIB" "$PASSES"

@@ -27,21 +27,10 @@ if [ ! -f "$STAMP" ]; then
   flac --silent -T ARTIST=Corvina -T TITLE=Hail -T ALBUM=Clouds -o tone.flac tone.wav
   oggenc --quiet -a Corvina -t Fog -l Clouds -o tone.ogg tone.wav
   rm tone.wav
-  templates=(*)
-  n=${#templates[@]}
-  for ((i = 0; i < COUNT; i++)); do
-    t=${templates[i % n]}
-    dir=$LIB/folder$((i % 20))
-    [ -d "$dir" ] || mkdir -p "$dir"
-    cp "$t" "$dir/Artist $i - Title $i.${t##*.}"
-  done
+  copy_templates "$LIB" "$COUNT" 20
   cd "$LIB"
   rm -rf "$LIB/templates"
   touch "$STAMP"
 fi
 
-ensure_prefix
-start_wine || true  # a server of this prefix may be running already
-trap stop_wine EXIT
-"$ROOT/tools/winerun" "$TEST_BUILD/bench/TrackEditBench.exe" \
-  "Z:${LIB//\//\\}" "Z:${TEST_BUILD//\//\\}\\suite\\Multiplayer\\Input" "$PASSES"
+run_library_bench TrackEditBench "$LIB" "$PASSES"

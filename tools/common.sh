@@ -96,3 +96,27 @@ start_xvfb() {
   die "no free X display number for Xvfb"
 }
 stop_xvfb() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; XVFB_PID=; }
+
+# For the plug-in benchmarks: copies the files of the current folder (the
+# templates) COUNT times into FOLDERS folders of LIB, round robin, each as
+# "Artist I - Title I" with the template's extension.
+copy_templates() {
+  local lib=$1 count=$2 folders=$3 i t dir templates=(*)
+  for ((i = 0; i < count; i++)); do
+    t=${templates[i % ${#templates[@]}]}
+    dir=$lib/folder$((i % folders))
+    [ -d "$dir" ] || mkdir -p "$dir"
+    cp "$t" "$dir/Artist $i - Title $i.${t##*.}"
+  done
+}
+
+# Runs bench/NAME.exe of the test build on the library LIB with the suite's
+# plug-ins, PASSES times.
+run_library_bench() {
+  local name=$1 lib=$2 passes=$3
+  ensure_prefix
+  start_wine || true  # a server of this prefix may be running already
+  trap stop_wine EXIT
+  "$ROOT/tools/winerun" "$TEST_BUILD/bench/$name.exe" \
+    "Z:${lib//\//\\}" "Z:${TEST_BUILD//\//\\}\\suite\\Multiplayer\\Input" "$passes"
+}
