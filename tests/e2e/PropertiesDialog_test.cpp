@@ -91,6 +91,7 @@ protected:
         if (last > 0)
             vuvtest::ClickAt(list, 60, vuvtest::TrackRowY(list, last - int(SendMessageA(list, LVM_GETTOPINDEX, 0, 0))),
                              MK_SHIFT);
+        SetCursorPos(600, 500);  // where the dialog opens: mid-screen
         PostMessageA(editor_.Window(), WM_COMMAND, 40035, 0);
         return Find(title);
     }
@@ -112,8 +113,8 @@ TEST_F(PropertiesDialogTest, OneTrackWithItsPagesAndGenreDialogs)
     ASSERT_NE(dialog, nullptr);
     HWND page = GetDlgItem(dialog, kGeneralPage), genres = GetDlgItem(page, kGenres);
     EXPECT_EQ(Fields(page), "Corvina|Title|Clouds|2001|3");
-    // 411 x 468 pixels, 200 up and left of the pointer (mid-screen: well
-    // inside the work area).
+    // 411 x 468 pixels, 200 up and left of the pointer (well inside the
+    // work area).
     POINT at{};
     RECT placed{};
     GetCursorPos(&at);
