@@ -86,7 +86,7 @@ std::string DetailsText(const Properties& p)
 
 void ShowPage(Properties& p, int index)
 {
-    if (index < 0 || index >= kPageCount)
+    if (index < 0 || index >= kPageCount || index == p.shownPage)
         return;
     if (index == kDetails) {
         HWND text = GetDlgItem(p.pages[kDetails], IDC_DETAILS_TEXT);

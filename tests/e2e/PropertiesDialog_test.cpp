@@ -272,7 +272,8 @@ TEST_F(PropertiesDialogTest, EditTagStartEditsOneFileWithoutTheCollection)
     vuvtest::SaveScreenshot(dialog, "properties-file.png");
     ShowTab(dialog, VK_RIGHT);
     const std::string details = WindowText(GetDlgItem(GetDlgItem(dialog, kDetailsPage), kDetailsText));
-    EXPECT_TRUE(details.rfind("File :\t\ta\r\n", 0) == 0 && details.find("Preferrence") == std::string::npos) << details;
+    EXPECT_TRUE(details.rfind("File :\t\ta\r\n", 0) == 0 && details.find("Preferrence") == std::string::npos)
+        << details;
     vuvtest::SaveScreenshot(dialog, "properties-file-details.png");
 
     // OK writes all seven elements (the emptied album clears its element),
