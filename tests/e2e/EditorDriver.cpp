@@ -283,6 +283,10 @@ void SaveScreenshot(HWND window, const char* name)
 {
     const std::string dir = ScreenshotDir();
     if (!dir.empty()) {
+        // Paints what is pending (the window's thread paints it before this
+        // returns), so that a window just opened is captured whole.
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Pause(200);
         EXPECT_TRUE(SavePng(CaptureWindow(window), dir + name));
     }
 }

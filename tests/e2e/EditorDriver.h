@@ -80,8 +80,8 @@ bool SavePng(const Capture& capture, const std::string& path);
 // The folder for screenshots (with "\"), from VUV_SCREENSHOT_DIR, created
 // when missing; empty when not set.
 std::string ScreenshotDir();
-// Saves the whole window as `name` in that folder (an expectation that it
-// was written); nothing when no folder is set.
+// Saves the whole window, once painted, as `name` in that folder (an
+// expectation that it was written); nothing when no folder is set.
 void SaveScreenshot(HWND window, const char* name);
 
 // Runs the window's messages of this process for `ms`.

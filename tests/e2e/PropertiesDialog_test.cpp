@@ -160,6 +160,7 @@ TEST_F(PropertiesDialogTest, OneTrackWithItsPagesAndGenreDialogs)
     SetText(GetDlgItem(page, kYear), "2002");
     vuvtest::ClickAt(genres, 40, kGenreRow + 8);
     vuvtest::ClickAt(GetDlgItem(page, kPreferenceStrip), 78, 5);
+    vuvtest::SaveScreenshot(dialog, "properties-edited.png");
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntilGone(dialog, 30000, editor_.Window()));
 
