@@ -4,6 +4,7 @@
 // collection with vuvtool; and the "<edittag>" start on a single file.
 #include "e2e/EditorDriver.h"
 #include "e2e/TaggedMusic.h"
+#include "player/PlayerLink.h"
 #include "support/TestSupport.h"
 
 #include <windows.h>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -122,6 +124,15 @@ TEST_F(PropertiesDialogTest, OneTrackWithItsPagesAndGenreDialogs)
     EXPECT_TRUE(placed.left == at.x - 200 && placed.top == at.y - 200 && placed.right == at.x + 211 &&
                 placed.bottom == at.y + 268);
     vuvtest::SaveScreenshot(dialog, "properties-general.png");
+    // While the dialog is open the editor's timer leaves the player's
+    // play-count report alone; it takes it once the dialog has closed.
+    vuv::PlayerLink link(vuvtest::EditorLinkPrefix());
+    vuv::PlayCountReport report{}, left{};
+    strcpy(report.path, mp3.c_str());
+    report.countPlay = 1;
+    ASSERT_TRUE(link.liveUpdate.Set(&report));
+    vuvtest::Pause(1000);
+    EXPECT_TRUE(link.liveUpdate.Get(&left) && left.countPlay == 1);
     ShowTab(dialog, VK_RIGHT);
     EXPECT_FALSE(IsWindowVisible(page));
     const std::string details = WindowText(GetDlgItem(GetDlgItem(dialog, kDetailsPage), kDetailsText));
@@ -163,6 +174,8 @@ TEST_F(PropertiesDialogTest, OneTrackWithItsPagesAndGenreDialogs)
     vuvtest::SaveScreenshot(dialog, "properties-edited.png");
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntilGone(dialog, 30000, editor_.Window()));
+    vuvtest::Pause(1000);
+    EXPECT_TRUE(link.liveUpdate.Get(&left) && left.countPlay == 0);
 
     const std::string tags = vuvtest::ListedTags(mp3);
     for (const std::string& part : {std::string("Corvina Trio"), std::string(99, 'r') + "\n", std::string("2002"),
