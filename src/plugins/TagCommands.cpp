@@ -1,6 +1,5 @@
 #include "plugins/TagCommands.h"
 
-#include "core/TrackListView.h"
 #include "platform/Paths.h"
 #include "platform/UserMessages.h"
 #include "plugins/InputPluginHost.h"
@@ -72,7 +71,6 @@ bool RefreshFromIdTag(CollectionStore& store, const std::vector<size_t>& selecte
 {
     if (ask && !AskYesNo("Replace Music Collection Tag information from ID Tag?"))
         return false;
-    BusyScope busy;
     for (size_t index : TracksInCollectionOrder(selected, store.Count())) {
         TrackRecord& track = store.Track(index);
         TrackRecord fresh;
@@ -90,7 +88,6 @@ bool RefreshFromIdTag(CollectionStore& store, const std::vector<size_t>& selecte
         track.lengthMs = fresh.lengthMs;
         track.fileSize = fresh.fileSize;
     }
-    TheTrackListView().Repaint();
     return true;
 }
 
@@ -101,19 +98,15 @@ bool RewriteIdTag(const CollectionStore& store, const std::vector<size_t>& selec
                          "files with that stored in Vo Varar Odududaroz, Proceed?"))
         return false;
     std::vector<std::string> failed;  // "'path': reason"
-    {
-        BusyScope busy;
-        const GenreList* genres = store.HasGenreList() ? &store.Genres() : nullptr;
-        for (size_t index : TracksInCollectionOrder(selected, store.Count())) {
-            const TrackRecord& track = store.Track(index);
-            const PluginModule* plugin = FindPluginForExtension(ExtensionOf(track.path));
-            if (plugin == nullptr || plugin->setIDTagElement == nullptr)
-                continue;
-            const std::string reason = WriteTrackTag(track, genres);
-            if (!reason.empty())
-                failed.push_back("'" + std::string(track.path) + "': " + reason);
-        }
-        TheTrackListView().Repaint();
+    const GenreList* genres = store.HasGenreList() ? &store.Genres() : nullptr;
+    for (size_t index : TracksInCollectionOrder(selected, store.Count())) {
+        const TrackRecord& track = store.Track(index);
+        const PluginModule* plugin = FindPluginForExtension(ExtensionOf(track.path));
+        if (plugin == nullptr || plugin->setIDTagElement == nullptr)
+            continue;
+        const std::string reason = WriteTrackTag(track, genres);
+        if (!reason.empty())
+            failed.push_back("'" + std::string(track.path) + "': " + reason);
     }
     if (unwritten != nullptr)
         *unwritten = failed.size();

@@ -1,5 +1,6 @@
 #include "ui/PropertiesDialog.h"
 
+#include "core/CollectionCommands.h"
 #include "core/CollectionStore.h"
 #include "core/GenreDeletion.h"
 #include "core/TrackRecord.h"
@@ -39,7 +40,8 @@ struct Properties {
     HINSTANCE instance = nullptr;
     bool fileMode = false;
     std::string filePath;              // file mode
-    CollectionStore* store = nullptr;  // track mode
+    CollectionHost* collection = nullptr;  // track mode
+    CollectionStore* store = nullptr;      // track mode: the collection's
     std::vector<size_t> rows;          // track mode: store indexes, from the top
     bool multi = false;
     HWND frame = nullptr;
@@ -51,6 +53,9 @@ struct Properties {
     TrackEditResult result;    // of OK in track mode
     bool confirmed = false;
 };
+
+// A failed write was told (and retried as the user chose) by the host.
+void SaveUnsorted(CollectionHost& collection) { collection.Save(collection.Store().ActivePath(), false); }
 
 std::string FieldText(HWND page, int id)
 {
@@ -168,7 +173,7 @@ void DeleteGenres(Properties& p)
         p.genreStates.erase(id);
         DeleteGenreFromCollection(*p.store, id);
     }
-    p.store->SaveCollection(false);
+    SaveUnsorted(*p.collection);
 }
 
 INT_PTR CALLBACK GeneralPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
@@ -427,11 +432,12 @@ std::vector<size_t> SelectedRows(HWND list)
 
 }  // namespace
 
-void EditSelectedTracks(HWND mainWindow, HINSTANCE instance, HWND trackList)
+void EditSelectedTracks(HWND mainWindow, HINSTANCE instance, HWND trackList, CollectionHost& collection)
 {
     Properties p;
     p.instance = instance;
-    p.store = &TheCollectionStore();
+    p.collection = &collection;
+    p.store = &collection.Store();
     p.rows = TracksInCollectionOrder(SelectedRows(trackList), p.store->Count());
     if (p.rows.empty())
         return;
@@ -439,7 +445,7 @@ void EditSelectedTracks(HWND mainWindow, HINSTANCE instance, HWND trackList)
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_PROPERTIES), mainWindow, FrameProc, reinterpret_cast<LPARAM>(&p));
     if (!p.confirmed)
         return;
-    p.store->SaveCollection(false);
+    SaveUnsorted(collection);
     if (!p.result.unwritten.empty())
         ShowMessage(UnwrittenTagsMessage(UnwrittenTagLines(p.result.unwritten)), kProgramTitle, MessageButtons::Ok,
                     MessageIcon::Warning);

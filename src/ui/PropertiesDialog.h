@@ -12,13 +12,16 @@
 
 namespace vuv {
 
+class CollectionHost;
+
 // "&Edit Tag": the dialog in track mode over `mainWindow` on the rows
-// selected in `trackList` (nothing happens without one). On OK the edit is
-// applied (a progress window appears when it takes longer than a second),
-// the collection is saved unsorted, and the files whose tags were not
-// written are named in one warning. The caller suspends its timer meanwhile
-// and redraws the list afterwards.
-void EditSelectedTracks(HWND mainWindow, HINSTANCE instance, HWND trackList);
+// selected in `trackList` (nothing happens without one) of the collection's
+// store. On OK the edit is applied (a progress window appears when it takes
+// longer than a second), the collection is saved unsorted through
+// `collection` (which also saves at once after "Delete a Genre"), and the
+// files whose tags were not written are named in one warning. The caller
+// suspends its timer meanwhile and redraws the list afterwards.
+void EditSelectedTracks(HWND mainWindow, HINSTANCE instance, HWND trackList, CollectionHost& collection);
 
 // The "<edittag>" start: the dialog in file mode, owned by nobody, on the
 // file at `path` (taken as it is).

@@ -125,9 +125,8 @@ int Edit(ToolContext& context, const std::vector<std::string>& args)
     const vuv::TrackEditResult result = vuv::ApplyTrackEdit(store, indexes, parsed.edit);
     for (const std::string& line : vuv::UnwrittenTagLines(result.unwritten))
         fprintf(stderr, "vuvtool: the ID tag was not written to %s\n", line.c_str());
-    const bool saved = store.SaveCollection(false);
-    if (!saved)
-        fprintf(stderr, "vuvtool: the collection was not saved: %s\n", store.ActivePath().c_str());
+    // A failed save is printed by the save itself; the count still comes last.
+    const bool saved = SaveActiveCollection(false);
     PrintLine("edited " + std::to_string(result.edited) + " of " + std::to_string(indexes.size()));
     if (!saved)
         return kFailed;

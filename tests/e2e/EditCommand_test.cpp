@@ -67,6 +67,14 @@ TEST(EditCommand, AppliesTheDialogsEditSavesTheCollectionAndTellsWhatWasNotWritt
     EXPECT_EQ(vuvtest::DumpedTracks(collection),
               (Texts{"Corvina|Title|Album|Jazz; Pop|2001|3|4|500|0", edited,
                      "Hail|Title|Album|Pop; Trip-Hop|1999|5|7|4000|0"}));
+
+    // A collection that cannot be written: the tags are, the count still
+    // comes last, the failure is told and the status is 2.
+    CreateDirectoryA((collection + ".saving").c_str(), nullptr);
+    EXPECT_EQ(edit("1 --set preference=1"), 2);
+    RemoveDirectoryA((collection + ".saving").c_str());
+    EXPECT_EQ(out, "edited 1 of 1\n");
+    EXPECT_NE(err.find("vuvtool: Error saving '" + collection + "'."), std::string::npos) << err;
 }
 
 }  // namespace

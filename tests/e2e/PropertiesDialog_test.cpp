@@ -206,8 +206,18 @@ TEST_F(PropertiesDialogTest, SeveralTracksShareAnEditAndARefusingFileStaysAsItWa
     SetText(GetDlgItem(page, kAlbum), "Hiver \xE9t\xE9");
     vuvtest::ClickAt(GetDlgItem(page, kGenres), 40, 2 * kGenreRow + 8);
     vuvtest::ClickAt(GetDlgItem(page, kBoostStrip), 4, 5);
+    // The collection cannot be written at first: the editor asks, and Retry
+    // saves once it can.
+    const std::string blocker = collection_ + ".saving";
+    CreateDirectoryA(blocker.c_str(), nullptr);
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntilGone(dialog));
+    HWND retry = Find("Vo Varar Odududaroz");
+    RemoveDirectoryA(blocker.c_str());
+    ASSERT_NE(retry, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(retry, 0xFFFF)), "Error saving '" + collection_ + "'.");
+    PostMessageA(retry, WM_COMMAND, IDRETRY, 0);
+    ASSERT_TRUE(WaitUntilGone(retry));
     // The read-only file is named in a warning and is byte for byte as it was.
     HWND warning = Find("Tonbrook");
     ASSERT_NE(warning, nullptr);

@@ -53,7 +53,7 @@ TEST_F(TrackEditTest, SummaryAndOkWithAFileThatRefuses)
     WriteCollection(records);
     const vuv::GenreRecord list[] = {{kJazz, "Jazz"}, {kRock, "rock"}, {kPop, "Pop"}};
     ASSERT_TRUE(vuvtest::WriteBytes(folder.File("music.mcg"), std::string(reinterpret_cast<const char*>(list), sizeof list)));
-    store().LoadCollection();
+    store().LoadCollection(Collection());
 
     // The dialog opens on two: the genre list is sorted without regard to
     // case, rock is only on the second.
