@@ -11,6 +11,7 @@
 #include "plugins/TrackEdit.h"
 #include "plugins/TrackInfo.h"
 #include "resources/resource.h"
+#include "ui/BusyCursor.h"
 #include "ui/GenreDialogs.h"
 #include "ui/PropertiesPlacement.h"
 #include "ui/SkinImage.h"
@@ -347,13 +348,12 @@ void ConfirmTrackMode(Properties& p)
     // The frame stays disabled while the tags are written; the progress
     // window keeps the thread's windows alive.
     EnableWindow(p.frame, FALSE);
-    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     {
+        BusyCursor busy;
         TagWriteProgress progress(p.frame, p.instance);
         p.result = ApplyTrackEdit(*p.store, p.rows, edit,
                                   [&progress](size_t done, size_t total) { return progress.Step(done, total); });
     }
-    SetCursor(previous);
     EnableWindow(p.frame, TRUE);
     p.confirmed = true;
     EndDialog(p.frame, IDOK);
@@ -372,9 +372,11 @@ void ConfirmFileMode(Properties& p)
     fields.genre = FieldText(page, IDC_FILE_GENRE);
     fields.comment = FieldText(page, IDC_COMMENT);
     fields.track = FieldText(page, IDC_TRACK_NUMBER);
-    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    const FileTagWriteResult result = WriteFileTagFields(p.filePath, fields);
-    SetCursor(previous);
+    FileTagWriteResult result;
+    {
+        BusyCursor busy;
+        result = WriteFileTagFields(p.filePath, fields);
+    }
     if (!result.refusal.empty()) {
         ShowMessage(UnwrittenTagsMessage({"'" + p.filePath + "': " + result.refusal}), kProgramTitle,
                     MessageButtons::Ok, MessageIcon::Warning);
