@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Benchmark of adding music: FILES new files of mixed formats (default
-# 10,000, the library of tools/bench-library.sh) added to a collection of
+# 10,000, the library of tools/bench-plugins.sh) added to a collection of
 # 100,000 tracks, from the command to the saved collection, warm cache:
 #  1. bench/AddTracksBench.exe: the scan, AddTracks and the save in one
 #     process, phase by phase;
@@ -14,21 +14,14 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 COUNT=${1:-10000}
 RUNS=${2:-3}
 
-[ -f "$TEST_BUILD/CMakeCache.txt" ] || bash "$ROOT/tools/build.sh"
-cmake --build "$TEST_BUILD" -j2 --target AddTracksBench vuvtool TagLibInput >/dev/null ||
-  die "building the benchmark"
+source "$ROOT/tools/bench-templates.sh"
+LIB=$BUILD/bench-library
+run_library_bench AddTracksBench "$LIB" "$COUNT" 60 "$RUNS" mixed_templates
+cmake --build "$TEST_BUILD" -j2 --target vuvtool >/dev/null || die "building vuvtool"
 
-source "$ROOT/tools/bench-library.sh"
-make_bench_library "$COUNT"
-
-ensure_prefix
-start_wine || true  # a server of this prefix may be running already
 WORK=$(mktemp -d /tmp/vuv-bench-intake.XXXXXX)
 trap 'stop_wine; rm -rf "$WORK"' EXIT
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
-"$ROOT/tools/winerun" "$TEST_BUILD/bench/AddTracksBench.exe" \
-  "$(winpath "$LIB")" "$(winpath "$TEST_BUILD")\\suite\\Multiplayer\\Input" "$RUNS"
-
 tool=$TEST_BUILD/suite/vuvtool.exe
 "$ROOT/tools/winerun" "$tool" large-collection 100000 "$(winpath "$WORK")\\base.mcc" >/dev/null
 best=

@@ -90,8 +90,8 @@ void Open(HWND dialog, Preferences& p)
         SetDlgItemTextA(dialog, IDC_NTP_YEAR, std::to_string(p.defaults.year).c_str());
     CheckDlgButton(dialog, IDC_NTP_AUTO_VOLUME, p.defaults.autoVolume ? BST_CHECKED : BST_UNCHECKED);
     // 4. The genres as a check list: each item's data is its mark.
-    p.checked.LoadResource(p.instance, IDB_CHECKED);
-    p.unchecked.LoadResource(p.instance, IDB_UNCHECKED);
+    p.checked.LoadResource(p.instance, IDB_GENRE_INCLUDED);
+    p.unchecked.LoadResource(p.instance, IDB_GENRE_EXCLUDED);
     if (store.HasGenreList()) {
         for (const GenreRecord& genre : store.Genres().Records()) {
             const bool isDefault = std::find(std::begin(p.defaults.genreIds), std::end(p.defaults.genreIds),
