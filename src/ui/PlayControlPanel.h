@@ -48,8 +48,16 @@ public:
     bool Locked() const;
     // Called when the lock button toggles, with the new locked state.
     std::function<void(bool locked)> onLockChanged;
+    // The Selective button: runs selective play and says whether it is in
+    // force afterwards, which latches the button.
+    std::function<bool()> onSelectivePlay;
+    // A menu about to open (menu 130): "Playlist Creator" greyed while the
+    // playlist program is not installed.
+    void PrepareMenu(HMENU menu) const;
 
 private:
+    void SetLatch(BitmapButton* button, bool on);
+
     HWND window_ = nullptr;
     HINSTANCE instance_ = nullptr;
     ButtonBar* bar_ = nullptr;
@@ -66,6 +74,7 @@ private:
     BitmapButton* random_ = nullptr;
     BitmapButton* mute_ = nullptr;
     BitmapButton* lock_ = nullptr;
+    BitmapButton* selective_ = nullptr;
     bool draggingPosition_ = false;
     bool draggingVolume_ = false;
     int draggedPercent_ = -1;  // -1 while the bar follows the player

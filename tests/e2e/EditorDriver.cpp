@@ -95,6 +95,8 @@ int Editor::RunToEnd(const std::string& arguments)
     return WaitForEnd();
 }
 
+bool Editor::StartProcess(const std::string& arguments) { return Launch(arguments, process_); }
+
 int Editor::WaitForEnd()
 {
     if (!process_.hProcess)

@@ -24,6 +24,9 @@ public:
     // Starts Vuv.exe expecting it to end without a window; its exit code,
     // or -1 when it did not end within 30 s.
     int RunToEnd(const std::string& arguments = "");
+    // Starts Vuv.exe without waiting for a window (the "<selective>" mode
+    // shows none of its own).
+    bool StartProcess(const std::string& arguments);
     // Waits (up to 30 s) for the started editor to end on its own; its exit
     // code, or -1.
     int WaitForEnd();

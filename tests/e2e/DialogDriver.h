@@ -1,0 +1,37 @@
+// Driving the editor's dialogs from the test process as a user would: real
+// mouse clicks and key presses (SendInput) on the screen, controls found by
+// their ids, and the common file dialogs answered with a path.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace vuvtest {
+
+// A control anywhere below `top` (in child dialogs too) by its id.
+HWND FindControl(HWND top, int id);
+
+// The window comes to the front; a left (or right) click at a point of its
+// client area; a click in the middle of a control.
+void ClickClient(HWND window, int x, int y, bool right = false);
+void ClickControl(HWND control);
+// Presses and releases a key (a virtual-key code) in the foreground window.
+void PressKey(WORD key);
+// Types the text into the focused control, character by character.
+void TypeText(const std::string& text);
+
+// Waits for the process's file dialog titled `title`, enters `path` as its
+// file name and confirms it; false when no such dialog came up.
+bool AnswerFileDialog(DWORD processId, const char* title, const std::string& path);
+
+// The per-user file of the suite the editor under test runs from (its
+// install folder + the Windows user name + `suffix`).
+std::string SuiteUserFile(const char* suffix);
+
+// Saves a screenshot of the window (frame included, but for a maximised
+// window only its client area) as `name` in the screenshot folder, when one
+// is set; false when it could not be written.
+bool SaveShot(HWND window, const char* name);
+
+}  // namespace vuvtest
