@@ -32,30 +32,6 @@ BOOL CALLBACK FindMain(HWND hwnd, LPARAM lp)
     return TRUE;
 }
 
-uint32_t Crc(const unsigned char* data, size_t n, uint32_t crc = 0xFFFFFFFFu)
-{
-    for (size_t i = 0; i < n; ++i) {
-        crc ^= data[i];
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return crc;
-}
-
-void Put32(std::string& out, uint32_t v)
-{
-    for (int i = 3; i >= 0; --i)
-        out += char((v >> (8 * i)) & 0xFF);
-}
-
-void Chunk(std::string& png, const char* type, const std::string& data)
-{
-    Put32(png, uint32_t(data.size()));
-    std::string body = std::string(type, 4) + data;
-    png += body;
-    Put32(png, Crc(reinterpret_cast<const unsigned char*>(body.data()), body.size()) ^ 0xFFFFFFFFu);
-}
-
 }  // namespace
 
 Editor::~Editor()
@@ -88,23 +64,15 @@ bool Launch(const std::string& arguments, PROCESS_INFORMATION& process)
 
 }  // namespace
 
-int Editor::RunToEnd(const std::string& arguments)
-{
-    if (!Launch(arguments, process_))
-        return -1;
-    return WaitForEnd();
-}
+int Editor::RunToEnd(const std::string& arguments) { return Launch(arguments, process_) ? WaitForEnd() : -1; }
 
 bool Editor::StartProcess(const std::string& arguments) { return Launch(arguments, process_); }
 
 int Editor::WaitForEnd()
 {
-    if (!process_.hProcess)
-        return -1;
-    if (WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0)
-        return -1;
-    DWORD code = 0;
-    GetExitCodeProcess(process_.hProcess, &code);
+    DWORD code = DWORD(-1);
+    if (process_.hProcess && WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process_.hProcess, &code);
     return int(code);
 }
 
@@ -136,14 +104,8 @@ bool Editor::Start(const std::string& arguments)
 
 int Editor::Close()
 {
-    if (!process_.hProcess)
-        return -1;
     PostMessageA(window_, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0)
-        return -1;
-    DWORD code = 0;
-    GetExitCodeProcess(process_.hProcess, &code);
-    return int(code);
+    return WaitForEnd();
 }
 
 void SetProgramNumber(const char* name, DWORD value)
@@ -188,19 +150,9 @@ bool WriteCollection(const std::string& manifestPath, const std::string& collect
         text += line + "\n";
     if (!WriteBytes(manifestPath, text))
         return false;
-    const std::string tool = SuiteDir() + "vuvtool.exe";
-    std::string commandLine = "\"" + tool + "\" demo-collection \"" + manifestPath + "\" \"" + collectionPath + "\"";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(tool.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
-    WaitForSingleObject(pi.hProcess, 30000);
-    DWORD code = 1;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return code == 0;
+    return RunCaptured("\"" + SuiteDir() + "vuvtool.exe\" demo-collection \"" + manifestPath + "\" \"" + collectionPath +
+                           "\"",
+                       nullptr) == 0;
 }
 
 namespace {
@@ -291,47 +243,22 @@ bool SavePng(const Capture& c, const std::string& path)
 {
     if (c.width <= 0)
         return false;
-    // Raw scanlines (filter 0), stored in uncompressed deflate blocks.
-    std::string raw;
-    raw.reserve(size_t(c.height) * (c.width * 3 + 1));
+    // A top-down 24-bit bitmap, turned into PNG by ImageMagick's convert.
+    const int stride = (c.width * 3 + 3) & ~3;
+    BITMAPINFOHEADER info{sizeof info, c.width, -c.height, 1, 24, BI_RGB, DWORD(stride * c.height), 0, 0, 0, 0};
+    BITMAPFILEHEADER file{0x4D42, DWORD(sizeof file + sizeof info + info.biSizeImage), 0, 0, sizeof file + sizeof info};
+    std::string bmp = std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+                      std::string(reinterpret_cast<const char*>(&info), sizeof info);
     for (int y = 0; y < c.height; ++y) {
-        raw += '\0';
-        for (int x = 0; x < c.width; ++x) {
-            COLORREF p = c.At(x, y);
-            raw += char(GetRValue(p));
-            raw += char(GetGValue(p));
-            raw += char(GetBValue(p));
-        }
+        for (int x = 0; x < c.width; ++x)
+            bmp += {char(GetBValue(c.At(x, y))), char(GetGValue(c.At(x, y))), char(GetRValue(c.At(x, y)))};
+        bmp.append(size_t(stride - c.width * 3), '\0');
     }
-    std::string z = "\x78\x01";
-    for (size_t at = 0; at < raw.size() || at == 0;) {
-        size_t n = std::min<size_t>(65535, raw.size() - at);
-        bool last = at + n >= raw.size();
-        z += char(last ? 1 : 0);
-        z += char(n & 0xFF);
-        z += char(n >> 8);
-        z += char(~n & 0xFF);
-        z += char((~n >> 8) & 0xFF);
-        z.append(raw, at, n);
-        at += n;
-        if (last)
-            break;
-    }
-    uint32_t a = 1, b = 0;
-    for (unsigned char ch : raw) {
-        a = (a + ch) % 65521;
-        b = (b + a) % 65521;
-    }
-    Put32(z, (b << 16) | a);
-    std::string png = "\x89PNG\r\n\x1a\n";
-    std::string header;
-    Put32(header, uint32_t(c.width));
-    Put32(header, uint32_t(c.height));
-    header += std::string("\x08\x02\x00\x00\x00", 5);
-    Chunk(png, "IHDR", header);
-    Chunk(png, "IDAT", z);
-    Chunk(png, "IEND", "");
-    return WriteBytes(path, png);
+    const std::string temp = path + ".bmp";
+    const bool ok = WriteBytes(temp, bmp) &&
+                    RunUnixScript("convert " + ShellQuoted(UnixPathOf(temp)) + " " + ShellQuoted(UnixPathOf(path))) == 0;
+    DeleteFileA(temp.c_str());
+    return ok;
 }
 
 std::string ScreenshotDir()

@@ -77,7 +77,7 @@ struct Capture {
 Capture CaptureClient(HWND window);
 // The whole window, frame and title bar included.
 Capture CaptureWindow(HWND window);
-// Writes an uncompressed PNG; false on failure.
+// Writes a PNG (through ImageMagick); false on failure.
 bool SavePng(const Capture& capture, const std::string& path);
 // The folder for screenshots (with "\"), from VUV_SCREENSHOT_DIR, created
 // when missing; empty when not set.

@@ -1,6 +1,7 @@
 // The main window as a user meets it: its collection, columns, rows and
-// marks, its placement between runs, the status line and the settings it
-// writes when it closes. Each test starts the real Vuv.exe.
+// marks, its placement between runs, the status line, the player's side
+// and the settings it writes when it closes. Each test starts the real
+// Vuv.exe.
 #include "e2e/EditorDriver.h"
 #include "core/CollectionFile.h"
 #include "core/TrackRecord.h"
@@ -12,21 +13,85 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 namespace {
 
-constexpr int kTrackList = 1008;
-constexpr COLORREF kListBackground = RGB(22, 26, 33);  // the default skin's Colors.txt
+constexpr int kTrackList = 1008, kSplitter = 1004, kQueueView = 1014;
 
 // "path<TAB>artist<TAB>title<TAB>album<TAB>year<TAB>track<TAB>genres<TAB>ms<TAB>kbps<TAB>Hz<TAB>
 // channels<TAB>preference<TAB>flags<TAB>plays<TAB>boost<TAB>days"
-std::string Line(const std::string& name, int flags, int preference)
+std::string Line(const std::string& name, int flags, int preference, int boost = 4000)
 {
     return "C:\\Music\\" + name + ".mp3\tArtist " + name + "\tTitle " + name + "\tAlbum\t2020\t1\tJazz\t61000\t192\t44100\t2\t" +
-           std::to_string(preference) + "\t" + std::to_string(flags) + "\t3\t4000\t1";
+           std::to_string(preference) + "\t" + std::to_string(flags) + "\t3\t" + std::to_string(boost) + "\t1";
+}
+
+// The named settings the editor keeps, as "value value ..." ("-": missing).
+std::string Saved(std::initializer_list<const char*> names)
+{
+    std::string text;
+    for (const char* name : names) {
+        DWORD value = 0;
+        text += (text.empty() ? "" : " ") +
+                (vuvtest::ProgramNumber(name, &value) ? std::to_string(int(value)) : std::string("-"));
+    }
+    return text;
+}
+
+void SetSaved(std::initializer_list<std::pair<const char*, int>> values)
+{
+    for (auto [name, value] : values)
+        vuvtest::SetProgramNumber(name, DWORD(value));
+}
+
+// A click at (x, y) of the track list's client area, as the mouse gives it.
+void ClickList(HWND list, int x, int y, WPARAM keys = 0)
+{
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
+    PostMessageA(list, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
+    vuvtest::Pause(400);
+}
+
+HWND Header(HWND list) { return reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)); }
+
+// The y of the middle of an 18-pixel row of the list's client area.
+int RowY(HWND list, int row)
+{
+    RECT r{};
+    GetClientRect(Header(list), &r);
+    return r.bottom + row * 18 + 9;
+}
+
+RECT Placed(const vuvtest::Editor& editor, int id)
+{
+    RECT r{};
+    GetWindowRect(editor.Control(id), &r);
+    MapWindowPoints(nullptr, editor.Window(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::string Text(RECT r)
+{
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+// The splitter line: two thirds of the desktop's height.
+int SplitterY()
+{
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    return desktop.bottom * 2 / 3;
+}
+
+void Screenshot(const vuvtest::Capture& shot, const char* name)
+{
+    const std::string dir = vuvtest::ScreenshotDir();
+    if (!dir.empty()) {
+        EXPECT_TRUE(vuvtest::SavePng(shot, dir + name));
+    }
 }
 
 class MainWindowTest : public testing::Test {
@@ -38,15 +103,22 @@ protected:
         std::vector<std::string> lines{Line("a", 16, 9), Line("b", 1, 0)};
         for (int i = 0; i < 38; ++i)
             lines.push_back(Line("t" + std::to_string(i), 0, i % 10));
-        ASSERT_TRUE(vuvtest::WriteCollection(folder_.File("m.tsv"), folder_.File("Window Test.mcc"), lines));
-        vuvtest::SetProgramText("ActiveMusicCollection", folder_.File("Window Test.mcc"));
+        UseCollection("Window Test.mcc", lines);
     }
     void TearDown() override { vuvtest::ClearEditorSettings(); }
 
-    int HeaderCount(const vuvtest::Editor& editor)
+    void UseCollection(const std::string& name, const std::vector<std::string>& lines)
     {
-        HWND header = reinterpret_cast<HWND>(SendMessageA(editor.Control(kTrackList), LVM_GETHEADER, 0, 0));
-        return int(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+        ASSERT_TRUE(vuvtest::WriteCollection(folder_.File("m.tsv"), folder_.File(name), lines));
+        vuvtest::SetProgramText("ActiveMusicCollection", folder_.File(name));
+    }
+    static int HeaderCount(const vuvtest::Editor& editor)
+    {
+        return int(SendMessageA(Header(editor.Control(kTrackList)), HDM_GETITEMCOUNT, 0, 0));
+    }
+    static int ColumnWidth(const vuvtest::Editor& editor, int column)
+    {
+        return int(SendMessageA(editor.Control(kTrackList), LVM_GETCOLUMNWIDTH, column, 0));
     }
 
     vuvtest::ScratchFolder folder_;
@@ -62,113 +134,59 @@ TEST_F(MainWindowTest, OpensOnTheCollectionWithEveryColumnAndMarkedRows)
     GetWindowTextA(editor.Window(), title, sizeof title);
     EXPECT_STREQ(title, "Tonbrook - Music Collection 'Window Test'");
     EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETITEMCOUNT, 0, 0), 40);
-    EXPECT_EQ(HeaderCount(editor), 18);  // nothing saved: all columns in type order
+    EXPECT_EQ(HeaderCount(editor), 18);       // nothing saved: all columns in type order
+    EXPECT_EQ(ColumnWidth(editor, 1), 143);   // Artist
     EXPECT_TRUE(IsZoomed(editor.Window()));  // first run: maximised
 
     // Layout: the list, the splitter bar and the queue view around the
-    // splitter line at two thirds of the desktop's height.
-    RECT client{}, desk{};
+    // splitter line.
+    RECT client{};
     GetClientRect(editor.Window(), &client);
-    GetWindowRect(GetDesktopWindow(), &desk);
-    const int s = desk.bottom * 2 / 3, w = client.right, h = client.bottom;
-    auto placed = [&](int id) {
-        RECT r{};
-        GetWindowRect(editor.Control(id), &r);
-        MapWindowPoints(nullptr, editor.Window(), reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    };
-    const RECT list0 = placed(kTrackList), splitter = placed(1004), queue = placed(1014);
-    EXPECT_EQ(list0.left, 7);
-    EXPECT_EQ(list0.top, 39);
-    EXPECT_EQ(list0.right - list0.left, w - 14);
-    EXPECT_EQ(list0.bottom - list0.top, s - 42);
-    EXPECT_EQ(splitter.top, s);
-    EXPECT_EQ(splitter.bottom - splitter.top, 5);
-    EXPECT_EQ(queue.left, 9);
-    EXPECT_EQ(queue.top, s + 28);
-    EXPECT_EQ(queue.right - queue.left, w - 18);
-    EXPECT_EQ(queue.bottom - queue.top, h - (s + 8) - 29);
+    const int s = SplitterY(), w = client.right, h = client.bottom;
+    EXPECT_EQ(Text(Placed(editor, kTrackList)), Text({7, 39, w - 7, s - 3}));
+    EXPECT_EQ(Text(Placed(editor, kQueueView)), Text({9, s + 28, w - 9, h - 9}));
+    EXPECT_EQ(Placed(editor, kSplitter).top, s);
+    EXPECT_EQ(Placed(editor, kSplitter).bottom, s + 5);
 
-    // The rows as drawn: list background, the highlight and new marks in the
-    // mark column (list client + 2, the row's top + 2).
-    HWND list = editor.Control(kTrackList);
-    RECT listRect{};
-    GetWindowRect(list, &listRect);
-    POINT listOrigin{0, 0};
-    ClientToScreen(list, &listOrigin);
-    POINT windowOrigin{0, 0};
-    ClientToScreen(editor.Window(), &windowOrigin);
-    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-    RECT headerRect{};
-    GetClientRect(header, &headerRect);
-    const int x0 = listOrigin.x - windowOrigin.x, y0 = listOrigin.y - windowOrigin.y + headerRect.bottom;
+    // The rows as drawn: highlight #2's green badge (its left part, away
+    // from the digit) in row 0, the new mark's green pill in row 1, each at
+    // (list client + 2, the row's top + 2) of the mark column.
+    const RECT list = Placed(editor, kTrackList);
+    const int x0 = list.left + GetSystemMetrics(SM_CXEDGE), y0 = RowY(editor.Control(kTrackList), 0) - 9 + list.top +
+                                                               GetSystemMetrics(SM_CYEDGE);
     const vuvtest::Capture shot = vuvtest::CaptureClient(editor.Window());
     ASSERT_GT(shot.width, 0);
-    const std::string dir = vuvtest::ScreenshotDir();
-    if (!dir.empty()) {
-        EXPECT_TRUE(vuvtest::SavePng(shot, dir + "main-window-test.png"));
-    }
-    const int rowHeight = 18;  // the track list's owner-drawn rows
-    // Plain background right of the highlight badge, inside the Track Number column's empty left part.
-    EXPECT_EQ(shot.At(x0 + 20 + 143 + 254 + 100 + 85 + 75 + 100 + 10, y0 + 9), kListBackground);
-    // Highlight #2: the green badge (its left part, away from the digit).
+    Screenshot(shot, "main-window-test.png");
     EXPECT_EQ(shot.At(x0 + 2 + 2 + 3, y0 + 2 + 7), RGB(96, 210, 120));
-    // New: the green pill at (x + 2, top + 4) of the second row.
-    EXPECT_EQ(shot.At(x0 + 2 + 2 + 8, y0 + rowHeight + 4 + 1), RGB(76, 204, 122));
+    EXPECT_EQ(shot.At(x0 + 2 + 2 + 8, y0 + 18 + 4 + 1), RGB(76, 204, 122));
     EXPECT_EQ(editor.Close(), 0);
-    DWORD start = 99;
-    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-Start", &start));
-    EXPECT_EQ(start, 0u);  // closed by the user
+    // Closed by the user; maximised: no placement; the order it showed.
+    EXPECT_EQ(Saved({"VUV-Start", "VUV-X", "VUV-ColumnOdr17"}), "0 - 17");
 }
 
-TEST_F(MainWindowTest, SavedColumnsAreTaken)
+TEST_F(MainWindowTest, SavedColumnsAndPlacementAreTakenAndSaved)
 {
-    vuvtest::SetProgramNumber("VUV-ColumnOdr0", 2);
-    vuvtest::SetProgramNumber("VUV-ColumnOdr1", 1);
-    vuvtest::SetProgramNumber("VUV-ColumnOdr2", DWORD(-1));
-    vuvtest::SetProgramNumber("VUV-ColumnW2", 333);
-    vuvtest::Editor editor;
-    ASSERT_TRUE(editor.Start());
-    EXPECT_EQ(HeaderCount(editor), 2);
-    EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETCOLUMNWIDTH, 0, 0), 333);
-    EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETCOLUMNWIDTH, 1, 0), 143);
-    EXPECT_EQ(editor.Close(), 0);
-    DWORD value = 0;
-    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-ColumnOdr0", &value));
-    EXPECT_EQ(value, 2u);
-    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-ColumnOdr2", &value));
-    EXPECT_EQ(int(value), -1);
-    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-ColumnW1", &value));
-    EXPECT_EQ(value, 143u);
-}
-
-TEST_F(MainWindowTest, PlacementIsRestoredAndSaved)
-{
-    // Normal: the saved rectangle, written back on close.
-    vuvtest::SetProgramNumber("VUV-X", 40);
-    vuvtest::SetProgramNumber("VUV-Y", 30);
-    vuvtest::SetProgramNumber("VUV-W", 900);
-    vuvtest::SetProgramNumber("VUV-H", 700);
+    // Two columns (-1 ends them) at a saved place, partly on a monitor left
+    // of the main one.
+    SetSaved({{"VUV-ColumnOdr0", 2}, {"VUV-ColumnOdr1", 1}, {"VUV-ColumnOdr2", -1}, {"VUV-ColumnW2", 333},
+              {"VUV-X", -40}, {"VUV-Y", 30}, {"VUV-W", 900}, {"VUV-H", 700}});
     {
         vuvtest::Editor editor;
         ASSERT_TRUE(editor.Start());
+        EXPECT_EQ(HeaderCount(editor), 2);
+        EXPECT_EQ(ColumnWidth(editor, 0), 333);
+        EXPECT_EQ(ColumnWidth(editor, 1), 143);
         RECT r{};
         GetWindowRect(editor.Window(), &r);
-        EXPECT_EQ(r.left, 40);
-        EXPECT_EQ(r.top, 30);
-        EXPECT_EQ(r.right - r.left, 900);
-        EXPECT_EQ(r.bottom - r.top, 700);
+        EXPECT_EQ(Text(r), "-40,30,860,730");
         EXPECT_FALSE(IsZoomed(editor.Window()));
-        MoveWindow(editor.Window(), 60, 50, 800, 600, TRUE);
+        MoveWindow(editor.Window(), -60, 50, 800, 600, TRUE);
         vuvtest::Pause(300);
         EXPECT_EQ(editor.Close(), 0);
     }
-    DWORD x = 0, w = 0, iconic = 0;
-    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-X", &x));
-    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-W", &w));
-    EXPECT_EQ(x, 60u);
-    EXPECT_EQ(w, 800u);
-    EXPECT_FALSE(vuvtest::ProgramNumber("VUV-Iconic", &iconic));
+    // Widths of the shown columns only; the new place.
+    EXPECT_EQ(Saved({"VUV-ColumnOdr0", "VUV-ColumnOdr2", "VUV-ColumnW1", "VUV-ColumnW0", "VUV-X", "VUV-W", "VUV-Iconic"}),
+              "2 -1 143 - -60 800 -");
 
     // Minimised at close: it opens minimised, and says so again.
     vuvtest::SetProgramNumber("VUV-Iconic", 1);
@@ -181,200 +199,81 @@ TEST_F(MainWindowTest, PlacementIsRestoredAndSaved)
         EXPECT_TRUE(IsIconic(editor.Window()));
         EXPECT_EQ(editor.Close(), 0);
     }
-    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-Iconic", &iconic));
-    EXPECT_EQ(iconic, 1u);
-    EXPECT_FALSE(vuvtest::ProgramNumber("VUV-X", &x));
+    EXPECT_EQ(Saved({"VUV-Iconic", "VUV-X"}), "1 -");
+}
 
-    // Maximised: nothing is written, so that it opens maximised.
-    vuvtest::DeleteProgramValue("VUV-Iconic");
-    {
+// Screenshots of the editor on the demo library laid out by
+// tools/demo-library.sh (test.sh does it) and on 100,000 tracks paged to
+// the end, whose last rows are drawn straight from the store.
+TEST_F(MainWindowTest, OpensOnTheDemoAndOnAHundredThousandTracks)
+{
+    const std::string demo = vuvtest::WindowsPathFromEnv("VUV_DEMO_COLLECTION");
+    if (!demo.empty()) {
+        vuvtest::SetProgramText("ActiveMusicCollection", demo);
         vuvtest::Editor editor;
         ASSERT_TRUE(editor.Start());
-        for (int i = 0; i < 50 && !IsZoomed(editor.Window()); ++i)
-            vuvtest::Pause(100);
-        EXPECT_TRUE(IsZoomed(editor.Window()));
+        EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETITEMCOUNT, 0, 0), 37);
+        Screenshot(vuvtest::CaptureClient(editor.Window()), "main-window-demo.png");
         EXPECT_EQ(editor.Close(), 0);
     }
-    EXPECT_FALSE(vuvtest::ProgramNumber("VUV-X", &x));
-    EXPECT_FALSE(vuvtest::ProgramNumber("VUV-Iconic", &iconic));
-}
-
-TEST_F(MainWindowTest, DemoScreenshot)
-{
-    // With the demo library laid out by tools/demo-library.sh (test.sh does
-    // it), a screenshot of the editor on it.
-    const std::string demo = vuvtest::WindowsPathFromEnv("VUV_DEMO_COLLECTION");
-    const std::string dir = vuvtest::ScreenshotDir();
-    if (demo.empty() || dir.empty())
-        GTEST_SKIP() << "no demo collection";
-    vuvtest::SetProgramText("ActiveMusicCollection", demo);
+    const std::string file = folder_.File("Large.mcc");
+    ASSERT_EQ(vuvtest::RunCaptured("\"" + vuvtest::SuiteDir() + "vuvtool.exe\" large-collection 100000 \"" + file + "\"",
+                                   nullptr),
+              0);
+    vuvtest::SetProgramText("ActiveMusicCollection", file);
     vuvtest::Editor editor;
     ASSERT_TRUE(editor.Start());
-    EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETITEMCOUNT, 0, 0), 37);
-    EXPECT_TRUE(vuvtest::SavePng(vuvtest::CaptureClient(editor.Window()), dir + "main-window-demo.png"));
+    HWND list = editor.Control(kTrackList);
+    EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 100000);
+    for (int i = 0; i < 5; ++i)
+        SendMessageA(list, WM_KEYDOWN, VK_END, 0);
+    vuvtest::Pause(500);
+    Screenshot(vuvtest::CaptureClient(editor.Window()), "main-window-100000.png");
     EXPECT_EQ(editor.Close(), 0);
 }
-
-namespace {
-
-// A click at (x, y) of the track list's client area, as the mouse gives it.
-void ClickList(HWND list, int x, int y, WPARAM keys = 0)
-{
-    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
-    PostMessageA(list, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
-    vuvtest::Pause(400);
-}
-
-int HeaderHeight(HWND list)
-{
-    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-    RECT r{};
-    GetClientRect(header, &r);
-    return r.bottom;
-}
-
-}  // namespace
 
 TEST_F(MainWindowTest, SecondClicksInCellsSetPreferenceAndBoost)
 {
     // Columns: mark, Artist, Volume Boost, Preference.
-    vuvtest::SetProgramNumber("VUV-ColumnOdr0", 0);
-    vuvtest::SetProgramNumber("VUV-ColumnOdr1", 1);
-    vuvtest::SetProgramNumber("VUV-ColumnOdr2", 13);
-    vuvtest::SetProgramNumber("VUV-ColumnOdr3", 4);
-    vuvtest::SetProgramNumber("VUV-ColumnOdr4", DWORD(-1));
-    std::vector<std::string> lines;
-    for (const char* name : {"a", "b", "c"}) {
-        std::string line = Line(name, 1, 9);  // new, preference 9
-        line.replace(line.rfind("\t4000\t"), 6, "\t600\t");  // boost 600
-        lines.push_back(line);
-    }
-    const std::string file = folder_.File("Clicks.mcc");
-    ASSERT_TRUE(vuvtest::WriteCollection(folder_.File("c.tsv"), file, lines));
-    vuvtest::SetProgramText("ActiveMusicCollection", file);
-
+    SetSaved({{"VUV-ColumnOdr0", 0}, {"VUV-ColumnOdr1", 1}, {"VUV-ColumnOdr2", 13}, {"VUV-ColumnOdr3", 4},
+              {"VUV-ColumnOdr4", -1}});
+    UseCollection("Clicks.mcc", {Line("a", 1, 9, 600), Line("b", 1, 9, 600), Line("c", 1, 9, 600)});  // new
     vuvtest::Editor editor;
     ASSERT_TRUE(editor.Start());
     HWND list = editor.Control(kTrackList);
-    const int top = HeaderHeight(list);
-    const int boostLeft = 20 + 143, preferenceLeft = boostLeft + 100;
-    auto rowY = [top](int row) { return top + row * 18 + 9; };
-
+    const int boostLeft = ColumnWidth(editor, 0) + ColumnWidth(editor, 1);
+    const int preferenceLeft = boostLeft + ColumnWidth(editor, 2);
     // Row 0: the first click only focuses it; the second, 6 pixels into the
-    // Preference cell, sets preference 0.
-    ClickList(list, preferenceLeft + 6, rowY(0));
-    ClickList(list, preferenceLeft + 6, rowY(0));
-    // Row 1: a single click on another row edits nothing.
-    ClickList(list, preferenceLeft + 6, rowY(1));
-    // Row 2: focused, then a click at the far left of the Volume Boost cell: automatic.
-    ClickList(list, boostLeft + 30, rowY(2));
-    ClickList(list, boostLeft + 5, rowY(2));
+    // Preference cell, sets preference 0. Row 1: a single click on another
+    // row edits nothing. Row 2: focused, then a click at the far left of the
+    // Volume Boost cell: automatic.
+    ClickList(list, preferenceLeft + 6, RowY(list, 0));
+    ClickList(list, preferenceLeft + 6, RowY(list, 0));
+    ClickList(list, preferenceLeft + 6, RowY(list, 1));
+    ClickList(list, boostLeft + 30, RowY(list, 2));
+    ClickList(list, boostLeft + 5, RowY(list, 2));
 
     // The status line: "3 Tracks Loaded" until two rows are selected.
     const vuvtest::Capture one = vuvtest::CaptureClient(editor.Window());
-    ClickList(list, 60, rowY(0), MK_CONTROL);  // adds row 0 to row 2
+    ClickList(list, 60, RowY(list, 0), MK_CONTROL);  // adds row 0 to row 2
     const vuvtest::Capture two = vuvtest::CaptureClient(editor.Window());
-    RECT client{};
-    GetClientRect(editor.Window(), &client);
-    RECT desktop{};
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    const int statusY = desktop.bottom * 2 / 3 + 12;
+    const int statusY = SplitterY() + 12;
     int changed = 0;
-    for (int x = client.right - 183; x < client.right - 33; ++x)
+    for (int x = one.width - 183; x < one.width - 33; ++x)
         for (int y = statusY; y < statusY + 12; ++y)
             changed += one.At(x, y) != two.At(x, y);
     EXPECT_GT(changed, 20) << "the status text did not change";
     EXPECT_EQ(editor.Close(), 0);
 
-    // Closing saved the collection (sorted by artist: a, b, c).
+    // Closing saved the collection (sorted by artist: a, b, c); an edit
+    // clears "new".
     std::vector<vuv::TrackRecord> saved;
-    ASSERT_TRUE(vuv::ReadTrackFile(file, saved, false));
-    ASSERT_EQ(saved.size(), 3u);
-    EXPECT_EQ(saved[0].preference, 0);
-    EXPECT_EQ(saved[0].flags & vuv::kFlagNew, 0u);  // an edit clears "new"
-    EXPECT_EQ(saved[0].volumeBoost, 600);
-    EXPECT_EQ(saved[1].preference, 9);
-    EXPECT_EQ(saved[1].flags & vuv::kFlagNew, uint32_t(vuv::kFlagNew));
-    EXPECT_EQ(saved[2].volumeBoost, 4000);
-    EXPECT_EQ(saved[2].preference, 9);
-}
-
-TEST_F(MainWindowTest, OpensOnAHundredThousandTracks)
-{
-    const std::string file = folder_.File("Large.mcc");
-    const std::string tool = vuvtest::SuiteDir() + "vuvtool.exe";
-    std::string commandLine = "\"" + tool + "\" large-collection 100000 \"" + file + "\"";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    ASSERT_TRUE(CreateProcessA(tool.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-    WaitForSingleObject(pi.hProcess, 120000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    vuvtest::SetProgramText("ActiveMusicCollection", file);
-
-    vuvtest::Editor editor;
-    ASSERT_TRUE(editor.Start());
-    HWND list = editor.Control(kTrackList);
-    EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 100000);
-    // Paging to the end draws the last rows straight from the store.
-    for (int i = 0; i < 5; ++i)
-        SendMessageA(list, WM_KEYDOWN, VK_END, 0);
-    vuvtest::Pause(500);
-    const std::string dir = vuvtest::ScreenshotDir();
-    if (!dir.empty()) {
-        EXPECT_TRUE(vuvtest::SavePng(vuvtest::CaptureClient(editor.Window()), dir + "main-window-100000.png"));
-    }
-    EXPECT_EQ(editor.Close(), 0);
-}
-
-// The player's side as the editor's timer sees it: a play-count report is
-// applied to the collection in memory and cleared; the saved collection
-// then carries it.
-TEST_F(MainWindowTest, TimerTakesThePlayCountReport)
-{
-    vuv::PlayerLink link(vuvtest::EditorLinkPrefix());
-    vuvtest::Editor editor;
-    ASSERT_TRUE(editor.Start());
-    vuv::PlayCountReport report{};
-    strcpy(report.path, "c:\\music\\B.MP3");  // matched without regard to case
-    report.countPlay = 1;
-    report.volumeBoost = 650;
-    ASSERT_TRUE(link.liveUpdate.Set(&report));
-    vuv::PlayCountReport left{};
-    for (int i = 0; i < 40; ++i) {
-        vuvtest::Pause(100);
-        ASSERT_TRUE(link.liveUpdate.Get(&left));
-        if (left.path[0] == '\0')
-            break;
-    }
-    EXPECT_EQ(left.path[0], '\0');
-    EXPECT_EQ(left.countPlay, 0);
-    EXPECT_EQ(left.volumeBoost, 0);
-    // A report on a path outside the collection changes nothing, and is
-    // cleared all the same; 4000 leaves the boost as it is.
-    strcpy(report.path, "C:\\Elsewhere\\b.mp3");
-    ASSERT_TRUE(link.liveUpdate.Set(&report));
-    vuvtest::Pause(1000);
-    ASSERT_TRUE(link.liveUpdate.Get(&left));
-    EXPECT_EQ(left.path[0], '\0');
-    EXPECT_EQ(editor.Close(), 0);
-
-    std::vector<vuv::TrackRecord> saved;
-    ASSERT_TRUE(vuv::ReadTrackFile(folder_.File("Window Test.mcc"), saved, false));
-    ASSERT_EQ(saved.size(), 40u);
-    int counted = 0;
-    for (const vuv::TrackRecord& t : saved) {
-        if (std::string(t.path) == "C:\\Music\\b.mp3") {
-            EXPECT_EQ(t.playCount, 4u);
-            EXPECT_EQ(t.volumeBoost, 650);
-            ++counted;
-        } else {
-            EXPECT_EQ(t.playCount, 3u) << t.path;
-            EXPECT_EQ(t.volumeBoost, 4000) << t.path;
-        }
-    }
-    EXPECT_EQ(counted, 1);
+    ASSERT_TRUE(vuv::ReadTrackFile(folder_.File("Clicks.mcc"), saved, false));
+    std::string rows;
+    for (const vuv::TrackRecord& t : saved)
+        rows += std::to_string(t.preference) + "," + std::to_string(t.flags & vuv::kFlagNew) + "," +
+                std::to_string(t.volumeBoost) + " ";
+    EXPECT_EQ(rows, "0,0,600 9," + std::to_string(vuv::kFlagNew) + ",600 9,0,4000 ");
 }
 
 // One normal editor at a time: a second start asks the first to come to
@@ -400,83 +299,84 @@ TEST_F(MainWindowTest, SecondStartBringsTheFirstToTheFront)
     EXPECT_FALSE(link.editorSetFocus.IsSet());  // taken by the first
     EXPECT_TRUE(link.editorRunning.IsSet());
 
-    // The player asks the editor to close: it ends, saved as closed by the
-    // player, and gives up the running mark.
     link.close.Set();
     EXPECT_EQ(first.WaitForEnd(), 0);
-    DWORD start = 99;
-    ASSERT_TRUE(vuvtest::ProgramNumber("VUV-Start", &start));
-    EXPECT_EQ(start, 1u);
+    EXPECT_EQ(Saved({"VUV-Start"}), "1");
     EXPECT_FALSE(link.editorRunning.IsSet());
     link.close.Reset();
 }
 
-// The play commands reach the player: enqueued tracks appear as lines of
-// the queue view, the queue menu's commands set the player's flags.
-TEST_F(MainWindowTest, QueueViewShowsEnqueuedTracks)
+// The player's side as the editor sees it: the timer applies a play-count
+// report to the collection and clears it; enqueued tracks appear in the
+// queue view; the queue menu's commands and the bars set the player's
+// flags and variables.
+TEST_F(MainWindowTest, WorksWithThePlayerThroughTheLink)
 {
-    constexpr int kQueueView = 1014;
     constexpr WPARAM kEnqueue = 40004, kClearQueue = 40011, kRandomToggle = 40017, kSkip = 40007;
-    vuv::PlayerLink link(vuvtest::EditorLinkPrefix());
-    vuvtest::Editor editor;
-    ASSERT_TRUE(editor.Start());
-    PostMessageA(editor.Window(), WM_COMMAND, kClearQueue, 0);
-    vuvtest::Pause(800);
-    HWND queue = editor.Control(kQueueView);
-    const LRESULT empty = SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0);
-    EXPECT_GE(empty, 1);  // what plays (nothing) and the random play line
-
-    HWND list = editor.Control(kTrackList);
-    const int top = HeaderHeight(list);
-    ClickList(list, 60, top + 9);
-    ClickList(list, 60, top + 18 + 9, MK_CONTROL);
-    ClickList(list, 60, top + 36 + 9, MK_CONTROL);
-    PostMessageA(editor.Window(), WM_COMMAND, kEnqueue, 0);
-    vuvtest::Pause(1000);
-    EXPECT_EQ(SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0), empty + 3);
-    const std::string dir = vuvtest::ScreenshotDir();
-    if (!dir.empty())
-        EXPECT_TRUE(vuvtest::SavePng(vuvtest::CaptureClient(editor.Window()), dir + "queue-view-test.png"));
-
-    EXPECT_FALSE(link.myMusicRandom.IsSet());
-    PostMessageA(editor.Window(), WM_COMMAND, kRandomToggle, 0);
-    PostMessageA(editor.Window(), WM_COMMAND, kSkip, 0);
-    vuvtest::Pause(600);
-    EXPECT_TRUE(link.myMusicRandom.IsSet());
-    EXPECT_TRUE(link.skip.IsSet());
-
-    PostMessageA(editor.Window(), WM_COMMAND, kClearQueue, 0);
-    PostMessageA(editor.Window(), WM_COMMAND, kRandomToggle, 0);
-    vuvtest::Pause(800);
-    EXPECT_EQ(SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0), empty);
-    EXPECT_FALSE(link.myMusicRandom.IsSet());
-    link.skip.Reset();
-    EXPECT_EQ(editor.Close(), 0);
-}
-
-// The volume bar writes the player's volume as it is dragged; the bar then
-// follows the player's value.
-TEST_F(MainWindowTest, VolumeBarWritesThePlayersVolume)
-{
     vuv::PlayerLink link(vuvtest::EditorLinkPrefix());
     link.volume.SetU32(100);
     vuvtest::Editor editor;
     ASSERT_TRUE(editor.Start());
-    RECT desktop{};
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    const int y = desktop.bottom * 2 / 3 + 11 + 5;
-    // 36 of the bar's 72 pixels: 50 %; the drag goes on to 18 pixels: 25 %.
-    PostMessageA(editor.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(495 + 36, y));
-    vuvtest::Pause(300);
-    EXPECT_EQ(link.volume.GetU32(), 50u);
-    PostMessageA(editor.Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(495 + 18, y));
-    PostMessageA(editor.Window(), WM_LBUTTONUP, 0, MAKELPARAM(495 + 18, y));
-    vuvtest::Pause(300);
-    EXPECT_EQ(link.volume.GetU32(), 25u);
-    // Outside both bars a press changes nothing.
-    PostMessageA(editor.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(700, y));
-    PostMessageA(editor.Window(), WM_LBUTTONUP, 0, MAKELPARAM(700, y));
-    vuvtest::Pause(300);
-    EXPECT_EQ(link.volume.GetU32(), 25u);
+    HWND window = editor.Window();
+    vuv::PlayCountReport report{};
+    strcpy(report.path, "c:\\music\\B.MP3");  // matched without regard to case
+    report.countPlay = 1;
+    report.volumeBoost = 650;
+    ASSERT_TRUE(link.liveUpdate.Set(&report));
+
+    PostMessageA(window, WM_COMMAND, kClearQueue, 0);
+    vuvtest::Pause(800);
+    HWND queue = editor.Control(kQueueView), list = editor.Control(kTrackList);
+    const LRESULT empty = SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0);
+    EXPECT_GE(empty, 1);  // what plays (nothing) and the random play line
+    ClickList(list, 60, RowY(list, 0));
+    ClickList(list, 60, RowY(list, 1), MK_CONTROL);
+    ClickList(list, 60, RowY(list, 2), MK_CONTROL);
+    PostMessageA(window, WM_COMMAND, kEnqueue, 0);
+    vuvtest::Pause(1000);
+    EXPECT_EQ(SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0), empty + 3);
+    Screenshot(vuvtest::CaptureClient(window), "queue-view-test.png");
+    EXPECT_FALSE(link.myMusicRandom.IsSet());
+    PostMessageA(window, WM_COMMAND, kRandomToggle, 0);
+    PostMessageA(window, WM_COMMAND, kSkip, 0);
+    vuvtest::Pause(600);
+    EXPECT_TRUE(link.myMusicRandom.IsSet() && link.skip.IsSet());
+    PostMessageA(window, WM_COMMAND, kClearQueue, 0);
+    PostMessageA(window, WM_COMMAND, kRandomToggle, 0);
+    vuvtest::Pause(800);
+    EXPECT_EQ(SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0), empty);
+    EXPECT_FALSE(link.myMusicRandom.IsSet());
+    link.skip.Reset();
+
+    // The volume bar writes the volume as it is dragged: 36 of its 72
+    // pixels 50 %, on to 18 pixels 25 %; a press outside the bars changes
+    // nothing; 23 of the position bar's 115 pixels seek to 20 %, sent as 21.
+    const int y = SplitterY() + 11 + 5;
+    auto press = [&](int x, int to) {
+        PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        vuvtest::Pause(300);
+        const uint32_t atPress = link.volume.GetU32();
+        PostMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to, y));
+        PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(to, y));
+        vuvtest::Pause(300);
+        return std::to_string(atPress) + " " + std::to_string(link.volume.GetU32()) + " " +
+               std::to_string(link.skipToPos.GetU32());
+    };
+    EXPECT_EQ(press(495 + 36, 495 + 18), "50 25 0");
+    EXPECT_EQ(press(700, 700), "25 25 0");
+    EXPECT_EQ(press(339 + 23, 339 + 23), "25 25 21");
+    link.skipToPos.SetU32(0);
+
+    vuv::PlayCountReport left{};
+    ASSERT_TRUE(link.liveUpdate.Get(&left));
+    EXPECT_EQ(left.path[0], '\0');  // taken by the timer
     EXPECT_EQ(editor.Close(), 0);
+    std::vector<vuv::TrackRecord> saved;
+    ASSERT_TRUE(vuv::ReadTrackFile(folder_.File("Window Test.mcc"), saved, false));
+    ASSERT_EQ(saved.size(), 40u);
+    for (const vuv::TrackRecord& t : saved) {
+        const bool reported = std::string(t.path) == "C:\\Music\\b.mp3";
+        EXPECT_EQ(std::to_string(t.playCount) + " " + std::to_string(t.volumeBoost), reported ? "4 650" : "3 4000")
+            << t.path;
+    }
 }

@@ -6,71 +6,58 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using namespace vuv;
 
 namespace {
 
-std::string Pattern(size_t n)
+// The file's bytes after ShiftTail(position, delta) on a file of `data`.
+std::string Shifted(const vuvtest::ScratchFolder& dir, const std::string& data, uint64_t position, int64_t delta)
 {
-    std::string s(n, '\0');
-    for (size_t i = 0; i < n; ++i)
-        s[i] = char((i * 7 + i / 251) & 0xFF);
-    return s;
+    const std::string name = dir.File("shift.bin");
+    EXPECT_TRUE(vuvtest::WriteBytes(name, data));
+    {
+        FileHandle f;
+        f.Open(name, FileAccess::ReadWrite, FileDisposition::OpenExisting, false);
+        f.ShiftTail(position, delta);
+    }
+    return vuvtest::ReadBytes(name);
 }
 
 }  // namespace
 
-TEST(FileHandle, OpenFailuresAreReportedOnlyWhenAsked)
+TEST(FileHandle, FailuresAreReportedOnlyWhenAskedAndNameTheFile)
 {
     vuvtest::ScratchFolder dir;
     vuvtest::MessageRecorder recorder;
-    const std::string missing = dir.File("missing.mcc");
-
-    FileHandle quiet;
+    const std::string missing = dir.File("missing.mcc"), inFolder = dir.File("no\\such\\folder.mcc");
+    FileHandle quiet, loud, write, readOnly;
     quiet.Open(missing, FileAccess::Read, FileDisposition::OpenExisting, false);
     EXPECT_FALSE(quiet.IsOpen());
     EXPECT_TRUE(recorder.messages.empty());
-
-    FileHandle loud;
     loud.Open(missing, FileAccess::Read, FileDisposition::OpenExisting, true);
-    EXPECT_FALSE(loud.IsOpen());
-    const std::string inFolder = dir.File("no\\such\\folder.mcc");
-    FileHandle write;
     write.Open(inFolder, FileAccess::Write, FileDisposition::CreateAlways, true);
-    EXPECT_FALSE(write.IsOpen());
+    EXPECT_FALSE(loud.IsOpen() || write.IsOpen());
+    // A closed file reads and writes nothing, without a message.
+    char buffer[4];
+    EXPECT_EQ(loud.Read(buffer, 4), 0u);
+    EXPECT_FALSE(loud.Write(buffer, 4));
+    ASSERT_TRUE(vuvtest::WriteBytes(dir.File("read-only.bin"), "abc"));
+    readOnly.Open(dir.File("read-only.bin"), FileAccess::Read, FileDisposition::OpenExisting, true);
+    EXPECT_FALSE(readOnly.Write("x", 1, kFromEnd));
 
-    ASSERT_EQ(recorder.messages.size(), 2u);
+    ASSERT_EQ(recorder.messages.size(), 3u);
     EXPECT_EQ(recorder.messages[0].text, "Unable to open '" + missing + "'");
     EXPECT_EQ(recorder.messages[0].title, "Disk Read Error");
     EXPECT_EQ(recorder.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(recorder.messages[1].text, "Unable to open '" + inFolder + "'");
     EXPECT_EQ(recorder.messages[1].title, "Disk Write Error");
-
-    // A closed file reads nothing and writes nothing, without a message.
-    char buffer[4];
-    EXPECT_EQ(loud.Read(buffer, 4), 0u);
-    EXPECT_FALSE(loud.Write(buffer, 4));
-    EXPECT_EQ(loud.Size(), 0u);
-    EXPECT_EQ(recorder.messages.size(), 2u);
+    EXPECT_EQ(recorder.messages[2].text, "Unable to write to '" + dir.File("read-only.bin") + "'");
+    EXPECT_EQ(recorder.messages[2].title, "Disk Write Error");
 }
 
-TEST(FileHandle, WriteFailureNamesTheFile)
-{
-    vuvtest::ScratchFolder dir;
-    vuvtest::MessageRecorder recorder;
-    const std::string name = dir.File("read-only.bin");
-    ASSERT_TRUE(vuvtest::WriteBytes(name, "abc"));
-    FileHandle file;
-    file.Open(name, FileAccess::Read, FileDisposition::OpenExisting, true);
-    ASSERT_TRUE(file.IsOpen());
-    EXPECT_FALSE(file.Write("x", 1, kFromEnd));
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].text, "Unable to write to '" + name + "'");
-    EXPECT_EQ(recorder.messages[0].title, "Disk Write Error");
-}
-
-TEST(FileHandle, PositionCodesAndShortReads)
+TEST(FileHandle, PositionCodesShortReadsAndSizes)
 {
     vuvtest::ScratchFolder dir;
     const std::string name = dir.File("f.bin");
@@ -86,101 +73,46 @@ TEST(FileHandle, PositionCodesAndShortReads)
     EXPECT_EQ(file.Read(buffer, 16), 0u);
     file.Seek(-2, SeekOrigin::End);
     EXPECT_EQ(file.Read(buffer, 16), 2u);
-    EXPECT_EQ(file.Size(), 7u);
     file.Truncate(3);
     EXPECT_EQ(file.Size(), 3u);
     file.Close();
     file.Close();  // harmless
-    EXPECT_EQ(vuvtest::ReadBytes(name), "Jel");
+    bool failed = true;
+    EXPECT_EQ(FileSize(name, &failed), 3u);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(FileSize(dir.File("absent"), &failed), 0u);
+    EXPECT_TRUE(failed);
 }
 
 TEST(FileHandle, ShiftTailRemovesAndMakesRoomAcrossBlocks)
 {
     vuvtest::ScratchFolder dir;
-    const std::string name = dir.File("queue.bin");
-
-    // Removing the only 652-byte entry leaves an empty file.
-    ASSERT_TRUE(vuvtest::WriteBytes(name, std::string(652, 'q')));
-    {
-        FileHandle f;
-        f.Open(name, FileAccess::ReadWrite, FileDisposition::OpenExisting, false);
-        f.ShiftTail(652, -652);
-    }
-    EXPECT_EQ(vuvtest::ReadBytes(name), "");
-
-    // Removing the head of a file of several 32768-byte blocks.
-    const std::string data = Pattern(100000);
-    ASSERT_TRUE(vuvtest::WriteBytes(name, data));
-    {
-        FileHandle f;
-        f.Open(name, FileAccess::ReadWrite, FileDisposition::OpenExisting, false);
-        f.ShiftTail(652, -652);
-    }
-    EXPECT_EQ(vuvtest::ReadBytes(name), data.substr(652));
-
-    // Making room in the middle: the file grows by delta, the bytes before
-    // the new end keep their old contents.
-    ASSERT_TRUE(vuvtest::WriteBytes(name, data));
-    {
-        FileHandle f;
-        f.Open(name, FileAccess::ReadWrite, FileDisposition::OpenExisting, false);
-        f.ShiftTail(40000, 70000);
-    }
-    const std::string grown = vuvtest::ReadBytes(name);
-    ASSERT_EQ(grown.size(), data.size() + 70000);
+    std::string data(100000, '\0');  // several 32768-byte blocks, no two alike
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = char((i * 7 + i / 251) & 0xFF);
+    EXPECT_EQ(Shifted(dir, std::string(652, 'q'), 652, -652), "");  // the only queue record
+    EXPECT_EQ(Shifted(dir, data, 652, -652), data.substr(652));
+    // Room in the middle: the bytes before the new end keep their contents.
+    const std::string grown = Shifted(dir, data, 40000, 70000);
+    EXPECT_EQ(grown.size(), data.size() + 70000);
     EXPECT_EQ(grown.substr(0, 40000), data.substr(0, 40000));
     EXPECT_EQ(grown.substr(110000), data.substr(40000));
-
-    // At or past the end nothing happens.
-    ASSERT_TRUE(vuvtest::WriteBytes(name, "abc"));
-    {
-        FileHandle f;
-        f.Open(name, FileAccess::ReadWrite, FileDisposition::OpenExisting, false);
-        f.ShiftTail(3, 10);
-    }
-    EXPECT_EQ(vuvtest::ReadBytes(name), "abc");
-
-    // Removing more than lies before the position empties the file.
-    ASSERT_TRUE(vuvtest::WriteBytes(name, "abcdef"));
-    {
-        FileHandle f;
-        f.Open(name, FileAccess::ReadWrite, FileDisposition::OpenExisting, false);
-        f.ShiftTail(2, -4);
-    }
-    EXPECT_EQ(vuvtest::ReadBytes(name), "");
+    EXPECT_EQ(Shifted(dir, "abc", 3, 10), "abc");   // at the end: nothing
+    EXPECT_EQ(Shifted(dir, "abcdef", 2, -4), "");  // more than lies before
 }
 
 TEST(FileHandle, ReadTextLineSplitsOnCrLfLfAndCr)
 {
     vuvtest::ScratchFolder dir;
-    const std::string name = dir.File("lines.txt");
-    ASSERT_TRUE(vuvtest::WriteBytes(name, "a\r\nb\n\nlonger line\rlast"));
+    ASSERT_TRUE(vuvtest::WriteBytes(dir.File("lines.txt"), "a\r\nb\n\nlonger line\rlast"));
     FileHandle f;
-    f.Open(name, FileAccess::Read, FileDisposition::OpenExisting, false);
+    f.Open(dir.File("lines.txt"), FileAccess::Read, FileDisposition::OpenExisting, false);
     char line[8];
-    ASSERT_TRUE(ReadTextLine(f, line, 7));
-    EXPECT_STREQ(line, "a");
-    ASSERT_TRUE(ReadTextLine(f, line, 7));
-    EXPECT_STREQ(line, "b");
-    ASSERT_TRUE(ReadTextLine(f, line, 7));  // an empty line in the middle
+    std::vector<std::string> lines;
+    while (ReadTextLine(f, line, 7))
+        lines.push_back(line);
     EXPECT_STREQ(line, "");
-    ASSERT_TRUE(ReadTextLine(f, line, 7));  // at most max characters...
-    EXPECT_STREQ(line, "longer ");
-    ASSERT_TRUE(ReadTextLine(f, line, 7));  // ...the rest is the next line
-    EXPECT_STREQ(line, "line");
-    ASSERT_TRUE(ReadTextLine(f, line, 7));  // CR swallowed one byte ('l')
-    EXPECT_STREQ(line, "ast");  // no final line break: still returned
-    EXPECT_FALSE(ReadTextLine(f, line, 7));
-    EXPECT_STREQ(line, "");
-}
-
-TEST(FileHandle, FileSizeOfNamedFile)
-{
-    vuvtest::ScratchFolder dir;
-    ASSERT_TRUE(vuvtest::WriteBytes(dir.File("x"), std::string(1000, 'x')));
-    bool failed = true;
-    EXPECT_EQ(FileSize(dir.File("x"), &failed), 1000u);
-    EXPECT_FALSE(failed);
-    EXPECT_EQ(FileSize(dir.File("y"), &failed), 0u);
-    EXPECT_TRUE(failed);
+    // At most 7 characters, the rest is the next line; CR swallows one byte
+    // ('l'); a last line without a break is still returned.
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "", "longer ", "line", "ast"}));
 }

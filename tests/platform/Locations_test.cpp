@@ -1,11 +1,10 @@
 #include "platform/Locations.h"
 
+#include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <windows.h>
 
 using namespace vuv;
 using namespace vuvtest;
@@ -23,19 +22,15 @@ TEST(Locations, FirstDeterminationWinsAndEmptyIsNotRemembered)
     ScopedSettingsKey settings;
     const std::string user = GetWindowsUserName();
     EXPECT_FALSE(user.empty());
-
     SetInstallFolderForRun("");
     // No "InstalledTo": relative names, and nothing is remembered.
     EXPECT_EQ(GetUserFile(kQueueSuffix, true), user + ".Enqued");
     SetText("C:\\Suite", "InstalledTo");
     EXPECT_EQ(GetUserFile(kQueueSuffix, true), "C:\\Suite\\" + user + ".Enqued");
-    EXPECT_EQ(GetInstallFolder(false), "C:\\Suite\\");
-    EXPECT_EQ(GetSuiteFolder(kInputPluginFolder, false), "C:\\Suite\\Multiplayer\\Input\\");
-    EXPECT_EQ(GetUserPrefix(false), "C:\\Suite\\" + user);
-
+    EXPECT_EQ(GetInstallFolder(false) + "|" + GetSuiteFolder(kInputPluginFolder, false) + "|" + GetUserPrefix(false),
+              "C:\\Suite\\|C:\\Suite\\Multiplayer\\Input\\|C:\\Suite\\" + user);
     SetInstallFolderForRun("");
     const std::string own = GetInstallFolder(false);
-    EXPECT_FALSE(own.empty());
     EXPECT_EQ(own.back(), '\\');
     EXPECT_EQ(GetInstallFolder(true), own);
     SetInstallFolderForRun("");
@@ -46,20 +41,16 @@ TEST(Locations, SkinFileFallsBackToTheDefaultSkin)
     ScopedSettingsKey settings;
     ScratchFolder folder;
     SetInstallFolderForRun(folder.Path());
-    const std::string skinKey = settings.Subkey() + "\\skin";
+    const std::string fallback = folder.Path() + "Skins\\Default\\Editor\\backdrop.jpg";
     std::string path;
-
     EXPECT_FALSE(GetSkinFile("Editor\\backdrop.jpg", path));
-    EXPECT_EQ(path, folder.Path() + "Skins\\Default\\Editor\\backdrop.jpg");
-
-    CreateDirectoryA((folder.Path() + "Skins").c_str(), nullptr);
-    CreateDirectoryA((folder.Path() + "Skins\\Blue").c_str(), nullptr);
-    CreateDirectoryA((folder.Path() + "Skins\\Blue\\Editor").c_str(), nullptr);
+    EXPECT_EQ(path, fallback);
+    CreateFolderChain(folder.Path() + "Skins\\Blue\\Editor\\");
     ASSERT_TRUE(WriteBytes(folder.Path() + "Skins\\Blue\\Editor\\NEW.bmp", "x"));
-    SetText("Blue", "[SetActive]", SettingsRoot::CurrentUser, skinKey.c_str());
+    SetText("Blue", "[SetActive]", SettingsRoot::CurrentUser, (settings.Subkey() + "\\skin").c_str());
     EXPECT_TRUE(GetSkinFile("Editor\\NEW.bmp", path));
     EXPECT_EQ(path, folder.Path() + "Skins\\Blue\\Editor\\NEW.bmp");
     EXPECT_FALSE(GetSkinFile("Editor\\backdrop.jpg", path));
-    EXPECT_EQ(path, folder.Path() + "Skins\\Default\\Editor\\backdrop.jpg");
+    EXPECT_EQ(path, fallback);
     SetInstallFolderForRun("");
 }

@@ -10,31 +10,21 @@ using namespace vuv;
 
 TEST(Paths, PartsOfAPath)
 {
-    EXPECT_EQ(ExtensionOf("C:\\A\\b.c.mp3"), ".mp3");
-    EXPECT_EQ(FolderOf("C:\\A\\b.c.mp3"), "C:\\A\\");
-    EXPECT_EQ(FileNameOf("C:\\A\\b.c.mp3"), "b.c.mp3");
-    EXPECT_EQ(StripExtension("C:\\A\\b.c.mp3"), "C:\\A\\b.c");
-    EXPECT_EQ(BaseNameOf("C:\\A\\b.c.mp3"), "b.c");
-
+    const std::string p = "C:\\A\\b.c.mp3";
+    EXPECT_EQ(ExtensionOf(p) + "|" + FolderOf(p) + "|" + FileNameOf(p) + "|" + StripExtension(p) + "|" + BaseNameOf(p),
+              ".mp3|C:\\A\\|b.c.mp3|C:\\A\\b.c|b.c");
     // The last dot belongs to a folder, or ends the name: no extension.
-    EXPECT_EQ(ExtensionOf("C:\\My.Folder\\file"), ".");
+    for (const char* none : {"C:\\My.Folder\\file", "C:\\a\\name.", "noext", ""})
+        EXPECT_EQ(ExtensionOf(none), ".") << none;
     EXPECT_EQ(StripExtension("C:\\My.Folder\\file"), "C:\\My.Folder\\file");
-    EXPECT_EQ(ExtensionOf("C:\\a\\name."), ".");
-    EXPECT_EQ(ExtensionOf("noext"), ".");
-    EXPECT_EQ(ExtensionOf(""), ".");
-
     // Without any backslash the whole text is both folder and name.
-    EXPECT_EQ(FolderOf("song.mp3"), "song.mp3");
-    EXPECT_EQ(FileNameOf("song.mp3"), "song.mp3");
+    EXPECT_EQ(FolderOf("song.mp3") + "|" + FileNameOf("song.mp3"), "song.mp3|song.mp3");
 
-    std::string p = "C:\\Music";
-    EnsureTrailingBackslash(p);
-    EXPECT_EQ(p, "C:\\Music\\");
-    EnsureTrailingBackslash(p);
-    EXPECT_EQ(p, "C:\\Music\\");
-    std::string empty;
+    std::string folder = "C:\\Music", empty;
+    EnsureTrailingBackslash(folder);
+    EnsureTrailingBackslash(folder);
     EnsureTrailingBackslash(empty);
-    EXPECT_EQ(empty, "");
+    EXPECT_EQ(folder + "|" + empty, "C:\\Music\\|");
 }
 
 TEST(Paths, SamePathIgnoresCaseIncludingAnsiLetters)
@@ -50,28 +40,24 @@ TEST(Paths, SamePathIgnoresCaseIncludingAnsiLetters)
 TEST(Paths, FolderChainExistsAndEntries)
 {
     vuvtest::ScratchFolder dir;
-    const std::string deep = dir.Path() + "one\\two\\three\\";
-    CreateFolderChain(deep);
+    CreateFolderChain(dir.Path() + "one\\two\\three\\");
+    CreateFolderChain(dir.Path() + "one\\two\\three\\");  // existing folders are left alone
     bool isFolder = false;
     EXPECT_TRUE(Exists(dir.Path() + "one\\two\\three", &isFolder));
     EXPECT_TRUE(isFolder);
-    CreateFolderChain(deep);  // existing folders are left alone
-
     ASSERT_TRUE(vuvtest::WriteBytes(dir.Path() + "one\\a.mp3", "x"));
     ASSERT_TRUE(vuvtest::WriteBytes(dir.Path() + "one\\b.ogg", "y"));
     EXPECT_TRUE(Exists(dir.Path() + "one\\a.mp3", &isFolder));
     EXPECT_FALSE(isFolder);
-    EXPECT_FALSE(Exists(dir.Path() + "one\\c.mp3", &isFolder));
+    EXPECT_FALSE(Exists(dir.Path() + "one\\c.mp3"));
 
-    auto all = FolderEntries(dir.Path() + "one", "*.*");
     std::vector<std::string> names;
-    for (const auto& e : all) {
-        names.push_back(e.name);
+    for (const auto& e : FolderEntries(dir.Path() + "one", "*.*")) {
+        names.push_back(e.name + (e.isFolder ? "\\" : ""));
         EXPECT_EQ(e.fullPath, dir.Path() + "one\\" + e.name);
-        EXPECT_EQ(e.isFolder, e.name == "two");
     }
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"a.mp3", "b.ogg", "two"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"a.mp3", "b.ogg", "two\\"}));
     auto mp3 = FolderEntries(dir.Path() + "one\\", "*.mp3");
     ASSERT_EQ(mp3.size(), 1u);
     EXPECT_EQ(mp3[0].name, "a.mp3");
@@ -79,17 +65,12 @@ TEST(Paths, FolderChainExistsAndEntries)
 
 TEST(Paths, TrimAndBoundedCopy)
 {
-    std::string s = "  Corvina  ";
+    std::string s = "  Corvina  ", blank = "   ";
+    char t[16] = "\t x \t", small[5];
     TrimSpaces(s);
-    EXPECT_EQ(s, "Corvina");
-    char t[16] = "\t x \t";
-    TrimSpaces(t);  // only the space character counts
-    EXPECT_STREQ(t, "\t x \t");
-    std::string blank = "   ";
     TrimSpaces(blank);
-    EXPECT_EQ(blank, "");
-
-    char small[5];
+    TrimSpaces(t);  // only the space character counts
+    EXPECT_EQ(s + "|" + blank + "|" + t, "Corvina||\t x \t");
     CopyBounded(small, "abcdefgh", sizeof small);
     EXPECT_STREQ(small, "abcd");
     CopyBounded(small, "ab", sizeof small);

@@ -11,7 +11,7 @@
 
 using namespace vuv;
 
-TEST(SharedVariable, ZeroAtFirstThenSharedWholeCopies)
+TEST(SharedVariable, ZeroAtFirstThenSharedWholeCopiesUnderTheSuitesNames)
 {
     const std::string name = vuvtest::PrivateObjectName("var");
     bool ok = false;
@@ -20,67 +20,44 @@ TEST(SharedVariable, ZeroAtFirstThenSharedWholeCopies)
     unsigned char bytes[12];
     memset(bytes, 0xAB, sizeof bytes);
     ASSERT_TRUE(a.Get(bytes));
-    for (unsigned char b : bytes)
-        EXPECT_EQ(b, 0);
-
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 12), std::string(12, '\0'));
     const unsigned char written[12] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     ASSERT_TRUE(a.Set(written));
     SharedVariable b(name.c_str(), 12);
-    unsigned char read[12] = {};
-    ASSERT_TRUE(b.Get(read));
-    EXPECT_EQ(memcmp(read, written, 12), 0);
+    ASSERT_TRUE(b.Get(bytes));
+    EXPECT_EQ(memcmp(bytes, written, 12), 0);
 
-    // The objects carry the suite's names, so other programs find them.
-    const std::string mapping = "SSharedData_" + name;
-    HANDLE h = OpenFileMappingA(FILE_MAP_READ, FALSE, mapping.c_str());
-    ASSERT_NE(h, nullptr);
-    CloseHandle(h);
-    const std::string mutex = "SMutex_" + name;
-    h = OpenMutexA(SYNCHRONIZE, FALSE, mutex.c_str());
-    ASSERT_NE(h, nullptr);
-    CloseHandle(h);
-
-    // The mutex is free after each copy: another thread can take it.
-    struct Probe {
-        std::string name;
-        bool took = false;
-    } probe{mutex};
-    HANDLE thread = CreateThread(
-        nullptr, 0,
-        [](void* p) WINAPI -> DWORD {
-            Probe& probe = *static_cast<Probe*>(p);
-            HANDLE m = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, probe.name.c_str());
-            probe.took = m && WaitForSingleObject(m, 0) == WAIT_OBJECT_0;
-            if (probe.took)
-                ReleaseMutex(m);
-            if (m)
-                CloseHandle(m);
-            return 0;
-        },
-        &probe, 0, nullptr);
-    ASSERT_NE(thread, nullptr);
-    ASSERT_EQ(WaitForSingleObject(thread, 10000), WAIT_OBJECT_0);
-    CloseHandle(thread);
-    EXPECT_TRUE(probe.took);
+    // Other programs find the objects by these names, and the mutex is free
+    // after each copy.
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, ("SSharedData_" + name).c_str());
+    ASSERT_NE(mapping, nullptr);
+    CloseHandle(mapping);
+    bool took = false;
+    ASSERT_TRUE(vuvtest::RunOnOtherThread([&] {
+        HANDLE m = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, ("SMutex_" + name).c_str());
+        took = m && WaitForSingleObject(m, 0) == WAIT_OBJECT_0;
+        if (took)
+            ReleaseMutex(m);
+        if (m)
+            CloseHandle(m);
+    }));
+    EXPECT_TRUE(took);
 }
 
 TEST(SharedVariable, U32AndMissingViews)
 {
-    const std::string name = vuvtest::PrivateObjectName("u32");
-    SharedVariable v(name.c_str(), 4);
+    SharedVariable v(vuvtest::PrivateObjectName("u32").c_str(), 4);
     EXPECT_EQ(v.GetU32(), 0u);
     EXPECT_TRUE(v.SetU32(0xFFFFFFFFu));
     EXPECT_EQ(v.GetU32(), 0xFFFFFFFFu);
-
-    // A variable without a view keeps the caller's buffer and says so.
+    // Without a view the caller's buffer is kept; only 4-byte variables
+    // take the conveniences.
     SharedVariable none;
     uint32_t kept = 77;
     EXPECT_FALSE(none.Get(&kept));
     EXPECT_EQ(kept, 77u);
     EXPECT_FALSE(none.Set(&kept));
     EXPECT_EQ(none.GetU32(), 0u);
-
-    // Only 4-byte variables take the conveniences.
     SharedVariable wide(vuvtest::PrivateObjectName("wide").c_str(), 8);
     EXPECT_FALSE(wide.SetU32(5));
 }

@@ -1,10 +1,12 @@
 // Shared by the player link tests: a private name prefix for the link's
-// objects, queue files in a scratch folder, track records, and the stand-in
-// player run as a process of its own.
+// objects, queue files in a scratch folder, track records, the stand-in
+// player run as a process of its own, and vuvtool run from a private copy.
 #pragma once
 
 #include "core/TrackRecord.h"
 #include "platform/FileHandle.h"
+#include "platform/Paths.h"
+#include "platform/Process.h"
 #include "player/PlayQueue.h"
 #include "player/PlayerLink.h"
 #include "player/QueueRecord.h"
@@ -45,6 +47,15 @@ struct PlayerFixture {
         files.collection = folder.File("user.mcc");
         return files;
     }
+    // The stand-in player's configuration for this link and these files.
+    bool WriteStandinConfig(const std::string& configFile, const std::string& log, unsigned maxSeconds) const
+    {
+        const vuv::PlayerFiles& files = context.files;
+        return WriteBytes(configFile, "prefix=" + link.Prefix() + "\nqueue=" + files.queue + "\npriority=" +
+                                          files.priorityQueue + "\nprevious=" + files.previouslyPlayed +
+                                          "\ncollection=" + files.collection + "\nselection=" + files.selectionIndex +
+                                          "\nlog=" + log + "\nmaxseconds=" + std::to_string(maxSeconds) + "\n");
+    }
 
     // Whatever the play commands tell the user; never a message box.
     MessageRecorder recorder;
@@ -53,8 +64,8 @@ struct PlayerFixture {
     vuv::PlayContext context;
 };
 
-inline vuv::TrackRecord Track(const std::string& path, const char* artist = "",
-                              const char* title = "", uint8_t preference = 0)
+inline vuv::TrackRecord Track(const std::string& path, const char* artist = "", const char* title = "",
+                              uint8_t preference = 0)
 {
     vuv::TrackRecord t;
     memset(&t, 0, sizeof t);
@@ -67,8 +78,7 @@ inline vuv::TrackRecord Track(const std::string& path, const char* artist = "",
 
 inline std::string RecordsBytes(const std::vector<vuv::TrackRecord>& tracks)
 {
-    return std::string(reinterpret_cast<const char*>(tracks.data()),
-                       tracks.size() * sizeof(vuv::TrackRecord));
+    return std::string(reinterpret_cast<const char*>(tracks.data()), tracks.size() * sizeof(vuv::TrackRecord));
 }
 
 inline std::vector<vuv::QueueRecord> ReadQueue(const std::string& file)
@@ -88,69 +98,8 @@ inline std::vector<std::string> QueuePaths(const std::string& file)
     return paths;
 }
 
-// The folder of the running test program, where the stand-in player is built.
-inline std::string TestProgramFolder()
-{
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string text = path;
-    return text.substr(0, text.rfind('\\') + 1);
-}
-
-// Writes the stand-in's configuration for a fixture's link and files.
-inline void WriteStandinConfig(const std::string& configFile, const PlayerFixture& f,
-                               const std::string& log, unsigned trackMs, unsigned maxSeconds)
-{
-    std::string text;
-    text += "prefix=" + f.link.Prefix() + "\n";
-    text += "queue=" + f.context.files.queue + "\n";
-    text += "priority=" + f.context.files.priorityQueue + "\n";
-    text += "previous=" + f.context.files.previouslyPlayed + "\n";
-    text += "collection=" + f.context.files.collection + "\n";
-    text += "selection=" + f.context.files.selectionIndex + "\n";
-    text += "log=" + log + "\n";
-    text += "trackms=" + std::to_string(trackMs) + "\n";
-    text += "maxseconds=" + std::to_string(maxSeconds) + "\n";
-    WriteBytes(configFile, text);
-}
-
-// The stand-in player as a child process; ended (and, if need be, killed)
-// when the object goes.
-class StandinProcess {
-public:
-    bool Start(const std::string& configFile)
-    {
-        std::string command =
-            "\"" + TestProgramFolder() + "standin_player.exe\" --config \"" + configFile + "\"";
-        STARTUPINFOA si = {};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi = {};
-        std::vector<char> line(command.begin(), command.end());
-        line.push_back('\0');
-        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &si, &pi))
-            return false;
-        CloseHandle(pi.hThread);
-        process_ = pi.hProcess;
-        return true;
-    }
-    // True when the process ended within the time.
-    bool WaitForExit(DWORD milliseconds)
-    {
-        return process_ && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
-    }
-    ~StandinProcess()
-    {
-        if (process_) {
-            if (!WaitForExit(0))
-                TerminateProcess(process_, 1);
-            CloseHandle(process_);
-        }
-    }
-
-private:
-    HANDLE process_ = nullptr;
-};
+// The stand-in player, built beside the test programs.
+inline std::string StandinPath() { return vuv::FolderOf(vuv::OwnExecutablePath()) + "standin_player.exe"; }
 
 // Polls `condition` every 10 ms for at most `milliseconds`.
 template <typename Condition>
@@ -166,8 +115,8 @@ bool WaitUntil(Condition condition, DWORD milliseconds)
 }
 
 struct ToolResult {
-    DWORD exitCode = 999;
-    std::string out;
+    int exitCode = -1;
+    std::string out, err;
 };
 
 // vuvtool run from a private copy: its install folder, and so its per-user
@@ -176,52 +125,20 @@ class ToolRunner {
 public:
     ToolRunner() : link(UniqueLinkPrefix())
     {
-        copied = CopyFileA((SuiteDir() + "vuvtool.exe").c_str(),
-                           folder.File("vuvtool.exe").c_str(), FALSE) != 0;
-        char name[256] = "";
+        copied = CopyFileA((SuiteDir() + "vuvtool.exe").c_str(), folder.File("vuvtool.exe").c_str(), FALSE) != 0;
+        char name[256] = "defuser";
         DWORD size = sizeof name;
-        if (!GetUserNameA(name, &size))
-            strcpy(name, "defuser");
+        GetUserNameA(name, &size);
         user = folder.File(name);
     }
-
     ToolResult Run(const std::string& arguments)
     {
         ToolResult result;
-        SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
-        HANDLE readEnd = nullptr, writeEnd = nullptr;
-        if (!CreatePipe(&readEnd, &writeEnd, &sa, 0))
-            return result;
-        SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-        STARTUPINFOA si = {};
-        si.cb = sizeof si;
-        si.dwFlags = STARTF_USESTDHANDLES;
-        si.hStdOutput = writeEnd;
-        si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-        si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-        std::string command = "\"" + folder.File("vuvtool.exe") + "\" " + arguments;
         SetEnvironmentVariableA("VUV_LINK_PREFIX", link.Prefix().c_str());
-        PROCESS_INFORMATION pi = {};
-        const BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0,
-                                            nullptr, nullptr, &si, &pi);
+        result.exitCode = RunCaptured("\"" + folder.File("vuvtool.exe") + "\" " + arguments, &result.out, &result.err);
         SetEnvironmentVariableA("VUV_LINK_PREFIX", nullptr);
-        CloseHandle(writeEnd);
-        if (started) {
-            char buffer[4096];
-            DWORD got = 0;
-            while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
-                result.out.append(buffer, got);
-            if (WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0)
-                GetExitCodeProcess(pi.hProcess, &result.exitCode);
-            else
-                TerminateProcess(pi.hProcess, 1);
-            CloseHandle(pi.hProcess);
-            CloseHandle(pi.hThread);
-        }
-        CloseHandle(readEnd);
         return result;
     }
-
     std::string ShouldPlay()
     {
         vuv::TrackRecord t = {};
@@ -234,6 +151,5 @@ public:
     std::string user;  // per-user file prefix in the private install folder
     bool copied = false;
 };
-
 
 }  // namespace vuvtest

@@ -8,6 +8,19 @@
 using namespace vuv;
 using namespace vuvtest;
 
+namespace {
+
+// Entries 0..last of a playlist, "|"-separated.
+std::string Entries(const std::string& list, uint32_t last)
+{
+    std::string text;
+    for (uint32_t n = 0; n <= last; ++n)
+        text += (n ? "|" : "") + GetPlaylistEntry(list, n);
+    return text;
+}
+
+}  // namespace
+
 TEST(Playlist, RecognisedByExtensionOnly)
 {
     bool isPls = false;
@@ -15,69 +28,44 @@ TEST(Playlist, RecognisedByExtensionOnly)
     EXPECT_FALSE(isPls);
     EXPECT_TRUE(IsPlaylist("C:\\a\\LIST.PlS", &isPls));
     EXPECT_TRUE(isPls);
-    isPls = false;
-    EXPECT_FALSE(IsPlaylist("C:\\My.Music\\list", &isPls));
-    EXPECT_FALSE(IsPlaylist("C:\\a\\list.m3u8"));
-    EXPECT_FALSE(IsPlaylist("C:\\a\\list.mp3"));
-    EXPECT_FALSE(isPls);
+    for (const char* other : {"C:\\My.Music\\list", "C:\\a\\list.m3u8", "C:\\a\\list.mp3"})
+        EXPECT_FALSE(IsPlaylist(other)) << other;
 }
 
 TEST(Playlist, ResolvesEntriesAgainstThePlaylistFolder)
 {
-    const std::string list = "C:\\Lists\\a.m3u";
-    std::string e = "song.mp3";
-    ResolveEntryPath(e, list);
-    EXPECT_EQ(e, "C:\\Lists\\song.mp3");
-    e = "\\Music\\song.mp3";
-    ResolveEntryPath(e, list);
-    EXPECT_EQ(e, "C:\\Music\\song.mp3");
-    e = "D:\\x.mp3";
-    ResolveEntryPath(e, list);
-    EXPECT_EQ(e, "D:\\x.mp3");
-    e = "\\\\server\\share\\x.mp3";
-    ResolveEntryPath(e, list);
-    EXPECT_EQ(e, "\\\\server\\share\\x.mp3");
-    e = "..\\up\\b.mp3";
-    ResolveEntryPath(e, list);
-    EXPECT_EQ(e, "C:\\Lists\\..\\up\\b.mp3");
+    for (auto [entry, resolved] : {std::pair<std::string, const char*>{"song.mp3", "C:\\Lists\\song.mp3"},
+                                   {"\\Music\\song.mp3", "C:\\Music\\song.mp3"},
+                                   {"D:\\x.mp3", "D:\\x.mp3"},
+                                   {"\\\\server\\share\\x.mp3", "\\\\server\\share\\x.mp3"},
+                                   {"..\\up\\b.mp3", "C:\\Lists\\..\\up\\b.mp3"}}) {
+        ResolveEntryPath(entry, "C:\\Lists\\a.m3u");
+        EXPECT_EQ(entry, resolved);
+    }
 }
 
-TEST(Playlist, M3uEntriesSkipCommentsAndBlankLines)
+TEST(Playlist, EntriesOfM3uAndPlsFiles)
 {
     ScratchFolder folder;
-    const std::string list = folder.File("a.m3u");
-    ASSERT_TRUE(WriteBytes(list, "#EXTM3U\r\n#EXTINF:123,A - B\r\nfirst.mp3\r\n\r\n"
-                                 "#EXTINF:5,C\nD:\\second.mp3\n\nthird.mp3"));
-    EXPECT_EQ(GetPlaylistEntry(list, 0), "");
-    EXPECT_EQ(GetPlaylistEntry(list, 1), folder.File("first.mp3"));
-    EXPECT_EQ(GetPlaylistEntry(list, 2), "D:\\second.mp3");
-    EXPECT_EQ(GetPlaylistEntry(list, 3), folder.File("third.mp3"));
-    EXPECT_EQ(GetPlaylistEntry(list, 4), "");
+    // M3U: comments and blank lines skipped, any line end.
+    const std::string m3u = folder.File("a.m3u"), pls = folder.File("b.pls");
+    ASSERT_TRUE(WriteBytes(m3u, "#EXTM3U\r\n#EXTINF:123,A - B\r\nfirst.mp3\r\n\r\n#EXTINF:5,C\nD:\\second.mp3\n\nthird.mp3"));
+    EXPECT_EQ(Entries(m3u, 4), "|" + folder.File("first.mp3") + "|D:\\second.mp3|" + folder.File("third.mp3") + "|");
     EXPECT_EQ(GetPlaylistEntry(folder.File("missing.m3u"), 1), "");
-}
-
-TEST(Playlist, PlsEntriesFoundByNumberCaseSensitively)
-{
-    ScratchFolder folder;
-    const std::string list = folder.File("b.pls");
-    ASSERT_TRUE(WriteBytes(list, "[playlist]\r\nFile2=two.mp3\r\nTitle1=x\r\nfile3=lower.mp3\r\n"
-                                 "File1=D:\\one.mp3\r\nFile10=ten.mp3\r\nNumberOfEntries=3\r\n"));
-    EXPECT_EQ(GetPlaylistEntry(list, 1), "D:\\one.mp3");
-    EXPECT_EQ(GetPlaylistEntry(list, 2), folder.File("two.mp3"));
-    EXPECT_EQ(GetPlaylistEntry(list, 3), "");
-    EXPECT_EQ(GetPlaylistEntry(list, 10), folder.File("ten.mp3"));
-    EXPECT_EQ(GetPlaylistEntry(list, 0), "");
+    // PLS: found by number, case-sensitively, in any order.
+    ASSERT_TRUE(WriteBytes(pls, "[playlist]\r\nFile2=two.mp3\r\nTitle1=x\r\nfile3=lower.mp3\r\n"
+                                "File1=D:\\one.mp3\r\nFile10=ten.mp3\r\nNumberOfEntries=3\r\n"));
+    EXPECT_EQ(Entries(pls, 3), "|D:\\one.mp3|" + folder.File("two.mp3") + "|");
+    EXPECT_EQ(GetPlaylistEntry(pls, 10), folder.File("ten.mp3"));
 }
 
 TEST(Playlist, LongLinesContinueAsTheNextLine)
 {
     ScratchFolder folder;
-    const std::string list = folder.File("long.m3u");
-    const std::string longLine = "D:\\" + std::string(1200, 'x');
+    const std::string list = folder.File("long.m3u"), longLine = "D:\\" + std::string(1200, 'x');
     ASSERT_TRUE(WriteBytes(list, longLine + "\nlast.mp3\n"));
-    EXPECT_EQ(GetPlaylistEntry(list, 1), longLine.substr(0, 1000));
-    EXPECT_EQ(GetPlaylistEntry(list, 2), folder.File(longLine.substr(1000)));
-    EXPECT_EQ(GetPlaylistEntry(list, 3), folder.File("last.mp3"));
+    EXPECT_EQ(Entries(list, 3), "|" + longLine.substr(0, 1000) + "|" + folder.File(longLine.substr(1000)) + "|" +
+                                    folder.File("last.mp3"));
     // Too long for a record: cut, so that the numbering stays.
     TrackRecord t = Track("");
     SetEntryPath(t, GetPlaylistEntry(list, 1));
@@ -127,14 +115,11 @@ TEST(Playlist, QueuedPlaylistHandsOutEntriesThenLeaves)
     const std::string queue = folder.File("q");
     ASSERT_TRUE(WriteBytes(queue, Bytes({Item(list), Item("C:\\after.mp3")})));
 
-    EXPECT_EQ(TakeHead(queue), folder.File("1.mp3"));
-    auto records = ReadQueue(queue);
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].taken, 1u);
-    EXPECT_EQ(records[0].track.artist[0], 'Z');  // the item itself is kept whole
-    EXPECT_EQ(TakeHead(queue), folder.File("2.mp3"));
-    EXPECT_EQ(ReadQueue(queue)[0].taken, 2u);
-    EXPECT_EQ(TakeHead(queue), folder.File("3.mp3"));
+    for (uint32_t n = 1; n <= 3; ++n) {
+        EXPECT_EQ(TakeHead(queue), folder.File(std::to_string(n) + ".mp3"));
+        // The item itself is kept whole, counting what it handed out.
+        EXPECT_TRUE(n == 3 || (ReadQueue(queue)[0].taken == n && ReadQueue(queue)[0].track.artist[0] == 'Z')) << n;
+    }
     EXPECT_EQ(QueuePaths(queue), std::vector<std::string>{"C:\\after.mp3"});
 
     // A playlist that is gone hands out one empty record and leaves.
@@ -155,18 +140,15 @@ TEST(Playlist, StepBackMovesTwoEntriesBack)
     EXPECT_EQ(TakeHead(queue), folder.File("2.mp3"));
     EXPECT_TRUE(StepBackInPlaylistItem(queue));
     EXPECT_EQ(ReadQueue(queue)[0].taken, 0u);
-
     // Fewer than two handed out: reported as no step, and back to the start.
     ASSERT_TRUE(WriteBytes(queue, Bytes({Item(list, 1)})));
     EXPECT_FALSE(StepBackInPlaylistItem(queue));
     EXPECT_EQ(ReadQueue(queue)[0].taken, 0u);
-
-    // A plain head is left alone.
+    // A plain head is left alone; no file, no step.
     const std::string plain = Bytes({Item("C:\\a.mp3", 7)});
     ASSERT_TRUE(WriteBytes(queue, plain));
-    EXPECT_FALSE(StepBackInPlaylistItem(queue));
+    EXPECT_FALSE(StepBackInPlaylistItem(queue) || StepBackInPlaylistItem(folder.File("none")));
     EXPECT_EQ(ReadBytes(queue), plain);
-    EXPECT_FALSE(StepBackInPlaylistItem(folder.File("none")));
 }
 
 TEST(Playlist, ExpandReplacesPlaylistsByRemainingEntries)
@@ -179,15 +161,12 @@ TEST(Playlist, ExpandReplacesPlaylistsByRemainingEntries)
     const std::string dest = folder.File("dst");
     ASSERT_TRUE(WriteBytes(dest, Bytes({Item("C:\\first.mp3")})));
     ExpandQueueFile(source, dest);
+    EXPECT_EQ(QueuePaths(dest), (std::vector<std::string>{"C:\\first.mp3", "C:\\x.mp3", folder.File("b.mp3"),
+                                                         folder.File("c.mp3"), folder.File("d.mp3")}));
+    // Plain records unchanged, entries fresh.
     const auto out = ReadQueue(dest);
-    ASSERT_EQ(out.size(), 5u);
-    EXPECT_STREQ(out[0].track.path, "C:\\first.mp3");
-    EXPECT_STREQ(out[1].track.path, "C:\\x.mp3");
-    EXPECT_EQ(out[1].track.artist[0], 'Z');  // plain records unchanged
-    EXPECT_EQ(std::string(out[2].track.path), folder.File("b.mp3"));
-    EXPECT_EQ(out[2].track.artist[0], '\0');
-    EXPECT_EQ(out[2].taken, 0u);
-    EXPECT_EQ(std::string(out[4].track.path), folder.File("d.mp3"));
+    EXPECT_EQ(out[1].track.artist[0], 'Z');
+    EXPECT_TRUE(out[2].track.artist[0] == '\0' && out[2].taken == 0u);
 
     // A missing source copies nothing.
     ExpandQueueFile(folder.File("nothing"), dest);

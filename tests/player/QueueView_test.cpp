@@ -58,10 +58,8 @@ TEST(QueueView, LinesInOrderWithKinds)
 
     ClearQueue(f.context);
     f.link.myMusicRandom.Set();
-    const std::vector<std::string> head = {"1|Playing 'Artist - '", "0|"};
-    auto lines = Lines(f.context);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[2], "3|Randomly Play Music Collection 'user'");
+    EXPECT_EQ(Lines(f.context), (std::vector<std::string>{"1|Playing 'Artist - '", "0|",
+                                                          "3|Randomly Play Music Collection 'user'"}));
 
     ASSERT_TRUE(WriteBytes(f.context.files.selectionIndex, std::string(4, '\0')));
     EXPECT_EQ(Lines(f.context)[2], "3|Randomly Play Music Collection 'user' [Selective Play]");

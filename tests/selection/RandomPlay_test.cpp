@@ -14,26 +14,26 @@ using namespace vuvtest;
 
 namespace {
 
-std::vector<TrackRecord> Collection(size_t count, uint8_t preference)
+// Tracks of preferences 0 .. kinds - 1 in turn.
+std::vector<TrackRecord> Collection(size_t count, size_t kinds = 10)
 {
     std::vector<TrackRecord> tracks;
     for (size_t i = 0; i < count; ++i)
-        tracks.push_back(Track("C:\\m\\" + std::to_string(i) + ".mp3", "", "", preference));
+        tracks.push_back(Track("C:\\m\\" + std::to_string(i) + ".mp3", "", "", uint8_t(i % kinds)));
     return tracks;
 }
 
-// The draw written out plainly, for comparing results with a known seed.
+// The draw written out plainly, for comparing results with a known seed:
+// up to 50 draws until one passes its preference (p clamped to 1..9 passes
+// one time in 10 - p) and was not played recently.
 std::string PlainPick(const std::vector<TrackRecord>& tracks, const std::vector<uint32_t>& index,
                       const std::vector<TrackRecord>& previous)
 {
     const TrackRecord* pick = nullptr;
     for (int attempt = 0; attempt < 50; ++attempt) {
-        uint32_t position = index.empty()
-                                ? uint32_t(RandomBelow(int32_t(tracks.size())))
-                                : index[uint32_t(RandomBelow(int32_t(index.size())))];
-        pick = &tracks[position];
-        const int p = std::min(std::max(int(pick->preference), 1), 9);
-        const bool preferred = RandomBelow(10 - p) == 0;
+        pick = &tracks[index.empty() ? uint32_t(RandomBelow(int32_t(tracks.size())))
+                                     : index[uint32_t(RandomBelow(int32_t(index.size())))]];
+        const bool preferred = RandomBelow(10 - std::min(std::max(int(pick->preference), 1), 9)) == 0;
         bool recent = false;
         for (const TrackRecord& r : previous)
             recent = recent || SamePath(r.path, pick->path);
@@ -45,58 +45,26 @@ std::string PlainPick(const std::vector<TrackRecord>& tracks, const std::vector<
 
 }  // namespace
 
-TEST(RandomPlay, PreferenceAndRecentPlays)
-{
-    SeedRandom(1);
-    int passed = 0;
-    for (int i = 0; i < 900; ++i) {
-        EXPECT_TRUE(PreferenceTest(Track("x", "", "", 9)));
-        passed += PreferenceTest(Track("x", "", "", 8)) ? 1 : 0;
-    }
-    EXPECT_GT(passed, 300);
-    EXPECT_LT(passed, 600);
-    int low = 0;
-    for (int i = 0; i < 900; ++i)
-        low += PreferenceTest(Track("x", "", "", 0)) ? 1 : 0;
-    EXPECT_GT(low, 50);
-    EXPECT_LT(low, 200);
-
-    ScratchFolder folder;
-    const std::string previous = folder.File("user.Previously Played");
-    EXPECT_FALSE(PlayedRecently(Track("C:\\a.mp3"), previous));
-    std::vector<TrackRecord> played = Collection(200, 0);
-    played.push_back(Track("C:\\A.mp3"));
-    ASSERT_TRUE(WriteBytes(previous, RecordsBytes(played)));
-    EXPECT_TRUE(PlayedRecently(Track("c:\\a.MP3"), previous));
-    EXPECT_TRUE(PlayedRecently(Track("C:\\m\\0.mp3"), previous));
-    EXPECT_FALSE(PlayedRecently(Track("C:\\b.mp3"), previous));
-}
-
 TEST(RandomPlay, SmallCollectionsDrawAsThePlainAlgorithm)
 {
     PlayerFixture f;
-    std::vector<TrackRecord> tracks = Collection(300, 0);
-    for (size_t i = 0; i < tracks.size(); ++i)
-        tracks[i].preference = uint8_t(i % 10);
-    ASSERT_TRUE(WriteBytes(f.context.files.collection, RecordsBytes(tracks)));
-    const std::vector<TrackRecord> previous(tracks.begin() + 40, tracks.begin() + 140);
-    ASSERT_TRUE(WriteBytes(f.context.files.previouslyPlayed, RecordsBytes(previous)));
-
     TrackRecord out;
     EXPECT_FALSE(RandomPick(f.link, f.context.files, out));  // random play is off
     f.link.myMusicRandom.Set();
-
-    for (bool withIndex : {false, true}) {
+    // Every preference, and mostly the lowest (many draws per pick).
+    for (auto [kinds, withIndex] : {std::pair<size_t, bool>{10, false}, {10, true}, {2, false}}) {
+        const std::vector<TrackRecord> tracks = Collection(300, kinds);
+        ASSERT_TRUE(WriteBytes(f.context.files.collection, RecordsBytes(tracks)));
+        // Recently played: the paths in other letter case.
+        std::vector<TrackRecord> previous(tracks.begin() + 40, tracks.begin() + 140);
+        for (TrackRecord& r : previous)
+            CharUpperA(r.path);
+        ASSERT_TRUE(WriteBytes(f.context.files.previouslyPlayed, RecordsBytes(previous)));
         std::vector<uint32_t> index;
-        if (withIndex) {
-            for (uint32_t i = 0; i < 300; i += 7)
-                index.push_back(i);
-            ASSERT_TRUE(WriteBytes(f.context.files.selectionIndex,
-                                   std::string(reinterpret_cast<const char*>(index.data()),
-                                               index.size() * 4)));
-        } else {
-            ASSERT_TRUE(WriteBytes(f.context.files.selectionIndex, ""));  // no criteria
-        }
+        for (uint32_t i = 0; withIndex && i < 300; i += 7)
+            index.push_back(i);
+        ASSERT_TRUE(WriteBytes(f.context.files.selectionIndex,
+                               std::string(reinterpret_cast<const char*>(index.data()), index.size() * 4)));
         SeedRandom(555);
         std::vector<std::string> expected;
         for (int i = 0; i < 100; ++i)
@@ -107,18 +75,15 @@ TEST(RandomPlay, SmallCollectionsDrawAsThePlainAlgorithm)
             ASSERT_EQ(std::string(out.path), expected[i]) << i;
         }
     }
-
-    // Two listed positions: only they come out; all preference 0 still yields.
+    // Two listed positions: only they come out.
     const uint32_t two[] = {3, 250};
-    ASSERT_TRUE(WriteBytes(f.context.files.selectionIndex,
-                           std::string(reinterpret_cast<const char*>(two), 8)));
+    ASSERT_TRUE(WriteBytes(f.context.files.selectionIndex, std::string(reinterpret_cast<const char*>(two), 8)));
     std::set<std::string> seen;
     for (int i = 0; i < 200; ++i) {
         ASSERT_TRUE(RandomPick(f.link, f.context.files, out));
         seen.insert(out.path);
     }
     EXPECT_EQ(seen, (std::set<std::string>{"C:\\m\\3.mp3", "C:\\m\\250.mp3"}));
-
     ASSERT_TRUE(WriteBytes(f.context.files.collection, ""));
     EXPECT_FALSE(RandomPick(f.link, f.context.files, out));
 }
@@ -127,15 +92,14 @@ TEST(RandomPlay, LargeCollectionsReachTracksBeyondTheGenerator)
 {
     PlayerFixture f;
     f.link.myMusicRandom.Set();
-    ASSERT_TRUE(WriteBytes(f.context.files.collection, RecordsBytes(Collection(20000, 9))));
+    ASSERT_TRUE(WriteBytes(f.context.files.collection, RecordsBytes(Collection(20000))));
     // RandomBelow(20000) yields only even positions.
     SeedRandom(3);
     bool odd = false;
     TrackRecord out;
     for (int i = 0; i < 50 && !odd; ++i) {
         ASSERT_TRUE(RandomPick(f.link, f.context.files, out));
-        const int position = atoi(out.path + 5);
-        odd = position % 2 == 1;
+        odd = atoi(out.path + 5) % 2 == 1;
     }
     EXPECT_TRUE(odd);
 }

@@ -16,16 +16,14 @@ using namespace vuvtest;
 
 namespace {
 
-TrackRecord Track(const char* artist, int16_t year = 2000, uint8_t preference = 5,
-                  std::vector<uint16_t> genres = {})
+TrackRecord Track(const char* artist, int16_t year = 2000, uint8_t preference = 5, std::vector<uint16_t> genres = {})
 {
     TrackRecord t;
     memset(&t, 0, sizeof t);
     SetField(t.artist, artist);
     t.year = year;
     t.preference = preference;
-    for (size_t i = 0; i < genres.size(); ++i)
-        t.genreIds[i] = genres[i];
+    std::copy(genres.begin(), genres.end(), t.genreIds);
     return t;
 }
 
@@ -33,28 +31,22 @@ class SelectionIndexTest : public ::testing::Test {
 protected:
     SelectionIndexTest()
     {
-        genres.Append(GenreRecord{1, "Rock"});
-        genres.Append(GenreRecord{2, "Pop"});
-        genres.Append(GenreRecord{3, "Jazz"});
+        for (GenreRecord g : {GenreRecord{1, "Rock"}, GenreRecord{2, "Pop"}, GenreRecord{3, "Jazz"}})
+            genres.Append(g);
     }
-
     // Rebuilds with the criteria over the tracks; the positions that pass,
     // or {-1} when the index file is absent.
-    std::vector<int> Passing(const std::vector<CriteriaRecord>& criteria,
-                             const std::vector<TrackRecord>& tracks, const GenreList* list)
+    std::vector<int> Passing(const std::vector<CriteriaRecord>& criteria, const std::vector<TrackRecord>& tracks,
+                             const GenreList* list)
     {
-        std::string bytes;
-        for (const TrackRecord& t : tracks)
-            bytes.append(reinterpret_cast<const char*>(&t), sizeof t);
-        EXPECT_TRUE(WriteBytes(folder.File("c.mcc"), bytes));
+        EXPECT_TRUE(WriteBytes(folder.File("c.mcc"), std::string(reinterpret_cast<const char*>(tracks.data()),
+                                                                 tracks.size() * sizeof(TrackRecord))));
         EXPECT_TRUE(WriteCriteriaRecords(folder.File("u.dps"), criteria));
         RebuildSelectionIndex(folder.File("u.dps"), folder.File("c.mcc"), list, Index());
-        if (!Exists(Index()))
-            return {-1};
         std::vector<int> out;
         for (uint32_t p : ReadSelectionIndex(Index()))
             out.push_back(int(p));
-        return out;
+        return Exists(Index()) ? out : std::vector<int>{-1};
     }
     std::string Index() const { return folder.File("u.dpc"); }
 
@@ -62,27 +54,29 @@ protected:
     GenreList genres;
 };
 
+using V = std::vector<int>;
+
 }  // namespace
 
 TEST_F(SelectionIndexTest, ArtistsStarsAndYears)
 {
-    const std::vector<TrackRecord> tracks = {Track("Abba"), Track(""), Track("abba"),
-                                             Track("Cher", 0, 9), Track("Cher", 1995, 9)};
-    // No criteria: an empty index file.
-    EXPECT_EQ(Passing({}, tracks, &genres), std::vector<int>{});
+    const std::vector<TrackRecord> tracks = {Track("Abba"), Track(""), Track("abba"), Track("Cher", 0, 9),
+                                             Track("Cher", 1995, 9)};
+    // No criteria: an empty index file. Every track passes: none at all.
+    // Each rebuild tells the player.
+    int notified = 0;
+    SetPlaylistChangedNotifier([&] { ++notified; });
+    EXPECT_EQ(Passing({}, tracks, &genres), V{});
+    SetPlaylistChangedNotifier(nullptr);
+    EXPECT_EQ(notified, 1);
     EXPECT_TRUE(Exists(Index()));
+    EXPECT_EQ(Passing({MakeMinPreferenceCriteria(1)}, tracks, &genres), V{-1});
     // Unticking one artist drops the empty artist too; case counts.
-    EXPECT_EQ(Passing({MakeNameCriteria(kCriteriaUntickedArtist, "Abba")}, tracks, &genres),
-              (std::vector<int>{2, 3, 4}));
-    EXPECT_EQ(Passing({MakeMinPreferenceCriteria(9)}, tracks, &genres), (std::vector<int>{3, 4}));
-    // From 1990 on: year 0 fails. The last kind-5 record counts.
-    EXPECT_EQ(Passing({MakeYearRangeCriteria(1990, 0)}, tracks, &genres),
-              (std::vector<int>{0, 1, 2, 4}));
-    EXPECT_EQ(Passing({MakeYearRangeCriteria(1990, 0), MakeYearRangeCriteria(0, 1999)}, tracks,
-                      &genres),
-              (std::vector<int>{3, 4}));
-    // Every track passes: no index file at all.
-    EXPECT_EQ(Passing({MakeMinPreferenceCriteria(1)}, tracks, &genres), std::vector<int>{-1});
+    EXPECT_EQ(Passing({MakeNameCriteria(kCriteriaUntickedArtist, "Abba")}, tracks, &genres), (V{2, 3, 4}));
+    EXPECT_EQ(Passing({MakeMinPreferenceCriteria(9)}, tracks, &genres), (V{3, 4}));
+    // From 1990 on: year 0 fails. The last year record counts.
+    EXPECT_EQ(Passing({MakeYearRangeCriteria(1990, 0)}, tracks, &genres), (V{0, 1, 2, 4}));
+    EXPECT_EQ(Passing({MakeYearRangeCriteria(1990, 0), MakeYearRangeCriteria(0, 1999)}, tracks, &genres), (V{3, 4}));
     // No collection file: the index stays empty.
     DeleteFileAt(folder.File("c.mcc"));
     RebuildSelectionIndex(folder.File("u.dps"), folder.File("c.mcc"), &genres, Index());
@@ -99,36 +93,11 @@ TEST_F(SelectionIndexTest, GenresIncludeExcludeAndIndeterminate)
         Track("d"),                   // no genre: fails
         Track("e", 2000, 5, {9}),     // an id no genre has: included
     };
-    const std::vector<CriteriaRecord> criteria = {
-        MakeNameCriteria(kCriteriaIndeterminateGenre, "Rock"),
-        MakeNameCriteria(kCriteriaExcludedGenre, "Jazz")};
-    EXPECT_EQ(Passing(criteria, tracks, &genres), (std::vector<int>{0, 4}));
+    const std::vector<CriteriaRecord> criteria = {MakeNameCriteria(kCriteriaIndeterminateGenre, "Rock"),
+                                                  MakeNameCriteria(kCriteriaExcludedGenre, "Jazz")};
+    EXPECT_EQ(Passing(criteria, tracks, &genres), (V{0, 4}));
     // Genre names compare byte for byte.
-    EXPECT_EQ(Passing({MakeNameCriteria(kCriteriaExcludedGenre, "rock")}, tracks, &genres),
-              (std::vector<int>{0, 1, 2, 4}));
+    EXPECT_EQ(Passing({MakeNameCriteria(kCriteriaExcludedGenre, "rock")}, tracks, &genres), (V{0, 1, 2, 4}));
     // No genre list loaded: no id is counted, so every track fails.
-    EXPECT_EQ(Passing(criteria, tracks, nullptr), std::vector<int>{});
-}
-
-TEST_F(SelectionIndexTest, MarksAndNotifier)
-{
-    int notified = 0;
-    SetPlaylistChangedNotifier([&] { ++notified; });
-    Passing({}, {Track("a")}, &genres);
-    SetPlaylistChangedNotifier(nullptr);
-    EXPECT_EQ(notified, 1);
-
-    std::vector<TrackRecord> tracks = {Track("a"), Track("b"), Track("c")};
-    std::vector<TrackRecord*> pointers = {&tracks[0], &tracks[1], &tracks[2]};
-    uint32_t positions[] = {1, 40};
-    ASSERT_TRUE(WriteBytes(Index(), std::string(reinterpret_cast<char*>(positions), sizeof positions)));
-    EXPECT_TRUE(SelectionIndexHasEntries(Index()));
-    MarkNotInSelection(pointers.data(), 3, Index());
-    EXPECT_EQ(tracks[0].flags, uint32_t(kFlagNotInSelection));
-    EXPECT_EQ(tracks[1].flags, 0u);
-    EXPECT_EQ(tracks[2].flags, uint32_t(kFlagNotInSelection));
-    ASSERT_TRUE(WriteBytes(Index(), ""));
-    EXPECT_FALSE(SelectionIndexHasEntries(Index()));
-    MarkNotInSelection(pointers.data(), 3, Index());
-    EXPECT_EQ(tracks[0].flags, 0u);
+    EXPECT_EQ(Passing(criteria, tracks, nullptr), V{});
 }

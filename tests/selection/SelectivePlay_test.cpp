@@ -37,15 +37,12 @@ protected:
 
 TEST_F(SelectivePlayTest, PresetNameAndTitle)
 {
-    EXPECT_EQ(SelectivePlayTitle(), "Selective Play");
-    SetPresetName(folder.File("party.dps"));
-    EXPECT_EQ(GetText(kSelectivePlayPresetSetting), "party");
-    EXPECT_EQ(SelectivePlayTitle(), "Selective Play 'party'");
-    SetPresetName("D:\\sets\\my.mix.dps");
-    EXPECT_EQ(SelectivePlayTitle(), "Selective Play 'my.mix'");
-    SetPresetName("");
-    EXPECT_EQ(GetText(kSelectivePlayPresetSetting), "");
-    EXPECT_EQ(SelectivePlayTitle(), "Selective Play");
+    std::string titles = SelectivePlayTitle();
+    for (const std::string& preset : {folder.File("party.dps"), std::string("D:\\sets\\my.mix.dps"), std::string()}) {
+        SetPresetName(preset);
+        titles += "|" + GetText(kSelectivePlayPresetSetting) + "|" + SelectivePlayTitle();
+    }
+    EXPECT_EQ(titles, "Selective Play|party|Selective Play 'party'|my.mix|Selective Play 'my.mix'||Selective Play");
 }
 
 TEST_F(SelectivePlayTest, OkWritesCriteriaSavesAndRefusesExcludingAll)
@@ -81,12 +78,9 @@ TEST_F(SelectivePlayTest, OkWritesCriteriaSavesAndRefusesExcludingAll)
     // No Selective Play: empty criteria, an empty index file, no preset.
     SetPresetName(folder.File("party.dps"));
     EXPECT_TRUE(ClearSelectivePlay(store()));
-    bool missing = true;
-    EXPECT_EQ(FileSize(CriteriaFile(), &missing), 0u);
-    EXPECT_FALSE(missing);
-    missing = true;
-    EXPECT_EQ(FileSize(IndexFile(), &missing), 0u);
-    EXPECT_FALSE(missing);
+    bool criteriaMissing = true, indexMissing = true;
+    EXPECT_EQ(FileSize(CriteriaFile(), &criteriaMissing) + FileSize(IndexFile(), &indexMissing), 0u);
+    EXPECT_FALSE(criteriaMissing || indexMissing);
     EXPECT_EQ(GetText(kSelectivePlayPresetSetting), "");
     EXPECT_TRUE(messages.empty());
 }

@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "platform/Paths.h"
 #include "platform/Settings.h"
 
 #include <windows.h>
@@ -26,27 +27,32 @@ std::string UniqueName()
 
 void DeleteTree(const std::string& folder)
 {
-    WIN32_FIND_DATAA data;
-    HANDLE h = FindFirstFileA((folder + "*").c_str(), &data);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string full = folder + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                DeleteTree(full + "\\");
-            } else {
-                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(full.c_str());
-            }
-        } while (FindNextFileA(h, &data));
-        FindClose(h);
+    for (const vuv::FolderEntry& entry : vuv::FolderEntries(folder, "*")) {
+        if (entry.isFolder)
+            DeleteTree(entry.fullPath + "\\");
+        SetFileAttributesA(entry.fullPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(entry.fullPath.c_str());
     }
     RemoveDirectoryA(folder.c_str());
 }
 
+DWORD WINAPI RunWork(void* work)
+{
+    (*static_cast<const std::function<void()>*>(work))();
+    return 0;
+}
+
 }  // namespace
+
+bool RunOnOtherThread(const std::function<void()>& work)
+{
+    HANDLE thread = CreateThread(nullptr, 0, RunWork, const_cast<std::function<void()>*>(&work), 0, nullptr);
+    if (thread == nullptr)
+        return false;
+    const bool ended = WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0;
+    CloseHandle(thread);
+    return ended;
+}
 
 std::string WindowsPathFromEnv(const char* variable)
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace vuvtest {
@@ -58,6 +59,10 @@ int RunUnixScript(const std::string& script, std::string* output = nullptr);
 // A path quoted for the shell ('...').
 std::string ShellQuoted(const std::string& text);
 
+// Runs `work` on a thread of its own and waits for it (up to 10 s); false
+// when it did not run to its end. Mutexes belong to threads: whether another
+// holder can take one is seen only from a second thread.
+bool RunOnOtherThread(const std::function<void()>& work);
 // An MPEG file's bytes (starting with an ID3v2 tag) with the tag header's
 // size raised to `claimed` bytes: a damaged tag that claims the audio after
 // it. `claimed` must fit the 28 bits of the header's syncsafe size.

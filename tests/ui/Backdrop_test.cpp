@@ -6,51 +6,45 @@
 
 TEST(Backdrop, GradientComponentIsIntegerAndWrapsAt256)
 {
-    EXPECT_EQ(vuv::GradientComponent(0, 255, 0, 256), 0);
-    EXPECT_EQ(vuv::GradientComponent(0, 255, 128, 256), 127);  // 255 * 128 / 256 = 127.5, cut
-    EXPECT_EQ(vuv::GradientComponent(100, 50, 10, 100), 95);   // falling gradients work too
-    EXPECT_EQ(vuv::GradientComponent(200, 400, 50, 100), 44);  // 300 modulo 256
+    // 255 * 128 / 256 = 127.5, cut; falling gradients; 300 modulo 256.
+    EXPECT_EQ(std::to_string(vuv::GradientComponent(0, 255, 0, 256)) + " " +
+                  std::to_string(vuv::GradientComponent(0, 255, 128, 256)) + " " +
+                  std::to_string(vuv::GradientComponent(100, 50, 10, 100)) + " " +
+                  std::to_string(vuv::GradientComponent(200, 400, 50, 100)),
+              "0 127 95 44");
 }
 
 TEST(Backdrop, GeneratedGradientIsTheSameOnEveryRow)
 {
     vuv::SkinColours colours;
-    colours.gradientStart[0] = 10;
-    colours.gradientStart[1] = 20;
-    colours.gradientStart[2] = 30;
-    colours.gradientEnd[0] = 210;
-    colours.gradientEnd[1] = 120;
-    colours.gradientEnd[2] = 30;
+    const int start[3] = {10, 20, 30}, end[3] = {210, 120, 30};
+    std::copy(start, start + 3, colours.gradientStart);
+    std::copy(end, end + 3, colours.gradientEnd);
     // A height that is not a power of two, so that the last doubling copy is cut.
     vuv::SkinImage image = vuv::GradientBackdrop(colours, 200, 37);
-    ASSERT_FALSE(image.Empty());
     ASSERT_EQ(image.Width(), 200);
     ASSERT_EQ(image.Height(), 37);
-    for (int x : {0, 1, 99, 199}) {
-        COLORREF expected = RGB(10 + 200 * x / 200, 20 + 100 * x / 200, 30);
+    for (int x : {0, 1, 99, 199})
         for (int y : {0, 1, 2, 3, 16, 17, 32, 36})
-            EXPECT_EQ(GetPixel(image.Dc(), x, y), expected) << x << "," << y;
-    }
+            EXPECT_EQ(GetPixel(image.Dc(), x, y), RGB(10 + x, 20 + x / 2, 30)) << x << "," << y;
 }
 
 TEST(Backdrop, PictureWinsWhenItCanBeRead)
 {
     vuvtest::ScratchFolder folder;
     vuv::SkinColours colours;
-    // No picture: the gradient, as large as the desktop.
-    vuv::SkinImage generated = vuv::BuildBackdrop(colours, folder.File("backdrop.jpg"));
     RECT desktop{};
     GetWindowRect(GetDesktopWindow(), &desktop);
-    EXPECT_EQ(generated.Width(), desktop.right - desktop.left);
-    EXPECT_EQ(generated.Height(), desktop.bottom - desktop.top);
-    // An empty picture file counts as none.
+    // No picture, or an empty file: the gradient, as large as the desktop.
     ASSERT_TRUE(vuvtest::WriteBytes(folder.File("empty.jpg"), ""));
-    EXPECT_EQ(vuv::BuildBackdrop(colours, folder.File("empty.jpg")).Width(), desktop.right - desktop.left);
+    for (const char* none : {"backdrop.jpg", "empty.jpg"}) {
+        vuv::SkinImage generated = vuv::BuildBackdrop(colours, folder.File(none));
+        EXPECT_EQ(generated.Width(), desktop.right - desktop.left) << none;
+        EXPECT_EQ(generated.Height(), desktop.bottom - desktop.top) << none;
+    }
     // A readable picture (any format the loader knows) is used as it is.
-    std::string bmp = vuvtest::ReadBytes(vuvtest::SuiteDir() + "Skins\\Default\\Editor\\PlayCntrlPlay.bmp");
-    ASSERT_FALSE(bmp.empty());
-    ASSERT_TRUE(vuvtest::WriteBytes(folder.File("picture.jpg"), bmp));
+    const std::string bitmap = vuvtest::SuiteDir() + "Skins\\Default\\Editor\\PlayCntrlPlay.bmp";
+    ASSERT_TRUE(vuvtest::WriteBytes(folder.File("picture.jpg"), vuvtest::ReadBytes(bitmap)));
     vuv::SkinImage picture = vuv::BuildBackdrop(colours, folder.File("picture.jpg"));
-    EXPECT_EQ(picture.Width(), 20);
-    EXPECT_EQ(picture.Height(), 17);
+    EXPECT_EQ(std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()), "20x17");
 }

@@ -106,6 +106,8 @@ TEST_F(ButtonBarTest, DrawsTheImageOfItsStateAndLatch)
     bar_->Latch(play);
     EXPECT_TRUE(bar_->IsLatched(play));
     EXPECT_EQ(Drawn(play, 3, 13), down);
+    play->state = vuv::ButtonState::Normal;
+    EXPECT_EQ(Drawn(play, 3, 13), down);
     play->state = vuv::ButtonState::Pressed;
     EXPECT_EQ(Drawn(play, 3, 13), normal);  // latched and pressed again
     bar_->Release(play);

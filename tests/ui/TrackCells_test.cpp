@@ -8,34 +8,19 @@
 
 TEST(TrackCells, NumbersLengthsAndSizes)
 {
-    EXPECT_EQ(vuv::LengthText(59999), "0:59");
-    EXPECT_EQ(vuv::LengthText(60000), "1:00");
-    EXPECT_EQ(vuv::LengthText(3725000), "62:05");
-    EXPECT_EQ(vuv::SizeCellText(0), "0KB");
-    EXPECT_EQ(vuv::SizeCellText(1), "1KB");
-    EXPECT_EQ(vuv::SizeCellText(1024), "2KB");
-
+    EXPECT_EQ(vuv::LengthText(59999) + " " + vuv::LengthText(60000) + " " + vuv::LengthText(3725000), "0:59 1:00 62:05");
+    EXPECT_EQ(vuv::SizeCellText(0) + " " + vuv::SizeCellText(1) + " " + vuv::SizeCellText(1024), "0KB 1KB 2KB");
     vuv::TrackRecord t{};
-    vuv::SetField(t.artist, "Nina");
-    vuv::SetField(t.path, "C:\\Music\\a.mp3");
     t.kbps = 192;
-    t.sampleRate = 44100;
-    t.channels = 2;
-    t.playCount = 7;
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnArtist, "", ""), "Nina");
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnFilename, "", ""), "C:\\Music\\a.mp3");
     EXPECT_EQ(vuv::CellText(t, vuv::kColumnKbps, "", ""), "192");
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnKhz, "", ""), "44100");
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnPlayed, "", ""), "7");
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnGenre, "Jazz; Soul", ""), "Jazz; Soul");
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnType, "", "MP3 File"), "MP3 File");
-    // Unknown numbers come out as "0", which is not drawn.
+    EXPECT_EQ(vuv::CellText(t, vuv::kColumnGenre, "Jazz; Soul", "MP3 File"), "Jazz; Soul");
+    EXPECT_EQ(vuv::CellText(t, vuv::kColumnType, "Jazz; Soul", "MP3 File"), "MP3 File");
+    // Unknown numbers come out as "0", which is not drawn; image columns
+    // have no text.
     EXPECT_FALSE(vuv::CellTextShown(vuv::CellText(t, vuv::kColumnYear, "", "")));
     EXPECT_FALSE(vuv::CellTextShown(vuv::CellText(t, vuv::kColumnTrackNumber, "", "")));
     EXPECT_TRUE(vuv::CellTextShown(vuv::CellText(t, vuv::kColumnSize, "", "")));  // "0KB"
-    // Image columns have no text.
     EXPECT_EQ(vuv::CellText(t, vuv::kColumnPreference, "", ""), "");
-
     // A field filled to its last byte without a NUL stays inside the field.
     std::memset(t.title, 'x', sizeof t.title);
     EXPECT_EQ(vuv::CellText(t, vuv::kColumnTitle, "", "").size(), sizeof t.title);
