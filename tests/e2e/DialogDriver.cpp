@@ -79,14 +79,8 @@ void PressKey(WORD key)
 void TypeText(const std::string& text)
 {
     for (char c : text) {
-        const SHORT vk = VkKeyScanA(c);
-        const bool shift = (vk >> 8) & 1;
-        if (shift)
-            SendKey(VK_SHIFT, false);
-        SendKey(WORD(vk & 0xFF), false);
-        SendKey(WORD(vk & 0xFF), true);
-        if (shift)
-            SendKey(VK_SHIFT, true);
+        SendKey(WORD(VkKeyScanA(c) & 0xFF), false);
+        SendKey(WORD(VkKeyScanA(c) & 0xFF), true);
     }
     Pause(200);
 }
@@ -97,12 +91,11 @@ bool AnswerFileDialog(DWORD processId, const char* title, const std::string& pat
     if (!dialog)
         return false;
     Pause(500);  // the dialog fills its folder view first
-    // The file name box: an edit, or the edit inside a combo box.
+    // The file name box: the combo box cmb13 (Wine's open dialog), else the
+    // edit edt1 (its save dialog).
     HWND name = FindControl(dialog, 0x47c);
     if (!name)
         name = FindControl(dialog, 0x480);
-    if (HWND inner = name ? FindWindowExA(name, nullptr, "Edit", nullptr) : nullptr)
-        name = inner;
     if (!name)
         return false;
     SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
@@ -110,15 +103,6 @@ bool AnswerFileDialog(DWORD processId, const char* title, const std::string& pat
     for (int i = 0; i < 100 && IsWindow(dialog) && IsWindowVisible(dialog); ++i)
         Pause(100);
     return true;
-}
-
-std::string SuiteUserFile(const char* suffix)
-{
-    char name[256] = "";
-    DWORD size = sizeof name;
-    if (!GetUserNameA(name, &size))
-        strcpy(name, "defuser");
-    return SuiteDir() + name + suffix;
 }
 
 bool SaveShot(HWND window, const char* name)

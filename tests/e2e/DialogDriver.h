@@ -18,16 +18,12 @@ void ClickClient(HWND window, int x, int y, bool right = false);
 void ClickControl(HWND control);
 // Presses and releases a key (a virtual-key code) in the foreground window.
 void PressKey(WORD key);
-// Types the text into the focused control, character by character.
+// Types the text (letters and digits) into the focused control.
 void TypeText(const std::string& text);
 
 // Waits for the process's file dialog titled `title`, enters `path` as its
 // file name and confirms it; false when no such dialog came up.
 bool AnswerFileDialog(DWORD processId, const char* title, const std::string& path);
-
-// The per-user file of the suite the editor under test runs from (its
-// install folder + the Windows user name + `suffix`).
-std::string SuiteUserFile(const char* suffix);
 
 // Saves a screenshot of the window (frame included, but for a maximised
 // window only its client area) as `name` in the screenshot folder, when one

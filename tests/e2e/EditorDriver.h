@@ -51,9 +51,13 @@ void SetProgramNumber(const char* name, DWORD value);
 bool ProgramNumber(const char* name, DWORD* value);
 void SetProgramText(const char* name, const std::string& value);
 void DeleteProgramValue(const char* name);
-// Removes the window, column, search and arrangement settings the editor
-// writes.
+// Removes the window, column, search, arrangement, export, preferences and
+// selective play settings the editor writes, and the selective play files
+// it leaves in the suite.
 void ClearEditorSettings();
+// The per-user file of the suite the editor under test runs from (its
+// install folder + the Windows user name + `suffix`).
+std::string SuiteUserFile(const char* suffix);
 
 // A collection described by manifest lines (see vuvtool demo-collection),
 // written by vuvtool; false when vuvtool failed.

@@ -17,17 +17,11 @@ namespace {
 constexpr int kExportCommand = 40081;
 constexpr int kLayout = 1140, kMessage = 1154, kLoadPreset = 1152, kHtml = 1151;
 
-const char* const kExportSettings[] = {"TbpExportLayout",      "TbpExportTop",          "TbpExportBottom",
-                                       "TbpExportNoArtistTitle", "TbpExportBeforeArtist", "TbpExportAfterArtist",
-                                       "TbpExportNoAlbumTitle",  "TbpExportBeforeAlbum",  "TbpExportAfterAlbum",
-                                       "TbpExportCopyToClip",    "TbpExportHTML"};
-
 class ExportWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
         vuvtest::ClearEditorSettings();
-        Forget();
         // "path<TAB>artist<TAB>title<TAB>album<TAB>year<TAB>track<TAB>genres<TAB>ms<TAB>..."
         const std::vector<std::string> lines{
             "C:\\Music\\b.mp3\tZed\tTwo\t\t0\t0\tPop\t61000\t192\t44100\t2\t5\t0\t0\t500\t1",
@@ -35,16 +29,7 @@ protected:
         ASSERT_TRUE(vuvtest::WriteCollection(folder_.File("m.tsv"), folder_.File("Export Test.mcc"), lines));
         vuvtest::SetProgramText("ActiveMusicCollection", folder_.File("Export Test.mcc"));
     }
-    void TearDown() override
-    {
-        vuvtest::ClearEditorSettings();
-        Forget();
-    }
-    static void Forget()
-    {
-        for (const char* name : kExportSettings)
-            vuvtest::DeleteProgramValue(name);
-    }
+    void TearDown() override { vuvtest::ClearEditorSettings(); }
     static void LoadPreset(vuvtest::Editor& editor, HWND dialog, const std::string& path)
     {
         vuvtest::ClickControl(vuvtest::FindControl(dialog, kLoadPreset));

@@ -25,22 +25,12 @@ protected:
     void SetUp() override
     {
         vuvtest::ClearEditorSettings();
-        Forget();
         const std::vector<std::string> lines{
             "C:\\Music\\a.mp3\tAlba\tOne\tFirst\t1999\t1\tJazz\t61000\t192\t44100\t2\t5\t0\t0\t500\t1"};
         ASSERT_TRUE(vuvtest::WriteCollection(folder_.File("m.tsv"), folder_.File("Preferences Test.mcc"), lines));
         vuvtest::SetProgramText("ActiveMusicCollection", folder_.File("Preferences Test.mcc"));
     }
-    void TearDown() override
-    {
-        vuvtest::ClearEditorSettings();
-        Forget();
-    }
-    static void Forget()
-    {
-        for (const char* name : {"DefaultSearchSubFolders", "VUV2ndSortOn"})
-            vuvtest::DeleteProgramValue(name);
-    }
+    void TearDown() override { vuvtest::ClearEditorSettings(); }
     static HWND Open(vuvtest::Editor& editor)
     {
         PostMessageA(editor.Window(), WM_COMMAND, kPreferencesCommand, 0);
@@ -73,13 +63,9 @@ TEST_F(PreferencesWindowTest, ColumnPositionsReorderTheListAtOnce)
 
     HWND dialog = Open(editor);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(SendMessageA(vuvtest::FindControl(dialog, kSecondSort), CB_GETCOUNT, 0, 0), 19);
-    EXPECT_EQ(SendMessageA(vuvtest::FindControl(dialog, kSecondSort), CB_GETCURSEL, 0, 0), 0);  // "[Smart]"
-    EXPECT_EQ(SendMessageA(vuvtest::FindControl(dialog, kSubFolders), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(SendMessageA(vuvtest::FindControl(dialog, kInfoTips), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(vuvtest::FindControl(dialog, kSecondSort), CB_GETCOUNT, 0, 0), 19);  // "[Smart]" and 18
     HWND rows = FindWindowExA(dialog, nullptr, "ListBox", nullptr);
     ASSERT_NE(rows, nullptr);
-    EXPECT_EQ(SendMessageA(rows, LB_GETCOUNT, 0, 0), 18);
     EXPECT_TRUE(vuvtest::SaveShot(dialog, "preferences.png"));
 
     // "Artist" to 3 and "Track" to 2 swap them; "Genre" at 0 is hidden.
@@ -89,7 +75,6 @@ TEST_F(PreferencesWindowTest, ColumnPositionsReorderTheListAtOnce)
     vuvtest::TypeText("2");
     vuvtest::PressKey(VK_DOWN);
     vuvtest::TypeText("0");
-    EXPECT_TRUE(vuvtest::SaveShot(dialog, "preferences-editing.png"));
     vuvtest::ClickControl(vuvtest::FindControl(dialog, kSubFolders));
     vuvtest::ClickControl(vuvtest::FindControl(dialog, kInfoTips));
     SendMessageA(vuvtest::FindControl(dialog, kSecondSort), CB_SETCURSEL, 7, 0);  // "Album"
@@ -103,7 +88,6 @@ TEST_F(PreferencesWindowTest, ColumnPositionsReorderTheListAtOnce)
     widths = Widths(editor);
     ASSERT_EQ(widths.size(), 17u);
     EXPECT_EQ(std::vector<int>(widths.begin(), widths.begin() + 4), (std::vector<int>{20, 254, 143, 85}));
-    EXPECT_TRUE(vuvtest::SaveShot(editor.Window(), "preferences-main-window.png"));
     DWORD value = 0;
     ASSERT_TRUE(vuvtest::ProgramNumber("DefaultSearchSubFolders", &value));
     EXPECT_EQ(value, 1u);

@@ -84,17 +84,3 @@ TEST_F(CollectionExportTest, DisplayOrderAndEmptyLines)
     in_.layout = "[track number]";
     EXPECT_EQ(BuildExportListing(store_, in_), " 2\r\n 1\r\n 1\r\n");
 }
-
-TEST_F(CollectionExportTest, TotalsOverTheCollection)
-{
-    CollectionStore ninety;
-    TrackRecord t = Track("A", "B", "C", 1);
-    t.lengthMs = 240999;
-    t.fileSize = 1024 * 1024;
-    for (int i = 0; i < 90; ++i)
-        ninety.AppendTrack(t);
-    const ExportTotals totals = ComputeExportTotals(ninety);
-    EXPECT_EQ(totals.totalLength, "6 hours 0 minutes");
-    EXPECT_EQ(totals.totalSize, "90.00 MB");
-    EXPECT_EQ(totals.trackCount, "90");
-}
