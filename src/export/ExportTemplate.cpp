@@ -65,9 +65,8 @@ const SymbolName* SymbolAt(const std::string& text, size_t position)
 
 // A width group "{N}" at a position of a template.
 struct WidthGroup {
-    bool present = false;
-    long width = 0;    // N as strtol reads it, at most kMaxFieldWidth
-    size_t next = 0;   // the position after the group (after its "}", or the end)
+    long width = 0;   // N as strtol reads it, at most kMaxFieldWidth; 0 without a group
+    size_t next = 0;  // the position after the group (after its "}", or the end)
 };
 
 WidthGroup GroupAt(const std::string& text, size_t position)
@@ -76,7 +75,6 @@ WidthGroup GroupAt(const std::string& text, size_t position)
     group.next = position;
     if (position >= text.size() || text[position] != '{')
         return group;
-    group.present = true;
     group.width = strtol(text.c_str() + position + 1, nullptr, 10);
     if (group.width > kMaxFieldWidth)
         group.width = kMaxFieldWidth;
@@ -85,6 +83,7 @@ WidthGroup GroupAt(const std::string& text, size_t position)
     return group;
 }
 
+// Shapes a value to a width group's N (0: as it is) and appends it.
 void AppendShaped(std::string& out, const char* value, size_t length, bool html, long width)
 {
     if (width <= 0) {
@@ -104,16 +103,13 @@ void AppendShaped(std::string& out, const char* value, size_t length, bool html,
         return;
     }
     out.append(value, length);
-    if (length >= n)
-        return;
     // In HTML one "&nbsp;" stands for each missing byte, so the column is
     // as wide as in text (a value's bytes are its visible characters, as
     // nothing in it is escaped).
-    if (!html)
+    if (length < n && !html)
         out.append(n - length, ' ');
-    else
-        for (size_t filled = length; filled < n; ++filled)
-            out += "&nbsp;";
+    for (size_t filled = length; html && filled < n; ++filled)
+        out += "&nbsp;";
 }
 
 // A number as "%d" (`minWidth` 0), "%2d" (2, ' ') or "%02d" (2, '0').
@@ -155,9 +151,9 @@ bool NeedsTrack(Symbol symbol)
 
 struct CompiledTemplate::Step {
     bool isSymbol = false;
-    std::string text;  // the characters to copy (CR and LF dropped)
+    std::string text;      // the characters to copy (CR and LF dropped)
     Symbol symbol = Symbol::Tab;
-    WidthGroup group;  // after a symbol other than "[tab]" and "[ret]"
+    long width = 0;        // the width group's N after a symbol other than "[tab]" and "[ret]"
 };
 
 CompiledTemplate::CompiledTemplate(const std::string& text)
@@ -179,8 +175,9 @@ CompiledTemplate::CompiledTemplate(const std::string& text)
         step.isSymbol = true;
         step.symbol = symbol->symbol;
         if (symbol->symbol != Symbol::Tab && symbol->symbol != Symbol::Ret) {
-            step.group = GroupAt(text, i);
-            i = step.group.next;
+            const WidthGroup group = GroupAt(text, i);
+            step.width = group.width;
+            i = group.next;
         }
         steps_.push_back(std::move(step));
     }
@@ -257,7 +254,7 @@ void CompiledTemplate::Expand(const TrackRecord* track, const TemplateContext& c
             length = FormatNumber(number, track->preference);
             break;
         }
-        AppendShaped(out, value, length, html, step.group.present ? step.group.width : 0);
+        AppendShaped(out, value, length, html, step.width);
     }
 }
 
@@ -271,7 +268,7 @@ size_t AppendField(std::string& out, const char* value, size_t length, bool html
                    size_t position)
 {
     const WidthGroup group = GroupAt(text, position);
-    AppendShaped(out, value, length, html, group.present ? group.width : 0);
+    AppendShaped(out, value, length, html, group.width);
     return group.next;
 }
 

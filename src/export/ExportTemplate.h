@@ -41,8 +41,8 @@ struct TemplateContext {
 void ExpandTemplate(const TrackRecord* track, const std::string& text, const TemplateContext& context,
                     std::string& out);
 
-// A template read once and expanded for many tracks, with the same result
-// as ExpandTemplate on its text.
+// A template read once (its width groups with it) and expanded for many
+// tracks, with the same result as ExpandTemplate on its text.
 class CompiledTemplate {
 public:
     explicit CompiledTemplate(const std::string& text);

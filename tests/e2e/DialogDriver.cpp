@@ -14,27 +14,23 @@ struct ControlSearch {
 BOOL CALLBACK MatchControl(HWND hwnd, LPARAM lp)
 {
     auto* search = reinterpret_cast<ControlSearch*>(lp);
-    if (GetDlgCtrlID(hwnd) == search->id) {
-        search->found = hwnd;
-        return FALSE;
+    if (GetDlgCtrlID(hwnd) != search->id)
+        return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+// One mouse event (`key` 0) or one key going down or up.
+void Send(DWORD flags, WORD key = 0)
+{
+    INPUT input{};
+    input.type = key ? INPUT_KEYBOARD : INPUT_MOUSE;
+    if (key) {
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+    } else {
+        input.mi.dwFlags = flags;
     }
-    return TRUE;
-}
-
-void SendMouse(DWORD flags)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
-
-void SendKey(WORD key, bool up)
-{
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     SendInput(1, &input, sizeof input);
 }
 
@@ -47,18 +43,15 @@ HWND FindControl(HWND top, int id)
     return search.found;
 }
 
-void ClickClient(HWND window, int x, int y, bool right)
+void ClickClient(HWND window, int x, int y)
 {
-    HWND top = GetAncestor(window, GA_ROOT);
-    SetForegroundWindow(top);
-    Pause(100);
+    SetForegroundWindow(GetAncestor(window, GA_ROOT));
     POINT at{x, y};
     ClientToScreen(window, &at);
     SetCursorPos(at.x, at.y);
     Pause(100);
-    SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
-    Pause(50);
-    SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+    Send(MOUSEEVENTF_LEFTDOWN);
+    Send(MOUSEEVENTF_LEFTUP);
     Pause(300);
 }
 
@@ -71,38 +64,38 @@ void ClickControl(HWND control)
 
 void PressKey(WORD key)
 {
-    SendKey(key, false);
-    SendKey(key, true);
+    Send(0, key);
+    Send(KEYEVENTF_KEYUP, key);
     Pause(150);
 }
 
 void TypeText(const std::string& text)
 {
-    for (char c : text) {
-        SendKey(WORD(VkKeyScanA(c) & 0xFF), false);
-        SendKey(WORD(VkKeyScanA(c) & 0xFF), true);
-    }
-    Pause(200);
+    for (char c : text)
+        PressKey(WORD(VkKeyScanA(c) & 0xFF));
 }
 
 bool AnswerFileDialog(DWORD processId, const char* title, const std::string& path)
 {
     HWND dialog = WaitForProcessWindow(processId, nullptr, title);
-    if (!dialog)
-        return false;
     Pause(500);  // the dialog fills its folder view first
     // The file name box: the combo box cmb13 (Wine's open dialog), else the
     // edit edt1 (its save dialog).
-    HWND name = FindControl(dialog, 0x47c);
-    if (!name)
+    HWND name = dialog ? FindControl(dialog, 0x47c) : nullptr;
+    if (dialog && !name)
         name = FindControl(dialog, 0x480);
     if (!name)
         return false;
     SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    for (int i = 0; i < 100 && IsWindow(dialog) && IsWindowVisible(dialog); ++i)
+    return WaitUntilGone(dialog);
+}
+
+bool WaitUntilGone(HWND window)
+{
+    for (int i = 0; i < 100 && IsWindow(window) && IsWindowVisible(window); ++i)
         Pause(100);
-    return true;
+    return !IsWindow(window) || !IsWindowVisible(window);
 }
 
 bool SaveShot(HWND window, const char* name)

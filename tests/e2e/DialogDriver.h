@@ -12,9 +12,9 @@ namespace vuvtest {
 // A control anywhere below `top` (in child dialogs too) by its id.
 HWND FindControl(HWND top, int id);
 
-// The window comes to the front; a left (or right) click at a point of its
-// client area; a click in the middle of a control.
-void ClickClient(HWND window, int x, int y, bool right = false);
+// The window comes to the front; a click at a point of its client area; a
+// click in the middle of a control.
+void ClickClient(HWND window, int x, int y);
 void ClickControl(HWND control);
 // Presses and releases a key (a virtual-key code) in the foreground window.
 void PressKey(WORD key);
@@ -24,6 +24,9 @@ void TypeText(const std::string& text);
 // Waits for the process's file dialog titled `title`, enters `path` as its
 // file name and confirms it; false when no such dialog came up.
 bool AnswerFileDialog(DWORD processId, const char* title, const std::string& path);
+
+// Waits (up to 10 s) until the window is closed or hidden; whether it is.
+bool WaitUntilGone(HWND window);
 
 // Saves a screenshot of the window (frame included, but for a maximised
 // window only its client area) as `name` in the screenshot folder, when one

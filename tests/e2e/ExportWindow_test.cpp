@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int kExportCommand = 40081;
-constexpr int kLayout = 1140, kMessage = 1154, kLoadPreset = 1152, kHtml = 1151;
+constexpr int kLayout = 1140, kMessage = 1154, kLoadPreset = 1152;
 
 class ExportWindowTest : public testing::Test {
 protected:
@@ -72,21 +72,18 @@ TEST_F(ExportWindowTest, PresetLoadedThenExportedToAFile)
     LoadPreset(editor, dialog, folder_.File("good.dxp"));
     EXPECT_EQ(vuvtest::WindowText(vuvtest::FindControl(dialog, kLayout)), preset.layout);
     EXPECT_EQ(vuvtest::WindowText(vuvtest::FindControl(dialog, kMessage)), "");
-    EXPECT_EQ(SendMessageA(vuvtest::FindControl(dialog, kHtml), BM_GETCHECK, 0, 0), BST_CHECKED);
 
     // "Export": the save dialog; the name gets ".html".
     vuvtest::ClickControl(vuvtest::FindControl(dialog, IDOK));
     ASSERT_TRUE(vuvtest::AnswerFileDialog(editor.ProcessId(), "Tbp - Export Database To:", folder_.File("listing")));
-    for (int i = 0; i < 50 && IsWindow(dialog); ++i)
-        vuvtest::Pause(100);
-    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_TRUE(vuvtest::WaitUntilGone(dialog));
     EXPECT_EQ(vuvtest::ReadBytes(folder_.File("listing.html")), "Export Test: 2<br>\r\n"
                                                                 "Zed&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;|Two||Pop<br>\r\n"
                                                                 "A&B <x>&nbsp;|Song \xE9t\xE9|1999|Jazz<br>\r\n"
                                                                 "<br>\r\nend");
-    // The inputs are remembered for the next time.
-    DWORD html = 0;
-    EXPECT_TRUE(vuvtest::ProgramNumber("TbpExportHTML", &html));
-    EXPECT_EQ(html, 1u);
+    // The inputs are remembered for the next time, the heading switches
+    // inverted.
+    DWORD noArtistTitle = 0;
+    EXPECT_TRUE(vuvtest::ProgramNumber("TbpExportNoArtistTitle", &noArtistTitle) && noArtistTitle == 1);
     EXPECT_EQ(editor.Close(), 0);
 }

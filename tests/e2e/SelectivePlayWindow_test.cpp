@@ -58,12 +58,6 @@ protected:
             vuvtest::PressKey(VK_RIGHT);
     }
     static void ClickLine(HWND list, int line) { vuvtest::ClickClient(list, 60, line * kLineHeight + kLineHeight / 2); }
-    static bool Ends(HWND dialog)
-    {
-        for (int i = 0; i < 50 && IsWindow(dialog); ++i)
-            vuvtest::Pause(100);
-        return !IsWindow(dialog);
-    }
 
     vuvtest::ScratchFolder folder_;
 };
@@ -98,7 +92,7 @@ TEST_F(SelectivePlayWindowTest, CriteriaSetOnThePagesChangeTheIndexAndTheList)
     vuvtest::TypeText("2000");
     EXPECT_TRUE(vuvtest::SaveShot(dialog, "selective-year.png"));
     vuvtest::ClickControl(vuvtest::FindControl(dialog, IDOK));
-    ASSERT_TRUE(Ends(dialog));
+    ASSERT_TRUE(vuvtest::WaitUntilGone(dialog));
 
     vuv::SelectiveCriteria expected;
     expected.untickedArtists = {"Berg"};
@@ -132,7 +126,7 @@ TEST_F(SelectivePlayWindowTest, CriteriaSetOnThePagesChangeTheIndexAndTheList)
     EXPECT_EQ(vuvtest::ReadBytes(folder_.File("party.dps")), vuvtest::ReadBytes(folder_.File("expected.dps")));
     // "No Selective Play": no criteria, an index of 0 bytes, a plain title.
     vuvtest::ClickControl(vuvtest::FindControl(dialog, kNone));
-    ASSERT_TRUE(Ends(dialog));
+    ASSERT_TRUE(vuvtest::WaitUntilGone(dialog));
     EXPECT_EQ(vuvtest::ReadBytes(vuvtest::SuiteUserFile(".dps")), "");
     EXPECT_NE(GetFileAttributesA(vuvtest::SuiteUserFile(".dpc").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(vuvtest::ReadBytes(vuvtest::SuiteUserFile(".dpc")), "");

@@ -6,59 +6,39 @@ using namespace vuv;
 
 namespace {
 
-// The typed positions: every row 0 except the given ones.
-std::array<std::string, kColumnRows> Typed(std::initializer_list<std::pair<int, const char*>> rows)
+// The shown column types for typed positions (every row 0 but the given).
+std::vector<int> Shown(std::initializer_list<std::pair<int, const char*>> rows, ColumnOrder previous = DefaultColumnOrder())
 {
     std::array<std::string, kColumnRows> typed;
     typed.fill("0");
     for (const auto& row : rows)
         typed[size_t(row.first)] = row.second;
-    return typed;
-}
-
-// The shown column types, up to the first empty position.
-std::vector<int> Shown(const ColumnOrder& order)
-{
+    const ColumnOrder order = OrderFromPositions(previous, typed);
     return std::vector<int>(order.begin(), order.begin() + FilledColumnCount(order));
 }
 
 }  // namespace
 
-TEST(ColumnPreferences, RowsShowThePositions)
+TEST(ColumnPreferences, TypedPositionsOrderTheColumns)
 {
-    EXPECT_EQ(ColumnRowName(0), "[Icon]");
-    EXPECT_EQ(ColumnRowName(5), "Length (m:ss)");
+    // "Artist" 2 and "Track" 1: Track, Artist and nothing else.
+    EXPECT_EQ(Shown({{1, "2"}, {2, "1"}}), (std::vector<int>{2, 1}));
+    // Two rows at 3 keep type order; gaps do not matter; "7x" reads as 7,
+    // a text that is no number as 0 (hidden).
+    EXPECT_EQ(Shown({{5, "3"}, {4, "3"}, {9, "10"}, {3, "7x"}, {0, "x"}}), (std::vector<int>{4, 5, 3, 9}));
+    // A negative position takes the row out: with every other row shown,
+    // the last position keeps what it held before.
+    ColumnOrder previous = DefaultColumnOrder();
+    previous[kColumnRows - 1] = 12;
+    std::initializer_list<std::pair<int, const char*>> all = {
+        {0, "-1"}, {1, "1"}, {2, "2"},   {3, "3"},   {4, "4"},   {5, "5"},   {6, "6"},   {7, "7"},   {8, "8"},
+        {9, "9"},  {10, "10"}, {11, "11"}, {12, "12"}, {13, "13"}, {14, "14"}, {15, "15"}, {16, "16"}, {17, "17"}};
+    EXPECT_EQ(Shown(all, previous).back(), 12);
+
+    // The rows show the positions: 0 behind the first empty position.
     ColumnOrder order = DefaultColumnOrder();
     order[0] = 2, order[1] = 1, order[2] = -1;
     const auto positions = ShownPositions(order);
-    EXPECT_EQ(positions[2], 1);
-    EXPECT_EQ(positions[1], 2);
-    EXPECT_EQ(positions[0], 0);  // behind the first empty position: not shown
-    EXPECT_EQ(positions[3], 0);
-    const auto all = ShownPositions(DefaultColumnOrder());
-    for (int type = 0; type < kColumnRows; ++type)
-        EXPECT_EQ(all[size_t(type)], type + 1);
-}
-
-TEST(ColumnPreferences, TypedPositionsOrderTheColumns)
-{
-    const ColumnOrder old = DefaultColumnOrder();
-    // "Artist" 2 and "Track" 1: Track, Artist and nothing else.
-    EXPECT_EQ(Shown(OrderFromPositions(old, Typed({{1, "2"}, {2, "1"}}))), (std::vector<int>{2, 1}));
-    // Two rows at 3 keep type order; gaps do not matter.
-    EXPECT_EQ(Shown(OrderFromPositions(old, Typed({{5, "3"}, {4, "3"}, {9, "10"}}))), (std::vector<int>{4, 5, 9}));
-    // Not a number reads as 0 (hidden); "7x" as 7.
-    EXPECT_EQ(Shown(OrderFromPositions(old, Typed({{0, "x"}, {3, "7x"}}))), (std::vector<int>{3}));
-    // A negative position takes the row out: the last position keeps what
-    // it held before.
-    std::array<std::string, kColumnRows> all;
-    for (int type = 0; type < kColumnRows; ++type)
-        all[size_t(type)] = std::to_string(kColumnRows - type);
-    all[0] = "-1";
-    ColumnOrder previous = old;
-    previous[kColumnRows - 1] = 12;
-    const ColumnOrder order = OrderFromPositions(previous, all);
-    EXPECT_EQ(order[0], 17);
-    EXPECT_EQ(order[16], 1);
-    EXPECT_EQ(order[17], 12);
+    EXPECT_EQ(std::vector<int>(positions.begin(), positions.begin() + 4), (std::vector<int>{0, 2, 1, 0}));
+    EXPECT_EQ(ColumnRowName(0), "[Icon]");
 }
