@@ -125,7 +125,6 @@ public:
     }
 
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool Applied() const { return applied_; }
 
 private:
@@ -157,45 +156,21 @@ private:
     MaskedImage starsOn_, starsOff_;
 };
 
+// The dialog and its pages: the pages pass their controls' commands and
+// drawing on to the dialog.
 INT_PTR CALLBACK SelectiveDialog::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, lParam);
-        auto* self = reinterpret_cast<SelectiveDialog*>(lParam);
-        self->hwnd_ = hwnd;
-        self->Create();
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<SelectiveDialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self)
-        return FALSE;
-    switch (message) {
-    case WM_COMMAND:
-        self->OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    case WM_NOTIFY: {
-        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->hwndFrom == self->tabs_ && header->code == TCN_SELCHANGE)
-            self->ShowPage(TabCtrl_GetCurSel(self->tabs_));
-        return TRUE;
-    }
-    case WM_CLOSE:
-        EndDialog(hwnd, IDCANCEL);
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
-// The pages pass their controls' commands and drawing to the dialog.
-INT_PTR CALLBACK SelectiveDialog::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_MEASUREITEM) {  // sent while the page is built, before WM_INITDIALOG
+    if (message == WM_MEASUREITEM) {  // sent while a page is built, before WM_INITDIALOG
         reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kLineHeight;
         return TRUE;
     }
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, lParam);
+        auto* self = reinterpret_cast<SelectiveDialog*>(lParam);
+        if (!self->hwnd_) {
+            self->hwnd_ = hwnd;
+            self->Create();
+        }
         return TRUE;
     }
     auto* self = reinterpret_cast<SelectiveDialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
@@ -207,6 +182,15 @@ INT_PTR CALLBACK SelectiveDialog::PageProc(HWND hwnd, UINT message, WPARAM wPara
         return TRUE;
     case WM_DRAWITEM:
         self->OnDraw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->hwndFrom == self->tabs_ && header->code == TCN_SELCHANGE)
+            self->ShowPage(TabCtrl_GetCurSel(self->tabs_));
+        return TRUE;
+    }
+    case WM_CLOSE:
+        EndDialog(hwnd, IDCANCEL);
         return TRUE;
     default:
         return FALSE;
@@ -231,7 +215,7 @@ void SelectiveDialog::Create()
         tab.mask = TCIF_TEXT;
         tab.pszText = const_cast<char*>(kPages[i].tab);
         SendMessageA(tabs_, TCM_INSERTITEMA, WPARAM(i), reinterpret_cast<LPARAM>(&tab));
-        pages_[i] = CreateDialogParamA(instance_, MAKEINTRESOURCEA(kPages[i].resource), hwnd_, PageProc,
+        pages_[i] = CreateDialogParamA(instance_, MAKEINTRESOURCEA(kPages[i].resource), hwnd_, Proc,
                                        reinterpret_cast<LPARAM>(this));
         SetWindowPos(pages_[i], HWND_TOP, kPageLeft, kPageTop, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     }
