@@ -76,9 +76,8 @@ int main()
     SetInstallFolderForRun(folder);
     const std::string collection = folder + "Export Bench.mcc", out = folder + "listing.txt";
     GenerateCollection(collection, kTracks, "E");
-    SetActiveCollectionOverride(collection);
     CollectionStore& store = TheCollectionStore();
-    store.LoadCollection();
+    store.LoadCollection(collection);
 
     const ExportInputs firstUse = LoadExportSettings();
     ExportInputs everySymbol = firstUse;

@@ -90,6 +90,21 @@ void WriteSelectorSwitch(PlayerLink& link, uint32_t value)
         link.skip.Set();
 }
 
+std::string PlayingPath(PlayerLink& link)
+{
+    TrackRecord playing;
+    memset(&playing, 0, sizeof playing);
+    link.trackPlaying.Get(&playing);
+    playing.path[kPathTextSize - 1] = '\0';
+    return playing.path;
+}
+
+void ClearPlayCountReport(PlayerLink& link)
+{
+    const PlayCountReport cleared = {};
+    link.liveUpdate.Set(&cleared);
+}
+
 bool TakePlayCountReport(PlayerLink& link, PlayCountReport& report)
 {
     memset(&report, 0, sizeof report);
@@ -97,8 +112,7 @@ bool TakePlayCountReport(PlayerLink& link, PlayCountReport& report)
     report.path[sizeof report.path - 1] = '\0';
     if (report.path[0] == '\0')
         return false;
-    const PlayCountReport cleared = {};
-    link.liveUpdate.Set(&cleared);
+    ClearPlayCountReport(link);
     return true;
 }
 

@@ -1,10 +1,10 @@
 #include "selection/RandomPlay.h"
 
+#include "core/CollectionFile.h"
 #include "platform/FileHandle.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/WideRandom.h"
-#include "player/PlayerLink.h"
 
 #include <algorithm>
 #include <vector>
@@ -19,37 +19,31 @@ bool PreferenceTest(const TrackRecord& track)
 
 bool PlayedRecently(const TrackRecord& track, const std::string& previouslyPlayedFile)
 {
-    FileHandle file;
-    file.Open(previouslyPlayedFile, FileAccess::Read, FileDisposition::OpenExisting, false, true);
-    if (!file.IsOpen())
+    TrackFileReader file;
+    if (!file.Open(previouslyPlayedFile))
         return false;
     char path[kPathTextSize];
     CopyBounded(path, track.path, sizeof path);
-    // Whole blocks of records at a time: the file is read on every attempt.
-    constexpr uint32_t kBlock = 64;
-    std::vector<TrackRecord> records(kBlock);
-    for (;;) {
-        const uint32_t got = file.Read(records.data(), kBlock * sizeof(TrackRecord)) / sizeof(TrackRecord);
-        for (uint32_t i = 0; i < got; ++i) {
+    // Small blocks: the file is read on every attempt, and a recent play is
+    // usually near its start.
+    constexpr size_t kBlock = 64;
+    TrackRecord records[kBlock];
+    while (const size_t got = file.ReadBlock(records, kBlock)) {
+        for (size_t i = 0; i < got; ++i) {
             records[i].path[kPathTextSize - 1] = '\0';
             if (SamePath(records[i].path, path))
                 return true;
         }
-        if (got < kBlock)
-            return false;
     }
+    return false;
 }
 
-bool RandomPick(PlayerLink& link, const PlayerFiles& files, TrackRecord& out)
+bool RandomPick(const RandomPlayFiles& files, TrackRecord& out)
 {
-    if (!link.myMusicRandom.IsSet())
+    TrackFileReader collection;
+    if (!collection.Open(files.collection))
         return false;
-    FileHandle collection;
-    collection.Open(files.collection, FileAccess::Read, FileDisposition::OpenExisting, false,
-                    true);
-    if (!collection.IsOpen())
-        return false;
-    const uint64_t n = collection.Size() / sizeof(TrackRecord);
+    const uint64_t n = collection.RecordCount();
     if (n == 0)
         return false;
     const uint64_t m = FileSize(files.selectionIndex) / 4;
@@ -67,8 +61,7 @@ bool RandomPick(PlayerLink& link, const PlayerFiles& files, TrackRecord& out)
         } else {
             position = RandomIndexBelow(uint32_t(n));
         }
-        collection.Seek(int32_t(uint64_t(position) * sizeof(TrackRecord)), SeekOrigin::Start);
-        collection.Read(&out, sizeof out);
+        collection.ReadAt(position, out);
         out.path[kPathTextSize - 1] = '\0';
         if (PreferenceTest(out) && !PlayedRecently(out, files.previouslyPlayed))
             break;

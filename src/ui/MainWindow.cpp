@@ -3,7 +3,6 @@
 #include "core/CollectionCommands.h"
 #include "core/CollectionStore.h"
 #include "core/QuickSearch.h"
-#include "core/TrackListView.h"
 #include "core/TrackSort.h"
 #include "intake/DroppedFiles.h"
 #include "naming/ArrangeFiles.h"
@@ -12,12 +11,18 @@
 #include "plugins/TrackInfo.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
+#include "platform/UserMessages.h"
 #include "player/PlayQueue.h"
 #include "player/PlayerLink.h"
 #include "resources/resource.h"
+#include "selection/SelectionIndex.h"
+#include "selection/SelectivePlay.h"
 #include "ui/ArrangeFilesDialog.h"
+#include "ui/BusyCursor.h"
 #include "ui/ButtonBar.h"
+#include "ui/CollectionSaving.h"
 #include "ui/ExportDialog.h"
+#include "ui/FileDialog.h"
 #include "ui/PlayControlPanel.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/SelectivePlayDialog.h"
@@ -28,7 +33,6 @@
 #include "ui/WindowSkin.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -49,45 +53,27 @@ constexpr int kLabelFontHeight = 12;
 // during creation. A restore within the first ticks after creation is taken
 // for that and the placement is applied again.
 constexpr UINT kReapplyPlacement = WM_APP + 1;
-constexpr UINT kShowBusy = WM_APP + 2;  // wParam: busy
 constexpr int kPlacementGuardTicks = 12;  // 3 s, also for a slow start
 
-// The main window is also the view through which the collection logic
-// updates the list and the title.
-class MainWindow : public TrackListView {
+// The main window is also the program's load and save of the collection:
+// besides the store it keeps the list, the title, the selection index and
+// the player's files in step.
+class MainWindow : public CollectionHost {
 public:
-    MainWindow(HINSTANCE instance, const MainWindowOptions& options) : instance_(instance), options_(options) {}
+    MainWindow(HINSTANCE instance, const MainWindowOptions& options)
+        : instance_(instance), options_(options), play_(*options.play)
+    {
+    }
 
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     void RefreshStatus() const { InvalidateRect(hwnd_, &statusRect_, TRUE); }
     HWND Handle() const { return hwnd_; }
 
-    // TrackListView
-    void SetItemCount(size_t count) override
-    {
-        ListView_SetItemCountEx(tracks_.Handle(), int(count), LVSICF_NOSCROLL);
-    }
-    void Repaint() override { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
-    int FocusedIndex() const override { return tracks_.FocusedRow(); }
-    int FirstSelectedIndex() const override { return ListView_GetNextItem(tracks_.Handle(), -1, LVNI_SELECTED); }
-    void SelectOnly(int index) override { tracks_.SelectOneRow(index); }
-    void AddToSelection(int index) override
-    {
-        ListView_SetItemState(tracks_.Handle(), index, LVIS_SELECTED, LVIS_SELECTED);
-    }
-    void SetWindowTitle(const std::string& title) override { SetWindowTextA(hwnd_, title.c_str()); }
-    void RefreshStatusLine() override { RefreshStatus(); }
-    // Both may come from the arrange pass's worker thread: Repaint only
-    // invalidates (no synchronous paint), and the cursor is changed on the
-    // window's own thread.
-    void ShowBusy(bool busy) override
-    {
-        if (GetWindowThreadProcessId(hwnd_, nullptr) != GetCurrentThreadId())
-            PostMessageA(hwnd_, kShowBusy, busy, 0);
-        else
-            SetCursor(LoadCursor(nullptr, busy ? IDC_WAIT : IDC_ARROW));
-    }
+    // CollectionHost
+    CollectionStore& Store() override { return TheCollectionStore(); }
+    void Load(const std::string& path) override;
+    bool Save(const std::string& path, bool sortFirst) override;
 
 private:
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -107,11 +93,20 @@ private:
     void OnSearchField(int code);
     void ShowSearchFieldMenu();
     void RunCollectionCommand(int id);
+    void CombineFrom(const std::string& path);
     void ConvertSelectedTracks();
     int ActiveCount() const;
+    void SetItemCount(size_t count) { ListView_SetItemCountEx(tracks_.Handle(), int(count), LVSICF_NOSCROLL); }
+    void Repaint() { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
+    // Sorts with `state` and repaints; the focused track stays focused.
+    void SortKeepingFocus(const SortState& state, int first, int last);
+    // Makes a found track the only selected and focused one; -1: no change.
+    void ShowFound(int index);
 
     HINSTANCE instance_;
     MainWindowOptions options_;
+    PlayContext& play_;
+    SelectionFiles selection_;
     HWND hwnd_ = nullptr;
     bool initialising_ = true;
     int shownAs_ = 0;  // SW_MAXIMIZE or SW_MINIMIZE when creation placed the window so
@@ -178,9 +173,6 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_CLOSE:
         SaveAndEnd(false);
-        return TRUE;
-    case kShowBusy:
-        ShowBusy(wParam != 0);
         return TRUE;
     case kReapplyPlacement:
         if (shownAs_ == SW_MAXIMIZE && !IsZoomed(hwnd_))
@@ -275,7 +267,6 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return FALSE;
     case WM_DESTROY:
         KillTimer(hwnd_, kTimerId);
-        SetTrackListView(nullptr);
         bar_.reset();
         return FALSE;
     default:
@@ -337,25 +328,27 @@ void MainWindow::Create()
     SetWindowPos(GetDlgItem(hwnd_, IDC_SEARCH_FIELD), nullptr, 168, 9, 144, 200, SWP_NOZORDER | SWP_NOACTIVATE);
 
     // 6. The play control panel, then the layout.
-    panel_.Create(hwnd_, instance_, *bar_, skin_, splitter_, !tracks_.editingAllowed);
+    panel_.Create(hwnd_, instance_, *bar_, skin_, splitter_, !tracks_.editingAllowed, play_);
     panel_.onLockChanged = [this](bool locked) {
         tracks_.editingAllowed = !locked;
         tracks_.Invalidate();
     };
     panel_.onSelectivePlay = [this] {
-        const bool inForce = RunSelectivePlay(hwnd_, instance_);
+        const bool inForce = RunSelectivePlay(hwnd_, instance_, *this, selection_);
         tracks_.Invalidate();
         if (inForce) {
-            SortPassingTracksFirst();
+            SortPassingTracksFirst(TheCollectionStore());
+            Repaint();
             tracks_.SelectOneRow(0);
         }
         RefreshStatus();
         return inForce;
     };
     Layout();
-    // 7. The active collection (which also sets the title and the item count).
-    SetTrackListView(this);
-    TheCollectionStore().LoadCollection();
+    // 7. The collection of the last run (which also sets the title and the
+    // item count).
+    selection_ = UserSelectionFiles();
+    Load(StartCollectionPath());
     // 8. The timer; drawing may begin.
     SetTimer(hwnd_, kTimerId, kTimerMs, nullptr);
     placementGuardTicks_ = shownAs_ ? kPlacementGuardTicks : 0;
@@ -366,7 +359,7 @@ void MainWindow::Create()
     // out of sight, and ends with it.
     if (options_.selectiveMode) {
         MoveWindow(hwnd_, -100, -100, 0, 0, FALSE);
-        RunSelectivePlay(hwnd_, instance_);
+        RunSelectivePlay(hwnd_, instance_, *this, selection_);
         EndDialog(hwnd_, 0);
     }
 }
@@ -524,8 +517,13 @@ LRESULT MainWindow::OnNotify(const NMHDR& header, LPARAM lParam)
             break;
         case LVN_COLUMNCLICK: {
             const int position = reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem;
-            if (position >= 0 && position < FilledColumnCount(tracks_.Order()))
-                OnColumnClick(tracks_.Order()[position]);
+            if (position >= 0 && position < FilledColumnCount(tracks_.Order())) {
+                const int focus = OnColumnClick(TheCollectionStore(), TheSortState(), tracks_.Order()[position],
+                                                tracks_.FocusedRow());
+                Repaint();
+                if (focus >= 0)
+                    tracks_.SelectOneRow(focus);
+            }
             break;
         }
         case NM_DBLCLK:
@@ -628,18 +626,19 @@ void MainWindow::OnSearchField(int code)
             std::string entry(size_t(length) + 1, '\0');
             SendMessageA(field, CB_GETLBTEXT, WPARAM(chosen), reinterpret_cast<LPARAM>(&entry[0]));
             entry.resize(size_t(length));
-            OnSearchTextChanged(entry);
+            ShowFound(FindMatchingTrack(TheCollectionStore(), 0, entry, TheSearchFields()));
         }
         break;
     }
     case CBN_EDITCHANGE:
         alwaysShowPlaying_ = false;
-        OnSearchTextChanged(SearchText());
+        ShowFound(FindMatchingTrack(TheCollectionStore(), 0, SearchText(), TheSearchFields()));
         break;
     case CBN_DROPDOWN: {
         const std::string text = SearchText();
         SendMessageA(field, CB_RESETCONTENT, 0, 0);
-        for (const std::string& artist : SearchDropDownEntries())
+        // The store's artist names never hold the empty name.
+        for (const std::string& artist : TheCollectionStore().ArtistNames())
             SendMessageA(field, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(artist.c_str()));
         SetWindowTextA(field, text.c_str());
         break;
@@ -667,57 +666,102 @@ void MainWindow::ShowSearchFieldMenu()
 
 void MainWindow::RunCollectionCommand(int id)
 {
-    // The file dialog of each command; the command itself is the store's.
-    struct Dialog {
-        const char* title;
-        const char* folderSetting;
-        bool save;
-        DWORD flags;
-    };
-    Dialog dialog{};
+    constexpr const char* kFilter = "Music Collection\0*.mcc\0";
+    FileDialogSpec dialog{};
     switch (id) {
     case IDM_COLLECTION_NEW:
-        dialog = {"Create New Music Collection", kCollectionFolderSetting, false, OFN_PATHMUSTEXIST};
+        dialog = {"Create New Music Collection", kFilter, OFN_PATHMUSTEXIST, false, kCollectionFolderSetting};
         break;
     case IDM_COLLECTION_SAVE_AS:
-        dialog = {"Save Music Collection", kCollectionFolderSetting, true, OFN_PATHMUSTEXIST};
+        dialog = {"Save Music Collection", kFilter, OFN_PATHMUSTEXIST, true, kCollectionFolderSetting};
         break;
     case IDM_COLLECTION_LOAD:
-        dialog = {"Load Music Collection", kCollectionFolderSetting, false, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST};
+        dialog = {"Load Music Collection", kFilter, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, false,
+                  kCollectionFolderSetting};
         break;
     default:
-        dialog = {"Select Music Collection to Combine", kLastFolderSetting, false,
-                  OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST};
+        dialog = {"Select Music Collection to Combine", kFilter, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, false,
+                  kLastFolderSetting};
         break;
     }
-    char file[kMaxPath] = "";
-    const std::string folder = GetText(dialog.folderSetting);
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hwnd_;
-    ofn.lpstrFilter = "Music Collection\0*.mcc\0";
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = sizeof file;
-    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    ofn.lpstrTitle = dialog.title;
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | dialog.flags;
-    if (!(dialog.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn)))
+    const std::string file = ChooseFile(hwnd_, dialog);
+    if (file.empty())
         return;
     switch (id) {
     case IDM_COLLECTION_NEW:
-        NewCollection(file);
+        NewCollection(*this, file);
         break;
     case IDM_COLLECTION_SAVE_AS:
-        SaveCollectionAs(file);
+        SaveCollectionAs(*this, file);
         break;
     case IDM_COLLECTION_LOAD:
-        LoadCollectionFromFile(file);
+        LoadCollectionFromFile(*this, file);
         break;
     default:
-        CombineCollection(file);
+        CombineFrom(file);
         break;
     }
     RefreshStatus();
+}
+
+void MainWindow::CombineFrom(const std::string& path)
+{
+    BusyCursor busy;
+    CollectionStore& store = TheCollectionStore();
+    const CombineResult result = CombineCollection(store, path);
+    SetItemCount(store.Count());
+    // Exactly the added tracks end up selected, the first of them focused.
+    if (result.added) {
+        tracks_.SelectOneRow(int(result.firstAdded));
+        for (size_t i = result.firstAdded; i < store.Count(); ++i)
+            ListView_SetItemState(tracks_.Handle(), int(i), LVIS_SELECTED, LVIS_SELECTED);
+    }
+    Repaint();
+}
+
+void MainWindow::Load(const std::string& path)
+{
+    BusyCursor busy;
+    CollectionStore& store = TheCollectionStore();
+    // The pending report may name a track of the collection being left.
+    ClearPlayCountReport(play_.link);
+    store.LoadCollection(path);
+    play_.files.collection = store.ActivePath();
+    SetWindowTextA(hwnd_, CollectionWindowTitle(store.ActivePath(), selection_.index).c_str());
+    SetItemCount(store.Count());
+    const std::string playing = PlayingPath(play_.link);
+    if (!playing.empty()) {
+        const int index = store.FindTrackByPath(playing.c_str());
+        if (index >= 0)
+            tracks_.SelectOneRow(index);
+    }
+    MarkNotInSelection(store.Order(), store.Count(), selection_.index);
+    Repaint();
+    RefreshStatus();
+}
+
+bool MainWindow::Save(const std::string& path, bool sortFirst)
+{
+    BusyCursor busy;
+    if (sortFirst)
+        SortKeepingFocus(SaveSortState(TheSortState()), -1, -1);
+    const bool saved = SaveCollectionAsking(TheCollectionStore(), path, selection_);
+    Repaint();
+    return saved;
+}
+
+void MainWindow::SortKeepingFocus(const SortState& state, int first, int last)
+{
+    const int focus = SortTracks(TheCollectionStore(), state, first, last, tracks_.FocusedRow());
+    Repaint();
+    if (focus >= 0)
+        tracks_.SelectOneRow(focus);
+}
+
+void MainWindow::ShowFound(int index)
+{
+    if (index >= 0)
+        tracks_.SelectOneRow(index);
 }
 
 void MainWindow::OnCommand(int id, int code)
@@ -729,7 +773,7 @@ void MainWindow::OnCommand(int id, int code)
     case IDM_PLAY_SELECTED:
     case IDM_PLAY_AND_CLOSE:
     case IDM_ENQUEUE_SELECTED: {
-        PlayContext& play = ThePlayContext();
+        PlayContext& play = play_;
         if (id != IDM_ENQUEUE_SELECTED)
             ResetPlayNowWindow(play);
         CollectionStore& store = TheCollectionStore();
@@ -737,9 +781,11 @@ void MainWindow::OnCommand(int id, int code)
         for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0 && size_t(row) < store.Count();
              row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
             const TrackRecord& track = *store.Order()[row];
-            const bool ok = id == IDM_ENQUEUE_SELECTED ? Enqueue(play, track) : PlayNow(play, track);
-            if (!ok)
-                break;  // the user has been told
+            const QueueResult result = id == IDM_ENQUEUE_SELECTED ? Enqueue(play, track) : PlayNow(play, track);
+            if (!result) {
+                ReportQueueResult(result);
+                break;
+            }
         }
         if (id == IDM_PLAY_AND_CLOSE)
             EndDialog(hwnd_, 0);
@@ -748,10 +794,12 @@ void MainWindow::OnCommand(int id, int code)
     case IDC_SEARCH_FIELD:
         OnSearchField(code);
         break;
-    case IDC_FIND_NEXT_DEFAULT:
+    case IDC_FIND_NEXT_DEFAULT: {
         alwaysShowPlaying_ = false;
-        OnFindNextMatchingTrack(SearchText());
+        const int first = ListView_GetNextItem(tracks_.Handle(), -1, LVNI_SELECTED);
+        ShowFound(FindMatchingTrack(TheCollectionStore(), first + 1, SearchText(), TheSearchFields()));
         break;
+    }
     case IDM_SEARCH_TITLE:
         TheSearchFields().title = !TheSearchFields().title;
         break;
@@ -768,15 +816,17 @@ void MainWindow::OnCommand(int id, int code)
         RunCollectionCommand(id);
         break;
     case IDM_CLEAR_ALL_TRACKS:
-        ClearAllTracks();
+        if (ClearAllTracks(TheCollectionStore())) {
+            SetItemCount(0);
+            Repaint();
+        }
         RefreshStatus();
         break;
     case IDM_UNDO_EDITING:
-        UndoAnyEditing();
-        RefreshStatus();
+        Load(TheCollectionStore().ActivePath());
         break;
     case IDM_ARRANGE_FILES:
-        ArrangeFiles(hwnd_, instance_, arranging_);
+        ArrangeFiles(hwnd_, instance_, arranging_, *this);
         RefreshStatus();
         break;
     case IDM_CONVERT_TO:
@@ -830,9 +880,9 @@ void MainWindow::SaveAndEnd(bool closedByPlayer)
         GetWindowRect(hwnd_, &r);
         SavePlacement(IsIconic(hwnd_) != FALSE, IsZoomed(hwnd_) != FALSE, r.left, r.top, r.right, r.bottom);
     }
-    // The collection, sorted; a failure has shown its message and the window
-    // ends all the same.
-    TheCollectionStore().SaveCollection(true);
+    // The collection, sorted; after a failure the user chose Cancel, and the
+    // window ends all the same.
+    Save(TheCollectionStore().ActivePath(), true);
     SaveListSettings();
     EndDialog(hwnd_, 0);
 }

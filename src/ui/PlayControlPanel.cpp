@@ -1,8 +1,8 @@
 #include "ui/PlayControlPanel.h"
 
 #include "core/CollectionStore.h"
-#include "platform/Locations.h"
 #include "platform/Paths.h"
+#include "platform/UserMessages.h"
 #include "player/PlayQueue.h"
 #include "player/PlayerLink.h"
 #include "player/QueueView.h"
@@ -24,38 +24,45 @@ constexpr DWORD kSeekSettleMs = 2000;  // the player needs this long to move aft
 
 }  // namespace
 
+void ReportQueueResult(const QueueResult& result)
+{
+    if (!result.queueInUse.empty())
+        ShowMessage(QueueInUseMessage(result.queueInUse), kProgramTitle, MessageButtons::Ok, MessageIcon::Warning);
+}
+
 void PlayControlPanel::Create(HWND window, HINSTANCE instance, ButtonBar& bar, const WindowSkin& skin,
-                              int splitter, bool locked)
+                              int splitter, bool locked, PlayContext& context)
 {
     window_ = window;
+    context_ = &context;
     instance_ = instance;
     bar_ = &bar;
     skin_ = &skin;
     splitter_ = splitter;
     const int s = splitter;
     auto path = [](const char* name) { return SkinFilePath(name); };
-    bar.AddButton(88, s + 11, path("Editor\\PlayCntrlPrev.bmp"), [] { SkipBack(ThePlayContext()); }, 0, nullptr,
+    bar.AddButton(88, s + 11, path("Editor\\PlayCntrlPrev.bmp"), [this] { SkipBack(*context_); }, 0, nullptr,
                   [] { StartSiblingProgram(SiblingProgram::PreviouslyPlayed); },
                   "Skip Back [A right click displays Previously Played / Most Played lists]", skin.backdrop);
     pause_ = bar.AddButton(108, s + 11, path("Editor\\PlayCntrlPause.bmp"),
                            [this] {
-                               TogglePause(ThePlayContext());
+                               TogglePause(*context_);
                                Tick();
                            },
                            0, nullptr, nullptr, "Pause",
                            skin.backdrop);
     play_ = bar.AddButton(128, s + 11, path("Editor\\PlayCntrlPlay.bmp"),
                           [this] {
-                              PlayToggle(ThePlayContext());
+                              PlayToggle(*context_);
                               Tick();
                           },
                           0, nullptr, nullptr, "Play",
                           skin.backdrop);
-    bar.AddButton(148, s + 11, path("Editor\\PlayCntrlSkip.bmp"), [] { Skip(ThePlayContext()); }, 0, nullptr, nullptr, "Skip",
+    bar.AddButton(148, s + 11, path("Editor\\PlayCntrlSkip.bmp"), [this] { Skip(*context_); }, 0, nullptr, nullptr, "Skip",
                   skin.backdrop);
     random_ = bar.AddButton(178, s + 12, path("Editor\\PlayCntrlRandPlay.bmp"),
                             [this] {
-                                ToggleRandomPlay(ThePlayContext());
+                                ToggleRandomPlay(*context_);
                                 Tick();
                             },
                             0, nullptr, nullptr,
@@ -67,7 +74,7 @@ void PlayControlPanel::Create(HWND window, HINSTANCE instance, ButtonBar& bar, c
                                },
                                0, nullptr, nullptr, "Selective Play of Specified - Artists / Genres / Preference",
                                skin.backdrop);
-    SetLatch(selective_, SelectionIndexHasEntries(GetUserFile(kSelectionIndexSuffix, false)));
+    SetLatch(selective_, SelectionIndexHasEntries(UserSelectionFiles().index));
     mute_ = bar.AddButton(468, s + 9, path("Editor\\Mute.bmp"),
                           [this] {
                               Link().mute.Toggle();
@@ -230,7 +237,7 @@ void PlayControlPanel::FillQueueView()
     if (!queue_)
         return;
     queueLines_.clear();
-    for (QueueViewLine& line : BuildQueueView(ThePlayContext()))
+    for (QueueViewLine& line : BuildQueueView(*context_))
         queueLines_.push_back({line.kind, std::move(line.text)});
     SendMessageA(queue_, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(queue_);
@@ -330,7 +337,7 @@ void PlayControlPanel::QueueTip(NMLVGETINFOTIPA& tip) const
 
 bool PlayControlPanel::Command(int id)
 {
-    PlayContext& play = ThePlayContext();
+    PlayContext& play = *context_;
     switch (id) {
     case IDM_SKIP:
         Skip(play);
@@ -343,7 +350,7 @@ bool PlayControlPanel::Command(int id)
         Tick();
         break;
     case IDM_ENQUEUE_PLAYING:
-        RequeuePlayingTrack(play);
+        ReportQueueResult(RequeuePlayingTrack(play));
         break;
     case IDM_CLEAR_QUEUE:
         ClearQueue(play);
@@ -359,12 +366,8 @@ bool PlayControlPanel::Command(int id)
         const FileDialogSpec spec{"Select Playlist", "Playlists (M3U, PLS)\0*.m3u;*.pls\0",
                                   OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, false, kLastFolderSetting};
         const std::string file = ChooseFile(window_, spec);
-        if (file.empty())
-            break;
-        if (id == IDM_PLAY_PLAYLIST)
-            PlayFile(play, file);
-        else
-            EnqueueFile(play, file);
+        if (!file.empty())
+            ReportQueueResult(id == IDM_PLAY_PLAYLIST ? PlayFile(play, file) : EnqueueFile(play, file));
         break;
     }
     case IDM_RANDOM_PLAY_START:

@@ -1,11 +1,12 @@
 #include "ui/SelectivePlayDialog.h"
 
+#include "core/CollectionCommands.h"
 #include "core/CollectionStore.h"
 #include "core/SortKeys.h"
 #include "core/TrackSort.h"
 #include "platform/Clock.h"
-#include "platform/Locations.h"
 #include "platform/Paths.h"
+#include "platform/UserMessages.h"
 #include "resources/resource.h"
 #include "selection/CriteriaLines.h"
 #include "selection/SelectionIndex.h"
@@ -119,8 +120,9 @@ std::string WindowText(HWND window)
 
 class SelectiveDialog {
 public:
-    SelectiveDialog(HINSTANCE instance, CriteriaLines lines, const ApplyCriteria& apply)
-        : instance_(instance), lines_(std::move(lines)), apply_(apply)
+    SelectiveDialog(HINSTANCE instance, CriteriaLines lines, const std::string& criteriaFile,
+                    const ApplyCriteria& apply)
+        : instance_(instance), lines_(std::move(lines)), criteriaFile_(criteriaFile), apply_(apply)
     {
     }
 
@@ -147,6 +149,7 @@ private:
 
     HINSTANCE instance_;
     CriteriaLines lines_;
+    std::string criteriaFile_;
     const ApplyCriteria& apply_;
     bool applied_ = false;
     bool showing_ = false;  // the dialog itself fills the year boxes
@@ -241,7 +244,7 @@ void SelectiveDialog::Create()
             SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(year.c_str()));
     }
     PlaceStarStrip();
-    ShowCriteria(lines_, ReadCriteria(GetUserFile(kCriteriaSuffix, false)));
+    ShowCriteria(lines_, ReadCriteria(criteriaFile_));
     ShowLines();
     ShowTitle();
     ShowPage(0);
@@ -489,34 +492,40 @@ void SelectiveDialog::Finish(bool clear)
 }  // namespace
 
 bool RunSelectivePlayDialog(HWND owner, HINSTANCE instance, const std::vector<std::string>& artists,
-                            const std::vector<std::string>& genres, const ApplyCriteria& apply)
+                            const std::vector<std::string>& genres, const std::string& criteriaFile,
+                            const ApplyCriteria& apply)
 {
-    SelectiveDialog dialog(instance, MakeCriteriaLines(artists, genres), apply);
+    SelectiveDialog dialog(instance, MakeCriteriaLines(artists, genres), criteriaFile, apply);
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SELECTIVE_PLAY), owner, SelectiveDialog::Proc,
                     reinterpret_cast<LPARAM>(&dialog));
     return dialog.Applied();
 }
 
-bool RunSelectivePlay(HWND owner, HINSTANCE instance)
+bool RunSelectivePlay(HWND owner, HINSTANCE instance, CollectionHost& host, const SelectionFiles& files)
 {
-    CollectionStore& store = TheCollectionStore();
+    CollectionStore& store = host.Store();
     std::vector<std::string> genres;
     for (const GenreRecord& genre : store.Genres().Records())
         genres.emplace_back(genre.name, strnlen(genre.name, sizeof genre.name - 1));
-    RunSelectivePlayDialog(owner, instance, store.ArtistNames(), genres,
-                           [&store](const SelectiveCriteria& criteria) { return ApplySelectivePlay(store, criteria); });
-    store.RefreshWindowTitle();
-    return SelectionIndexHasEntries(GetUserFile(kSelectionIndexSuffix, false));
+    RunSelectivePlayDialog(owner, instance, store.ArtistNames(), genres, files.criteria,
+                           [&host, &files](const SelectiveCriteria& criteria) {
+                               if (ApplySelectivePlay(host, files, criteria) != SelectiveResult::ExcludesAllTracks)
+                                   return true;
+                               ShowMessage(kExcludesAllTracksMessage, kProgramTitle, MessageButtons::Ok,
+                                           MessageIcon::Information);
+                               return false;
+                           });
+    SetWindowTextA(owner, CollectionWindowTitle(store.ActivePath(), files.index).c_str());
+    return SelectionIndexHasEntries(files.index);
 }
 
-void SortPassingTracksFirst()
+void SortPassingTracksFirst(CollectionStore& store)
 {
     SortState& state = TheSortState();
-    const int sortKey = state.sortKey;
-    state.sortKey = kSortStatus;
     state.descending = false;
-    SortTracks(-1, -1, false, false);
-    state.sortKey = sortKey;
+    SortState passing = state;
+    passing.sortKey = kSortStatus;
+    SortTracks(store, passing, -1, -1);
 }
 
 }  // namespace vuv
