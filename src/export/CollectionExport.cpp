@@ -19,6 +19,16 @@ void EndLine(std::string& out, bool html)
     out += "\r\n";
 }
 
+// A heading line: the text before, the name, the text after, the line end.
+void AppendHeading(std::string& out, const std::string& before, const char* name, const std::string& after,
+                   bool html)
+{
+    out += before;
+    out += name;
+    out += after;
+    EndLine(out, html);
+}
+
 }  // namespace
 
 ExportTotals ComputeExportTotals(const CollectionStore& store)
@@ -67,18 +77,12 @@ std::string BuildExportListing(const CollectionStore& store, const ExportInputs&
     for (const TrackRecord* record : order) {
         const TrackRecord& track = *record;
         if (in.artistHeadings && CompareTextIgnoringCase(track.artist, lastArtist) != 0) {
-            out += beforeArtist;
-            out += track.artist;
-            out += afterArtist;
-            EndLine(out, in.html);
+            AppendHeading(out, beforeArtist, track.artist, afterArtist, in.html);
             lastArtist = track.artist;
             lastAlbum = "";
         }
         if (in.albumHeadings && CompareTextIgnoringCase(track.album, lastAlbum) != 0) {
-            out += beforeAlbum;
-            out += track.album;
-            out += afterAlbum;
-            EndLine(out, in.html);
+            AppendHeading(out, beforeAlbum, track.album, afterAlbum, in.html);
             lastAlbum = track.album;
         }
         const size_t before = out.size();
