@@ -25,6 +25,7 @@
 #include "ui/FileDialog.h"
 #include "ui/PlayControlPanel.h"
 #include "ui/PreferencesDialog.h"
+#include "ui/PropertiesDialog.h"
 #include "ui/SelectivePlayDialog.h"
 #include "ui/SkinFont.h"
 #include "ui/TrackList.h"
@@ -769,6 +770,12 @@ void MainWindow::OnCommand(int id, int code)
     switch (id) {
     case IDM_ALWAYS_SHOW_PLAYING:
         alwaysShowPlaying_ = !alwaysShowPlaying_;
+        break;
+    case IDM_EDIT_TAG:
+        propertiesOpen_ = true;
+        EditSelectedTracks(hwnd_, instance_, tracks_.Handle(), *this);
+        propertiesOpen_ = false;
+        tracks_.Invalidate();
         break;
     case IDM_PLAY_SELECTED:
     case IDM_PLAY_AND_CLOSE:

@@ -2,6 +2,10 @@
 
 #include "support/TestSupport.h"
 
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <algorithm>
 #include <cstdio>
@@ -76,10 +80,15 @@ int Editor::WaitForEnd()
     return int(code);
 }
 
-bool Editor::Start(const std::string& arguments)
+bool Editor::Start(const std::string& arguments, const char* windowTitle)
 {
     if (!Launch(arguments, process_))
         return false;
+    if (windowTitle != nullptr) {
+        window_ = WaitForProcessWindow(process_.dwProcessId, nullptr, windowTitle, 30000);
+        Pause(1000);  // the first paint
+        return window_ != nullptr;
+    }
     for (int waited = 0; waited < 30000; waited += 100) {
         Search s{process_.dwProcessId, nullptr};
         EnumWindows(FindMain, reinterpret_cast<LPARAM>(&s));
@@ -286,6 +295,18 @@ std::string ScreenshotDir()
     return dir;
 }
 
+void SaveScreenshot(HWND window, const char* name)
+{
+    const std::string dir = ScreenshotDir();
+    if (!dir.empty()) {
+        // Paints what is pending (the window's thread paints it before this
+        // returns), so that a window just opened is captured whole.
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Pause(200);
+        EXPECT_TRUE(SavePng(CaptureWindow(window), dir + name));
+    }
+}
+
 void Pause(DWORD ms)
 {
     for (DWORD waited = 0; waited < ms; waited += 20) {
@@ -294,6 +315,20 @@ void Pause(DWORD ms)
             DispatchMessageA(&msg);
         Sleep(20);
     }
+}
+
+void ClickAt(HWND control, int x, int y, WPARAM keys)
+{
+    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
+    PostMessageA(control, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
+    Pause(400);
+}
+
+int TrackRowY(HWND list, int row)
+{
+    RECT header{};
+    GetClientRect(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), &header);
+    return header.bottom + row * 18 + 9;
 }
 
 }  // namespace vuvtest

@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int kExportCommand = 40081;
-constexpr int kLayout = 1140, kMessage = 1154, kLoadPreset = 1152;
+constexpr int kLayout = 1160, kMessage = 1174, kLoadPreset = 1172;
 
 class ExportWindowTest : public testing::Test {
 protected:
