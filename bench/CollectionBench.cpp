@@ -20,7 +20,6 @@
 #include "selection/SelectionIndex.h"
 
 #include "GeneratedCollection.h"
-#include "MadeUpWords.h"
 #include "ThreadCpuTime.h"
 
 #include <windows.h>
@@ -39,6 +38,7 @@ using namespace vuv;
 
 namespace {
 
+constexpr size_t kTracks = 100000;
 constexpr int kRuns = 5;
 
 double Median(std::vector<double> v)
@@ -127,8 +127,8 @@ int main()
     SetDefaultLocation(SettingsRoot::CurrentUser, subkey.c_str());
     SetInstallFolderForRun(folder);
     const std::string a = folder + "a.mcc", b = folder + "b.mcc";
-    GenerateCollection(a, "A", kBenchTracks);
-    GenerateCollection(b, "B", kBenchTracks);
+    GenerateCollection(a, kTracks, "A");
+    GenerateCollection(b, kTracks, "B");
     CollectionStore& store = TheCollectionStore();
     const SelectionFiles selection = UserSelectionFiles();
 
