@@ -4,18 +4,34 @@
 # - the plug-in exports its five functions under their plain names (a
 #   __stdcall export would read "GetTrackInfo@48", a cdecl one without the
 #   .def "_GetTrackInfo"; the suite's programs look them up by plain name);
-# - every program imports only DLLs that a stock 32-bit Windows has.
+# - every program imports only DLLs that a stock 32-bit Windows has;
+# - the programs named after --windowless import none that loads user32 (a
+#   console program would pay for the window system's set-up on every run;
+#   it loads user32 itself when it must show a window).
 # Prints the faults and exits 1 when there is any.
-# Usage: check-binaries.sh OBJDUMP PLUGIN.dll PROGRAM...
+# Usage: check-binaries.sh OBJDUMP PLUGIN.dll PROGRAM... [--windowless PROGRAM...]
 set -euo pipefail
-[ $# -ge 2 ] || { echo "usage: $0 OBJDUMP PLUGIN.dll PROGRAM..." >&2; exit 2; }
+[ $# -ge 2 ] || { echo "usage: $0 OBJDUMP PLUGIN.dll PROGRAM... [--windowless PROGRAM...]" >&2; exit 2; }
 objdump=$1
 plugin=$2
 shift 2
+programs=()
+windowless=()
+for arg in "$@"; do
+  if [ "$arg" = --windowless ]; then
+    in_windowless=1
+  elif [ -n "${in_windowless:-}" ]; then
+    windowless+=("$arg")
+  else
+    programs+=("$arg")
+  fi
+done
 
 # The system DLLs of a stock 32-bit Windows (XP and later) that a program of
 # the suite may import; compared without regard to case.
 allowed="advapi32 comctl32 comdlg32 gdi32 kernel32 msvcrt ole32 oleaut32 shell32 shlwapi user32 version winmm"
+# Those of them that never load user32.
+without_windows="advapi32 kernel32 msvcrt"
 exports="WhatFormats GetTrackInfo GetStringInfo GetIDTagElement SetIDTagElement"
 
 faults=0
@@ -32,11 +48,14 @@ while read -r name; do
   esac
 done <<<"$names"
 
-for program in "$plugin" "$@"; do
+for program in "$plugin" "${programs[@]}" "${windowless[@]}"; do
   while read -r dll; do
     [ -n "$dll" ] || continue
     base=$(tr '[:upper:]' '[:lower:]' <<<"${dll%.*}")
     [[ " $allowed " == *" $base "* ]] || fault "$(basename "$program") imports $dll, which a stock Windows does not have"
+    if [[ " ${windowless[*]} " == *" $program "* ]] && [[ " $without_windows " != *" $base "* ]]; then
+      fault "$(basename "$program") imports $dll: a windowless program loads user32 (and what loads it) only to show a window"
+    fi
   done < <("$objdump" -p "$program" | awk '/DLL Name:/ { print $3 }')
 done
 [ "$faults" -eq 0 ] || exit 1

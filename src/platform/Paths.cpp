@@ -118,14 +118,22 @@ std::vector<FolderEntry> FolderEntries(const std::string& folder, const std::str
 
 namespace {
 
+// Each byte upper-cased as user32's CharUpperBuffA does it (through UTF-16
+// and the user's casing), with kernel32 alone, so that programs without
+// windows need not load user32 (WindowSystem.h).
 struct FoldTable {
     unsigned char upper[256];
     FoldTable()
     {
         for (int i = 0; i < 256; ++i) {
-            char c[2] = {char(i), 0};
-            CharUpperBuffA(c, 1);
-            upper[i] = static_cast<unsigned char>(c[0]);
+            char c = char(i);
+            wchar_t wide[2];
+            const int n = MultiByteToWideChar(CP_ACP, 0, &c, 1, wide, 2);
+            if (n > 0) {
+                LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_UPPERCASE, wide, n, wide, n);
+                WideCharToMultiByte(CP_ACP, 0, wide, n, &c, 1, nullptr, nullptr);
+            }
+            upper[i] = static_cast<unsigned char>(c);
         }
     }
 };

@@ -1,8 +1,10 @@
 #include "platform/Process.h"
 
+#include "platform/DynamicLibrary.h"
 #include "platform/FileHandle.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
+#include "platform/WindowSystem.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -29,12 +31,19 @@ bool RunProgram(const std::string& commandLine, bool wait)
     return true;
 }
 
+// Without user32 in the process the thread has no window and no message
+// queue: nothing to dispatch.
 void PumpMessages()
 {
+    const auto peek = LoadedWindowSystem<decltype(&PeekMessageA)>("PeekMessageA");
+    const auto translate = LoadedWindowSystem<decltype(&TranslateMessage)>("TranslateMessage");
+    const auto dispatch = LoadedWindowSystem<decltype(&DispatchMessageA)>("DispatchMessageA");
+    if (peek == nullptr || translate == nullptr || dispatch == nullptr)
+        return;
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+    while (peek(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        translate(&msg);
+        dispatch(&msg);
     }
 }
 
@@ -70,28 +79,51 @@ void DeleteTempFile(const std::string& name)
         DeleteFileA(name.c_str());
 }
 
+namespace {
+
+// Without best-fit letters, so that a missing character shows as missing
+// rather than as a look-alike that names another file.
+bool HasAnsiForm(const wchar_t* wide)
+{
+    BOOL usedDefault = FALSE;
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0, nullptr,
+                                         &usedDefault);
+    return size > 0 && !usedDefault;
+}
+
+// The text a program's ANSI arguments show for it.
+std::string AnsiForm(const wchar_t* wide)
+{
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    std::string shown(size > 0 ? size_t(size) : 1, '\0');
+    if (size > 0)
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, &shown[0], size, nullptr, nullptr);
+    return shown.c_str();
+}
+
+}  // namespace
+
 std::vector<std::string> ArgumentsWithoutAnsiForm()
 {
     std::vector<std::string> lossy;
-    int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (arguments == nullptr)
+    // The whole line first: splitting it takes shell32, which loads the
+    // window system with it (see WindowSystem.h).
+    if (HasAnsiForm(GetCommandLineW()))
         return lossy;
-    for (int i = 1; i < count; ++i) {
-        const wchar_t* wide = arguments[i];
-        // Without best-fit letters, so that a missing character shows as
-        // missing rather than as a look-alike that names another file.
-        BOOL usedDefault = FALSE;
-        int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0,
-                                       nullptr, &usedDefault);
-        if (size > 0 && !usedDefault)
-            continue;
-        size = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-        std::string shown(size > 0 ? size_t(size) : 1, '\0');
-        if (size > 0)
-            WideCharToMultiByte(CP_ACP, 0, wide, -1, &shown[0], size, nullptr, nullptr);
-        lossy.push_back(shown.c_str());
+    DynamicLibrary shell;
+    const auto split = shell.Load("shell32.dll")
+                           ? reinterpret_cast<decltype(&CommandLineToArgvW)>(shell.Symbol("CommandLineToArgvW"))
+                           : nullptr;
+    int count = 0;
+    LPWSTR* arguments = split != nullptr ? split(GetCommandLineW(), &count) : nullptr;
+    if (arguments == nullptr) {
+        // Not split: the whole line stands for the argument that lost letters.
+        lossy.push_back(AnsiForm(GetCommandLineW()));
+        return lossy;
     }
+    for (int i = 1; i < count; ++i)
+        if (!HasAnsiForm(arguments[i]))
+            lossy.push_back(AnsiForm(arguments[i]));
     LocalFree(arguments);
     return lossy;
 }

@@ -1,5 +1,7 @@
 #include "platform/UserMessages.h"
 
+#include "platform/WindowSystem.h"
+
 #include <windows.h>
 
 #include <mutex>
@@ -27,7 +29,14 @@ MessageAnswer ShowMessageBox(const std::string& text, const std::string& title,
     case MessageIcon::Error: type |= MB_ICONERROR; break;
     case MessageIcon::Question: type |= MB_ICONQUESTION; break;
     }
-    switch (MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), type)) {
+    // No window system (never on a real desktop): as a box that could not be
+    // shown, which answers no question with Yes.
+    const auto messageBox = WindowSystem<decltype(&MessageBoxA)>("MessageBoxA");
+    const auto activeWindow = WindowSystem<decltype(&GetActiveWindow)>("GetActiveWindow");
+    const int answer = messageBox != nullptr && activeWindow != nullptr
+                           ? messageBox(activeWindow(), text.c_str(), title.c_str(), type)
+                           : 0;
+    switch (answer) {
     case IDYES: return MessageAnswer::Yes;
     case IDNO: return MessageAnswer::No;
     case IDRETRY: return MessageAnswer::Retry;

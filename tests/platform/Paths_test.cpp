@@ -2,9 +2,11 @@
 
 #include "support/TestSupport.h"
 
-#include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
+
+#include <gtest/gtest.h>
 
 using namespace vuv;
 
@@ -33,8 +35,13 @@ TEST(Paths, SamePathIgnoresCaseIncludingAnsiLetters)
     EXPECT_TRUE(SamePath("C:\\Bj\xf6rk\\x.mp3", "C:\\BJ\xd6RK\\X.MP3"));  // ö / Ö
     EXPECT_FALSE(SamePath("C:\\a.mp3", "C:\\a.mp"));
     EXPECT_FALSE(SamePath("C:\\a.mp3", "C:\\b.mp3"));
-    for (int c = 0; c < 256; ++c)
+    for (int c = 0; c < 256; ++c) {
         EXPECT_EQ(FoldPathChar(FoldPathChar((unsigned char)c)), FoldPathChar((unsigned char)c));
+        // Folded without user32, as user32 folds.
+        char upper[2] = {char(c), 0};
+        CharUpperBuffA(upper, 1);
+        EXPECT_EQ(FoldPathChar((unsigned char)c), (unsigned char)upper[0]) << c;
+    }
 }
 
 TEST(Paths, FolderChainExistsAndEntries)
