@@ -101,9 +101,11 @@ stop_xvfb() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; XVFB_PID=;
 # music files once, and runs the benchmark on it PASSES times with the
 # suite's plug-ins. TEMPLATES, a function run in an empty folder, makes the
 # files that are copied round robin into FOLDERS folders of LIB, each as
-# "Artist I - Title I" with the template's extension.
+# "Artist I - Title I" with the template's extension. PLUGINS (optional) is
+# another plug-in folder to run with instead.
 run_library_bench() {
   local name=$1 lib=$2 count=$3 folders=$4 passes=$5 templates=$6 i t dir
+  local plugins=${7:-$TEST_BUILD/suite/Multiplayer/Input}
   [ -f "$TEST_BUILD/CMakeCache.txt" ] || bash "$ROOT/tools/build.sh"
   cmake --build "$TEST_BUILD" -j2 --target "$name" TagLibInput >/dev/null || die "building the benchmark"
   if [ ! -f "$lib/.made-$count" ]; then
@@ -124,6 +126,5 @@ run_library_bench() {
   ensure_prefix
   start_wine || true  # a server of this prefix may be running already
   trap stop_wine EXIT
-  "$ROOT/tools/winerun" "$TEST_BUILD/bench/$name.exe" \
-    "Z:${lib//\//\\}" "Z:${TEST_BUILD//\//\\}\\suite\\Multiplayer\\Input" "$passes"
+  "$ROOT/tools/winerun" "$TEST_BUILD/bench/$name.exe" "Z:${lib//\//\\}" "Z:${plugins//\//\\}" "$passes"
 }

@@ -4,20 +4,16 @@
 // exception ever leaves an export: a file that cannot be handled leaves the
 // out-values as the caller set them. The results (1 done, 0 not) are for
 // callers that want them; the editor reads only SetIDTagElement's, whose
-// negative values tell why a tag was not written (TagWriteResult.h).
+// negative values tell why a tag was not written (TagWriteResult.h). The
+// three reading exports answer from one reading of the file, kept until the
+// file changes or a tag is written (FileReading.h).
 #include "AnsiText.h"
-#include "FileInfoText.h"
+#include "FileReading.h"
 #include "Formats.h"
 #include "SafeTagWrite.h"
-#include "TagElements.h"
 #include "TagWriteResult.h"
 
-#include <audioproperties.h>
-#include <tag.h>
-#include <windows.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 
 using namespace taglibinput;
@@ -30,22 +26,6 @@ constexpr size_t kGenreSize = 260;
 constexpr size_t kInfoTextSize = 20000;
 constexpr size_t kElementNameSize = 1000;
 constexpr size_t kElementValueSize = 10000;
-
-// Bytes on disk, capped at the largest value the 32-bit field holds.
-bool FileSizeOf(const char* path, uint32_t& size)
-{
-    const std::wstring wide = WidePathFromAnsi(path);
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (wide.empty() || !GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data))
-        return false;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        return false;
-    size = data.nFileSizeHigh != 0 ? 0xFFFFFFFFu : data.nFileSizeLow;
-    return true;
-}
-
-// TagLib reports unknown stream facts as 0, damaged ones possibly below.
-uint32_t NonNegative(int value) { return value > 0 ? static_cast<uint32_t>(value) : 0; }
 
 void SetIfGiven(uint32_t* out, uint32_t value)
 {
@@ -87,32 +67,28 @@ int __cdecl GetTrackInfo(char* path, uint32_t* kbps, uint32_t* sampleRate, uint3
     if (path == nullptr)
         return 0;
     try {
-        uint32_t size = 0;
-        if (FileSizeOf(path, size))
-            SetIfGiven(fileSize, size);
-        std::unique_ptr<TagLib::File> file = OpenMusicFile(path, true);
-        if (!file)
+        const std::shared_ptr<const FileReading> reading = ReadMusicFile(path);
+        if (!reading)
             return 0;
-        if (TagLib::AudioProperties* audio = file->audioProperties()) {
-            SetIfGiven(kbps, NonNegative(audio->bitrate()));
-            SetIfGiven(sampleRate, NonNegative(audio->sampleRate()));
-            SetIfGiven(channels, NonNegative(audio->channels()));
-            SetIfGiven(lengthMs, NonNegative(audio->lengthInMilliseconds()));
+        SetIfGiven(fileSize, reading->fileSize);
+        if (!reading->parsed)
+            return 0;
+        if (reading->hasAudio) {
+            SetIfGiven(kbps, reading->kbps);
+            SetIfGiven(sampleRate, reading->sampleRate);
+            SetIfGiven(channels, reading->channels);
+            SetIfGiven(lengthMs, reading->lengthMs);
         }
-        const TagLib::PropertyMap properties = file->properties();
         if (artist != nullptr)
-            CopyAnsiBounded(artist, kTagFieldSize, JoinedValueOf(properties, "ARTIST"));
+            CopyAnsiBounded(artist, kTagFieldSize, reading->artist);
         if (title != nullptr)
-            CopyAnsiBounded(title, kTagFieldSize, JoinedValueOf(properties, "TITLE"));
+            CopyAnsiBounded(title, kTagFieldSize, reading->title);
         if (album != nullptr)
-            CopyAnsiBounded(album, kTagFieldSize, JoinedValueOf(properties, "ALBUM"));
+            CopyAnsiBounded(album, kTagFieldSize, reading->album);
         if (genre != nullptr)
-            CopyAnsiBounded(genre, kGenreSize, FirstValueOf(properties, "GENRE"));
-        if (TagLib::Tag* tag = file->tag()) {
-            uint32_t year = tag->year() <= 0xFFFFu ? tag->year() : 0;
-            uint32_t track = tag->track() <= 0xFFu ? tag->track() : 0;
-            SetIfGiven(yearAndTrack, year | (track << 16));
-        }
+            CopyAnsiBounded(genre, kGenreSize, reading->genre);
+        if (reading->hasTag)
+            SetIfGiven(yearAndTrack, reading->yearAndTrack);
         return 1;
     } catch (...) {
         return 0;
@@ -126,10 +102,10 @@ int __cdecl GetStringInfo(char* path, char* text)
     if (path == nullptr || text == nullptr)
         return 0;
     try {
-        const std::string info = BuildFileInfoText(path);
-        if (info.empty())
+        const std::shared_ptr<const FileReading> reading = ReadMusicFile(path);
+        if (!reading || !reading->parsed)
             return 0;
-        CopyAnsiBounded(text, kInfoTextSize, info);
+        CopyAnsiBounded(text, kInfoTextSize, reading->infoText);
         return 1;
     } catch (...) {
         return 0;
@@ -148,10 +124,10 @@ int __cdecl GetIDTagElement(char* path, int index, char* name, char* value)
     if (path == nullptr || index < 0)
         return 0;
     try {
-        std::unique_ptr<TagLib::File> file = OpenMusicFile(path, false);
-        if (!file)
+        const std::shared_ptr<const FileReading> reading = ReadMusicFile(path);
+        if (!reading)
             return 0;
-        const std::vector<TagElement> elements = ReadTagElements(*file);
+        const std::vector<TagElement>& elements = reading->elements;
         if (static_cast<size_t>(index) >= elements.size())
             return 0;
         const TagElement& element = elements[static_cast<size_t>(index)];
@@ -171,11 +147,17 @@ int __cdecl SetIDTagElement(char* path, char* name, char* value)
 {
     if (path == nullptr || name == nullptr)
         return tagwrite::kNotWritten;
+    // Forgotten before, so that a failed write leaves nothing cached from
+    // a state the file may no longer have, and after, so that a reading
+    // taken by another thread meanwhile is not kept.
+    ForgetFileReadings();
+    int result = tagwrite::kNotWritten;
     try {
-        return WriteTagElementSafely(path, name, value);
+        result = WriteTagElementSafely(path, name, value);
     } catch (...) {
-        return tagwrite::kNotWritten;
     }
+    ForgetFileReadings();
+    return result;
 }
 
 }  // extern "C"

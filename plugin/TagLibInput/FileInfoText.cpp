@@ -210,19 +210,15 @@ std::string LengthText(int ms)
 
 }  // namespace
 
-std::string BuildFileInfoText(const char* path)
+std::string BuildFileInfoText(const FormatInfo& format, TagLib::File& file,
+                              const std::vector<TagElement>& elements)
 {
-    const FormatInfo* format = FormatOfPath(path);
-    std::unique_ptr<TagLib::File> file = OpenMusicFile(path, true);
-    if (format == nullptr || !file)
-        return std::string();
-
-    const FormatFacts facts = FactsOf(*file);
+    const FormatFacts facts = FactsOf(file);
     std::string text;
-    AddLine(text, "Format", format->formatName);
+    AddLine(text, "Format", format.formatName);
     if (!facts.codec.empty())
         AddLine(text, "Codec", facts.codec);
-    if (TagLib::AudioProperties* audio = file->audioProperties()) {
+    if (TagLib::AudioProperties* audio = file.audioProperties()) {
         std::string rate = Number(audio->bitrate()) + " kbps";
         if (!facts.rateKind.empty())
             rate += " (" + facts.rateKind + ")";
@@ -236,7 +232,7 @@ std::string BuildFileInfoText(const char* path)
         AddLine(text, "Length", LengthText(audio->lengthInMilliseconds()));
     }
     AddLine(text, "Tags", facts.tags.empty() ? std::string("none") : facts.tags);
-    for (const TagElement& element : ReadTagElements(*file))
+    for (const TagElement& element : elements)
         AddLine(text, element.name.c_str(), element.value);
     return text;
 }

@@ -1,7 +1,11 @@
 // The readable text "GetStringInfo" gives about a music file.
 #pragma once
 
+#include "Formats.h"
+#include "TagElements.h"
+
 #include <string>
+#include <vector>
 
 namespace taglibinput {
 
@@ -10,8 +14,9 @@ namespace taglibinput {
 //   where known), Sample Rate, Channels, Bits per Sample (where known),
 //   Length, Tags (the tag types the file holds), then one line per tag
 //   element as "NAME :<TAB>value".
-// Texts are ANSI. Empty when the file cannot be read. The caller cuts it to
-// its buffer.
-std::string BuildFileInfoText(const char* path);
+// Texts are ANSI; `elements` are the file's (ReadTagElements). The caller
+// cuts it to its buffer.
+std::string BuildFileInfoText(const FormatInfo& format, TagLib::File& file,
+                              const std::vector<TagElement>& elements);
 
 }  // namespace taglibinput

@@ -30,77 +30,90 @@ namespace taglibinput {
 namespace {
 
 using TagLib::FileName;
+using TagLib::IOStream;
 using Style = TagLib::AudioProperties::ReadStyle;
-using Opener = TagLib::File* (*)(FileName name, bool readAudio);
+template <class Source>
+using Opener = TagLib::File* (*)(Source source, bool readAudio);
 
 // Average reading: exact enough for lengths and bit rates, without scanning
 // whole files (Accurate reads every MPEG frame header).
 constexpr Style kStyle = TagLib::AudioProperties::Average;
 
-TagLib::File* OpenMpeg(FileName n, bool a)
+// Each format's class, on a file name (a file TagLib opens itself, for
+// writing) or on a stream of the caller's (ReadOnlyStream, for reading).
+template <class S>
+TagLib::File* OpenMpeg(S s, bool a)
 {
-    return new TagLib::MPEG::File(n, TagLib::ID3v2::FrameFactory::instance(), a, kStyle);
+    return new TagLib::MPEG::File(s, TagLib::ID3v2::FrameFactory::instance(), a, kStyle);
 }
-TagLib::File* OpenFlac(FileName n, bool a)
+template <class S>
+TagLib::File* OpenFlac(S s, bool a)
 {
-    return new TagLib::FLAC::File(n, TagLib::ID3v2::FrameFactory::instance(), a, kStyle);
+    return new TagLib::FLAC::File(s, TagLib::ID3v2::FrameFactory::instance(), a, kStyle);
 }
-TagLib::File* OpenVorbis(FileName n, bool a) { return new TagLib::Ogg::Vorbis::File(n, a, kStyle); }
-TagLib::File* OpenOpus(FileName n, bool a) { return new TagLib::Ogg::Opus::File(n, a, kStyle); }
-TagLib::File* OpenSpeex(FileName n, bool a) { return new TagLib::Ogg::Speex::File(n, a, kStyle); }
+template <class S> TagLib::File* OpenVorbis(S s, bool a) { return new TagLib::Ogg::Vorbis::File(s, a, kStyle); }
+template <class S> TagLib::File* OpenOpus(S s, bool a) { return new TagLib::Ogg::Opus::File(s, a, kStyle); }
+template <class S> TagLib::File* OpenSpeex(S s, bool a) { return new TagLib::Ogg::Speex::File(s, a, kStyle); }
 // ".oga" is any audio in an Ogg container: FLAC first, then Vorbis.
-TagLib::File* OpenOga(FileName n, bool a)
+template <class S>
+TagLib::File* OpenOga(S s, bool a)
 {
-    TagLib::File* file = new TagLib::Ogg::FLAC::File(n, a, kStyle);
+    TagLib::File* file = new TagLib::Ogg::FLAC::File(s, a, kStyle);
     if (file->isValid())
         return file;
     delete file;
-    return new TagLib::Ogg::Vorbis::File(n, a, kStyle);
+    return new TagLib::Ogg::Vorbis::File(s, a, kStyle);
 }
-TagLib::File* OpenMp4(FileName n, bool a) { return new TagLib::MP4::File(n, a, kStyle); }
-TagLib::File* OpenAsf(FileName n, bool a) { return new TagLib::ASF::File(n, a, kStyle); }
-TagLib::File* OpenWav(FileName n, bool a) { return new TagLib::RIFF::WAV::File(n, a, kStyle); }
-TagLib::File* OpenAiff(FileName n, bool a) { return new TagLib::RIFF::AIFF::File(n, a, kStyle); }
-TagLib::File* OpenApe(FileName n, bool a) { return new TagLib::APE::File(n, a, kStyle); }
-TagLib::File* OpenWavPack(FileName n, bool a) { return new TagLib::WavPack::File(n, a, kStyle); }
-TagLib::File* OpenMpc(FileName n, bool a) { return new TagLib::MPC::File(n, a, kStyle); }
-TagLib::File* OpenTta(FileName n, bool a) { return new TagLib::TrueAudio::File(n, a, kStyle); }
-TagLib::File* OpenMod(FileName n, bool a) { return new TagLib::Mod::File(n, a, kStyle); }
-TagLib::File* OpenS3m(FileName n, bool a) { return new TagLib::S3M::File(n, a, kStyle); }
-TagLib::File* OpenIt(FileName n, bool a) { return new TagLib::IT::File(n, a, kStyle); }
-TagLib::File* OpenXm(FileName n, bool a) { return new TagLib::XM::File(n, a, kStyle); }
+template <class S> TagLib::File* OpenMp4(S s, bool a) { return new TagLib::MP4::File(s, a, kStyle); }
+template <class S> TagLib::File* OpenAsf(S s, bool a) { return new TagLib::ASF::File(s, a, kStyle); }
+template <class S> TagLib::File* OpenWav(S s, bool a) { return new TagLib::RIFF::WAV::File(s, a, kStyle); }
+template <class S> TagLib::File* OpenAiff(S s, bool a) { return new TagLib::RIFF::AIFF::File(s, a, kStyle); }
+template <class S> TagLib::File* OpenApe(S s, bool a) { return new TagLib::APE::File(s, a, kStyle); }
+template <class S> TagLib::File* OpenWavPack(S s, bool a) { return new TagLib::WavPack::File(s, a, kStyle); }
+template <class S> TagLib::File* OpenMpc(S s, bool a) { return new TagLib::MPC::File(s, a, kStyle); }
+template <class S> TagLib::File* OpenTta(S s, bool a) { return new TagLib::TrueAudio::File(s, a, kStyle); }
+template <class S> TagLib::File* OpenMod(S s, bool a) { return new TagLib::Mod::File(s, a, kStyle); }
+template <class S> TagLib::File* OpenS3m(S s, bool a) { return new TagLib::S3M::File(s, a, kStyle); }
+template <class S> TagLib::File* OpenIt(S s, bool a) { return new TagLib::IT::File(s, a, kStyle); }
+template <class S> TagLib::File* OpenXm(S s, bool a) { return new TagLib::XM::File(s, a, kStyle); }
 
 struct FormatRow {
     FormatInfo info;
-    Opener open;
+    Opener<FileName> open;
+    Opener<IOStream*> openStream;
 };
 
+// The table's two openers of one format.
+#define OPENERS(name) name<FileName>, name<IOStream*>
+
 const FormatRow kFormats[] = {
-    {{".mp3", "MPEG Layer-3 Audio (MP3)", "MPEG audio", LayoutKind::TagsAround}, OpenMpeg},
-    {{".mp2", "MPEG Layer-2 Audio (MP2)", "MPEG audio", LayoutKind::TagsAround}, OpenMpeg},
-    {{".flac", "FLAC Lossless Audio", "FLAC", LayoutKind::Flac}, OpenFlac},
-    {{".ogg", "Ogg Vorbis Audio", "Ogg Vorbis", LayoutKind::Ogg}, OpenVorbis},
-    {{".oga", "Ogg Audio (Vorbis or FLAC)", "Ogg audio", LayoutKind::Ogg}, OpenOga},
-    {{".opus", "Opus Audio", "Ogg Opus", LayoutKind::Ogg}, OpenOpus},
-    {{".spx", "Speex Audio", "Ogg Speex", LayoutKind::Ogg}, OpenSpeex},
-    {{".m4a", "MPEG-4 Audio (AAC or Apple Lossless)", "MPEG-4 audio", LayoutKind::Mp4}, OpenMp4},
-    {{".m4b", "MPEG-4 Audio Book", "MPEG-4 audio", LayoutKind::Mp4}, OpenMp4},
-    {{".mp4", "MPEG-4 Audio", "MPEG-4 audio", LayoutKind::Mp4}, OpenMp4},
-    {{".wma", "Windows Media Audio", "Windows Media (ASF)", LayoutKind::Asf}, OpenAsf},
-    {{".asf", "Windows Media Audio (ASF)", "Windows Media (ASF)", LayoutKind::Asf}, OpenAsf},
-    {{".wav", "Wave Audio", "RIFF WAVE", LayoutKind::Wave}, OpenWav},
-    {{".aif", "AIFF Audio", "AIFF", LayoutKind::Aiff}, OpenAiff},
-    {{".aiff", "AIFF Audio", "AIFF", LayoutKind::Aiff}, OpenAiff},
-    {{".aifc", "AIFF-C Audio", "AIFF-C", LayoutKind::Aiff}, OpenAiff},
-    {{".ape", "Monkey's Audio (APE)", "Monkey's Audio", LayoutKind::TagsAround}, OpenApe},
-    {{".wv", "WavPack Audio", "WavPack", LayoutKind::TagsAround}, OpenWavPack},
-    {{".mpc", "Musepack Audio", "Musepack", LayoutKind::TagsAround}, OpenMpc},
-    {{".tta", "True Audio (TTA)", "True Audio", LayoutKind::TagsAround}, OpenTta},
-    {{".mod", "ProTracker Module", "Module (MOD)", LayoutKind::Module}, OpenMod},
-    {{".s3m", "ScreamTracker 3 Module", "Module (S3M)", LayoutKind::Module}, OpenS3m},
-    {{".it", "Impulse Tracker Module", "Module (IT)", LayoutKind::Module}, OpenIt},
-    {{".xm", "FastTracker 2 Module", "Module (XM)", LayoutKind::Module}, OpenXm},
+    {{".mp3", "MPEG Layer-3 Audio (MP3)", "MPEG audio", LayoutKind::TagsAround}, OPENERS(OpenMpeg)},
+    {{".mp2", "MPEG Layer-2 Audio (MP2)", "MPEG audio", LayoutKind::TagsAround}, OPENERS(OpenMpeg)},
+    {{".flac", "FLAC Lossless Audio", "FLAC", LayoutKind::Flac}, OPENERS(OpenFlac)},
+    {{".ogg", "Ogg Vorbis Audio", "Ogg Vorbis", LayoutKind::Ogg}, OPENERS(OpenVorbis)},
+    {{".oga", "Ogg Audio (Vorbis or FLAC)", "Ogg audio", LayoutKind::Ogg}, OPENERS(OpenOga)},
+    {{".opus", "Opus Audio", "Ogg Opus", LayoutKind::Ogg}, OPENERS(OpenOpus)},
+    {{".spx", "Speex Audio", "Ogg Speex", LayoutKind::Ogg}, OPENERS(OpenSpeex)},
+    {{".m4a", "MPEG-4 Audio (AAC or Apple Lossless)", "MPEG-4 audio", LayoutKind::Mp4}, OPENERS(OpenMp4)},
+    {{".m4b", "MPEG-4 Audio Book", "MPEG-4 audio", LayoutKind::Mp4}, OPENERS(OpenMp4)},
+    {{".mp4", "MPEG-4 Audio", "MPEG-4 audio", LayoutKind::Mp4}, OPENERS(OpenMp4)},
+    {{".wma", "Windows Media Audio", "Windows Media (ASF)", LayoutKind::Asf}, OPENERS(OpenAsf)},
+    {{".asf", "Windows Media Audio (ASF)", "Windows Media (ASF)", LayoutKind::Asf}, OPENERS(OpenAsf)},
+    {{".wav", "Wave Audio", "RIFF WAVE", LayoutKind::Wave}, OPENERS(OpenWav)},
+    {{".aif", "AIFF Audio", "AIFF", LayoutKind::Aiff}, OPENERS(OpenAiff)},
+    {{".aiff", "AIFF Audio", "AIFF", LayoutKind::Aiff}, OPENERS(OpenAiff)},
+    {{".aifc", "AIFF-C Audio", "AIFF-C", LayoutKind::Aiff}, OPENERS(OpenAiff)},
+    {{".ape", "Monkey's Audio (APE)", "Monkey's Audio", LayoutKind::TagsAround}, OPENERS(OpenApe)},
+    {{".wv", "WavPack Audio", "WavPack", LayoutKind::TagsAround}, OPENERS(OpenWavPack)},
+    {{".mpc", "Musepack Audio", "Musepack", LayoutKind::TagsAround}, OPENERS(OpenMpc)},
+    {{".tta", "True Audio (TTA)", "True Audio", LayoutKind::TagsAround}, OPENERS(OpenTta)},
+    {{".mod", "ProTracker Module", "Module (MOD)", LayoutKind::Module}, OPENERS(OpenMod)},
+    {{".s3m", "ScreamTracker 3 Module", "Module (S3M)", LayoutKind::Module}, OPENERS(OpenS3m)},
+    {{".it", "Impulse Tracker Module", "Module (IT)", LayoutKind::Module}, OPENERS(OpenIt)},
+    {{".xm", "FastTracker 2 Module", "Module (XM)", LayoutKind::Module}, OPENERS(OpenXm)},
 };
+
+#undef OPENERS
 
 const FormatRow* RowOfPath(const char* path)
 {
@@ -131,26 +144,23 @@ const FormatInfo* FormatOfPath(const char* path)
     return row != nullptr ? &row->info : nullptr;
 }
 
-std::unique_ptr<TagLib::File> OpenMusicFile(const char* path, bool readAudio)
+namespace {
+
+const FormatRow* RowOfFormat(const FormatInfo& format)
 {
-    const FormatRow* row = RowOfPath(path);
-    if (row == nullptr)
-        return nullptr;
-    return OpenMusicFile(row->info, WidePathFromAnsi(path), readAudio);
+    for (const FormatRow& row : kFormats)
+        if (&row.info == &format)
+            return &row;
+    return nullptr;
 }
 
-std::unique_ptr<TagLib::File> OpenMusicFile(const FormatInfo& format, const std::wstring& wide,
-                                            bool readAudio)
+// The opened file when TagLib reads it as its format; null otherwise.
+template <class Source>
+std::unique_ptr<TagLib::File> Opened(Opener<Source> open, Source source, bool readAudio)
 {
-    const FormatRow* row = nullptr;
-    for (const FormatRow& candidate : kFormats)
-        if (&candidate.info == &format)
-            row = &candidate;
-    if (row == nullptr || wide.empty())
-        return nullptr;
     std::unique_ptr<TagLib::File> file;
     try {
-        file.reset(row->open(FileName(wide.c_str()), readAudio));
+        file.reset(open(source, readAudio));
     } catch (const std::exception&) {
         // TagLib does not throw by design; an allocation for a huge damaged
         // size field can. Such a file is treated as unreadable.
@@ -159,6 +169,26 @@ std::unique_ptr<TagLib::File> OpenMusicFile(const FormatInfo& format, const std:
     if (!file || !file->isValid())
         return nullptr;
     return file;
+}
+
+}  // namespace
+
+std::unique_ptr<TagLib::File> OpenMusicFile(const FormatInfo& format, const std::wstring& wide,
+                                            bool readAudio)
+{
+    const FormatRow* row = RowOfFormat(format);
+    if (row == nullptr || wide.empty())
+        return nullptr;
+    return Opened(row->open, FileName(wide.c_str()), readAudio);
+}
+
+std::unique_ptr<TagLib::File> OpenMusicFile(const FormatInfo& format, TagLib::IOStream& stream,
+                                            bool readAudio)
+{
+    const FormatRow* row = RowOfFormat(format);
+    if (row == nullptr || !stream.isOpen())
+        return nullptr;
+    return Opened(row->openStream, &stream, readAudio);
 }
 
 bool HoldsAudio(TagLib::File& file)

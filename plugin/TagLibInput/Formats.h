@@ -34,13 +34,14 @@ size_t FormatCount();
 // Null past the end.
 const FormatInfo* FormatAt(size_t index);
 
-// Opens an ANSI path with the TagLib class of its extension (compared
-// without regard to case). Null when the extension is not claimed or the
+// Opens a file of a known format (under any name: a temporary copy) with
+// the TagLib class of its format, for reading and writing. Null when the
 // file cannot be opened or parsed. `readAudio` also reads the stream facts
 // (slower for some formats). Never throws.
-std::unique_ptr<TagLib::File> OpenMusicFile(const char* path, bool readAudio);
-// The same for a file of a known format under any name (a temporary copy).
 std::unique_ptr<TagLib::File> OpenMusicFile(const FormatInfo& format, const std::wstring& path,
+                                            bool readAudio);
+// The same on a stream of the caller's, which must outlive the file.
+std::unique_ptr<TagLib::File> OpenMusicFile(const FormatInfo& format, TagLib::IOStream& stream,
                                             bool readAudio);
 
 // Whether TagLib finds audio in an opened file. MPEG files open whatever

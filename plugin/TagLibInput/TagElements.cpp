@@ -99,8 +99,12 @@ std::string JoinedValueOf(const TagLib::PropertyMap& properties, const char* key
 
 std::vector<TagElement> ReadTagElements(TagLib::File& file)
 {
+    return ReadTagElements(file, file.properties());
+}
+
+std::vector<TagElement> ReadTagElements(TagLib::File& file, const TagLib::PropertyMap& properties)
+{
     std::vector<TagElement> elements;
-    const TagLib::PropertyMap properties = file.properties();
     TagLib::Tag* tag = file.tag();
     unsigned year = tag != nullptr ? tag->year() : 0;
     unsigned track = tag != nullptr ? tag->track() : 0;

@@ -26,6 +26,8 @@ struct TagElement {
 };
 
 std::vector<TagElement> ReadTagElements(TagLib::File& file);
+// The same with the file's `properties()` taken already.
+std::vector<TagElement> ReadTagElements(TagLib::File& file, const TagLib::PropertyMap& properties);
 
 // The first non-empty value of a field of `file.properties()`, in ANSI;
 // empty when the field is absent.

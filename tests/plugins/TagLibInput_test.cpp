@@ -472,6 +472,90 @@ TEST_F(TagLibInput, HandlesWesternEuropeanNamesInPathsAndUnrepresentableTexts)
     EXPECT_EQ(Tool("metaflac --export-tags-to=-", nihon), "ARTIST=" + kNihonUtf8 + "\nTITLE=Other\n");
 }
 
+// The last write time of a file, set as another program sets it.
+FILETIME WriteTimeOf(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    EXPECT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) << path;
+    return data.ftLastWriteTime;
+}
+void SetWriteTime(const std::string& path, FILETIME time)
+{
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &time));
+    CloseHandle(file);
+}
+// Every ASCII and UTF-16 form of an ASCII text replaced by one of the same length.
+std::string WithTextReplaced(std::string bytes, const std::string& from, const std::string& to)
+{
+    auto wide = [](const std::string& text) {
+        std::string utf16;
+        for (char c : text)
+            utf16 += std::string(1, c) + '\0';
+        return utf16;
+    };
+    for (const auto& [a, b] : {std::make_pair(from, to), std::make_pair(wide(from), wide(to))})
+        for (size_t at = bytes.find(a); at != std::string::npos; at = bytes.find(a, at + b.size()))
+            bytes.replace(at, a.size(), b);
+    return bytes;
+}
+
+// The title as GetTrackInfo, GetIDTagElement and GetStringInfo each give it.
+std::string TitlesOf(const std::string& path)
+{
+    vuv::TrackRecord track;
+    memset(&track, 0, sizeof track);
+    vuv::SetField(track.path, path);
+    vuv::FillTrackFromFile(track, nullptr);
+    std::string titles = track.title;
+    for (const vuv::TagElementText& element : vuv::ReadTagElements(path))
+        if (element.name == "TITLE")
+            titles += "|" + element.value;
+    const std::string info = vuv::ReadPluginInfoText(path);
+    const size_t at = info.find("TITLE :\t");
+    titles += "|" + (at == std::string::npos ? "" : info.substr(at + 8, info.find('\r', at) - at - 8));
+    return titles;
+}
+
+// The plug-in keeps what it read of the last file. A file that another
+// program changed since (a new size or a new write time), and a file the
+// plug-in wrote, are read afresh by every export.
+TEST_F(TagLibInput, NeverAnswersFromAnEarlierStateOfTheFile)
+{
+    const std::string file = work_.File("changing.mp3");
+    const std::string vbr = ReadBytes(Music("vbr.mp3")), cbr = ReadBytes(Music("cbr.mp3"));
+    ASSERT_NE(vbr.size(), cbr.size());
+    ASSERT_TRUE(WriteBytes(file, vbr));
+    EXPECT_EQ(TitlesOf(file), "Rain|Rain|Rain");
+
+    // The same size, a later write time.
+    FILETIME time = WriteTimeOf(file);
+    ASSERT_TRUE(WriteBytes(file, WithTextReplaced(vbr, "Rain", "Snow")));
+    time.dwHighDateTime += 1;  // about seven minutes later
+    SetWriteTime(file, time);
+    EXPECT_EQ(TitlesOf(file), "Snow|Snow|Snow");
+
+    // Another size, the same write time.
+    ASSERT_TRUE(WriteBytes(file, WithTextReplaced(cbr, "Rain", "Hail")));
+    SetWriteTime(file, time);
+    EXPECT_EQ(TitlesOf(file), "Hail|Hail|Hail");
+
+    // Written by the plug-in, then given back its write time: the second
+    // title of a length keeps the size of the first (FLAC takes it from the
+    // padding that TagLib set on the first write).
+    const std::string flac = CopyOf(Music("long.flac"), "long.flac");
+    EXPECT_TRUE(vuv::WriteTagElement(flac, "TITLE", std::string(150, 'u')));
+    EXPECT_EQ(TitlesOf(flac), std::string(99, 'u') + "|" + std::string(150, 'u') + "|" + std::string(150, 'u'));
+    time = WriteTimeOf(flac);
+    const size_t size = ReadBytes(flac).size();
+    EXPECT_TRUE(vuv::WriteTagElement(flac, "TITLE", std::string(150, 'v')));
+    SetWriteTime(flac, time);
+    ASSERT_EQ(ReadBytes(flac).size(), size);
+    EXPECT_EQ(TitlesOf(flac), std::string(99, 'v') + "|" + std::string(150, 'v') + "|" + std::string(150, 'v'));
+}
+
 // Every sample file of TagLib's source package, damaged ones included, under
 // its own name and under each extension the plug-in claims, through all five
 // exports. A crash ends the test program, a hang its time limit.
