@@ -138,6 +138,13 @@ const FoldTable& Fold()
 
 }  // namespace
 
+std::string FullPathOf(const std::string& path)
+{
+    char full[MAX_PATH];
+    const DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    return n > 0 && n < sizeof full ? std::string(full, n) : path;
+}
+
 unsigned char FoldPathChar(unsigned char c) { return Fold().upper[c]; }
 
 bool SamePath(const char* a, const char* b)

@@ -25,6 +25,9 @@ std::string StripExtension(const std::string& path);
 std::string BaseNameOf(const std::string& path);
 // Appends "\" to a non-empty path that does not end with one.
 void EnsureTrailingBackslash(std::string& path);
+// The path made absolute against the current folder (as the system opens
+// it); the path itself when that fails.
+std::string FullPathOf(const std::string& path);
 
 // Creates every missing folder of the path; existing folders are left alone
 // and failures are ignored. A network path starts below its share.
