@@ -6,43 +6,26 @@
 #include "platform/FileReplace.h"
 #include "platform/Locations.h"
 #include "platform/Paths.h"
+#include "platform/Process.h"
+#include "platform/SafeSave.h"
 #include "platform/Settings.h"
 
 #include <cstring>
-#include <functional>
+#include <new>
 
 namespace vuv {
-namespace {
 
-// The new file is written beside the old one under this suffix and then
-// moved over it, so a failed write never touches the old file.
-constexpr const char* kSavingSuffix = ".saving";
-
-// Writes a file through `write` so that the previous file stays whole until
-// the new one is complete: the new bytes go to a file beside it, which then
-// replaces it in one step. Only when another program holds the file open
-// (so it cannot be replaced) is it written in place.
-bool WriteReplacing(const std::string& path, const std::function<bool(const std::string&)>& write)
+std::string CollectionTooLargeText(const std::string& path)
 {
-    const std::string temporary = path + kSavingSuffix;
-    if (!write(temporary)) {
-        DeleteFileAt(temporary);
-        return false;
-    }
-    switch (ReplaceFileWith(temporary, path)) {
-    case ReplaceResult::Replaced:
-        return true;
-    case ReplaceResult::TargetInUse:
-        DeleteFileAt(temporary);
-        return write(path);
-    case ReplaceResult::Failed:
-    default:
-        DeleteFileAt(temporary);
-        return false;
-    }
+    return "'" + path + "' holds more tracks than a Music Collection can (at most 1,000,000), or more than "
+                        "there is memory for. It was not loaded, and it is kept as it is.";
 }
 
-}  // namespace
+std::string CollectionKeptText(const std::string& path)
+{
+    return "'" + path + "' was not loaded, so it is kept as it is: nothing was saved to it. "
+                        "\"Save As..\" keeps the tracks shown in another file.";
+}
 
 std::string StartCollectionPath()
 {
@@ -99,16 +82,11 @@ void CollectionStore::ClearCollection()
     albums_.Clear();
 }
 
-bool CollectionStore::LoadCollection(const std::string& path)
+LoadOutcome CollectionStore::ReadRecords(TrackFileReader& reader)
 {
-    ClearCollection();
-    genres_.Clear();
-    hasGenres_ = false;
-    activePath_ = path.substr(0, kMaxPath - 1);
-
-    TrackFileReader reader;
-    const bool opened = reader.Open(activePath_);
-    if (opened) {
+    if (reader.RecordCount() > kMaxCollectionTracks)
+        return LoadOutcome::TooLarge;
+    try {
         tracks_.reserve(size_t(reader.RecordCount()));
         // Read through one reused buffer and copy into the pool: reading
         // straight into fresh memory is many times slower under Wine, whose
@@ -135,42 +113,86 @@ bool CollectionStore::LoadCollection(const std::string& path)
                 }
                 done += room;
             }
+            if (tracks_.size() > kMaxCollectionTracks)  // the file grew meanwhile
+                return LoadOutcome::TooLarge;
         }
+    } catch (const std::bad_alloc&) {
+        return LoadOutcome::TooLarge;
+    }
+    return reader.Failed() ? LoadOutcome::Unreadable : LoadOutcome::Loaded;
+}
+
+LoadResult CollectionStore::LoadCollection(const std::string& path)
+{
+    ClearCollection();
+    genres_.Clear();
+    hasGenres_ = false;
+    activePath_ = path.substr(0, kMaxPath - 1);
+
+    LoadResult result;
+    TrackFileReader reader;
+    if (reader.Open(activePath_))
+        result.outcome = ReadRecords(reader);
+    else
+        result.outcome = Exists(activePath_) ? LoadOutcome::Unreadable : LoadOutcome::Missing;
+    const std::string genrePath = GenreListPathFor(activePath_);
+    if (!genres_.Load(genrePath) && Exists(genrePath) && result.outcome != LoadOutcome::TooLarge)
+        result.outcome = LoadOutcome::Unreadable;
+    hasGenres_ = true;
+    keepActiveFile_ = result.outcome == LoadOutcome::Unreadable || result.outcome == LoadOutcome::TooLarge;
+    if (keepActiveFile_) {
+        ClearCollection();
+        pool_.Release();  // a refused file may have filled the memory
+        tracks_.shrink_to_fit();
+        return result;
     }
     // Files an interrupted arrange pass moved: their tracks take the new
     // paths until the next save writes them.
     ReplayMoveJournal(MoveJournalPathFor(activePath_), tracks_.data(), tracks_.size());
-    genres_.Load(GenreListPathFor(activePath_));
-    hasGenres_ = true;
-    return opened;
+    return result;
 }
 
-bool CollectionStore::WriteRecordsTo(const std::string& path)
+bool CollectionStore::WriteRecordsTo(FileHandle& file)
 {
-    TrackFileWriter writer(&ioBuffer_);
-    if (!writer.Create(path, false, true))
-        return false;
-    if (failAfterRecords_ >= 0 && size_t(failAfterRecords_) < tracks_.size()) {
+    TrackFileWriter writer(file, &ioBuffer_);
+    if (failAfterRecords_ >= 0 && size_t(failAfterRecords_) <= tracks_.size()) {
         writer.Write(tracks_.data(), size_t(failAfterRecords_));
+        if (endProcessAtFailure_)
+            EndProcessNow(3);
         return false;
     }
     return writer.Write(tracks_.data(), tracks_.size());
 }
 
-bool CollectionStore::SaveCollection(const std::string& path)
+SaveResult CollectionStore::SaveCollection(const std::string& path)
 {
+    SaveResult result;
+    if (keepActiveFile_ && SamePath(FullPathOf(path), FullPathOf(activePath_))) {
+        result.outcome = SaveOutcome::NotLoaded;
+        result.path = path;
+        return result;
+    }
     if (hasGenres_)
         for (TrackRecord* r : tracks_)
             genres_.Normalise(*r);
-    const bool saved =
-        WriteReplacing(path, [this](const std::string& p) { return WriteRecordsTo(p); });
+    // One lock for both files: the collection and its genre list always
+    // come from the same save.
+    SaveLock lock(path);
+    const std::string genrePath = GenreListPathFor(path);
+    if (!lock.Acquire() ||
+        WriteReplacing(path, [this](FileHandle& f) { return WriteRecordsTo(f); }) != WriteOutcome::Written) {
+        result.outcome = SaveOutcome::Failed;
+        result.path = path;
+        return result;
+    }
     // The file now holds every move the journal kept.
-    if (saved)
-        DeleteFileAt(MoveJournalPathFor(path));
-    if (hasGenres_)
-        WriteReplacing(GenreListPathFor(path),
-                       [this](const std::string& p) { return genres_.Save(p, false); });
-    return saved;
+    DeleteFileAt(MoveJournalPathFor(path));
+    if (hasGenres_ &&
+        WriteReplacing(genrePath, [this](FileHandle& f) { return genres_.WriteTo(f); }) != WriteOutcome::Written) {
+        result.outcome = SaveOutcome::Failed;
+        result.path = genrePath;
+    }
+    return result;
 }
 
 }  // namespace vuv

@@ -692,6 +692,9 @@ void MainWindow::CombineFrom(const std::string& path)
     BusyCursor busy;
     CollectionStore& store = TheCollectionStore();
     const CombineResult result = CombineCollection(store, path);
+    const std::string refusal = CombineRefusalText(result, path);
+    if (!refusal.empty())
+        ShowMessage(refusal, kProgramTitle, MessageButtons::Ok, MessageIcon::Warning);
     SetItemCount(store.Count());
     // Exactly the added tracks end up selected, the first of them focused.
     if (result.added) {
@@ -708,7 +711,8 @@ void MainWindow::Load(const std::string& path)
     CollectionStore& store = TheCollectionStore();
     // The pending report may name a track of the collection being left.
     ClearPlayCountReport(play_.link);
-    store.LoadCollection(path);
+    if (store.LoadCollection(path).outcome == LoadOutcome::TooLarge)
+        ShowMessage(CollectionTooLargeText(path), kProgramTitle, MessageButtons::Ok, MessageIcon::Warning);
     play_.files.collection = store.ActivePath();
     SetWindowTextA(hwnd_, CollectionWindowTitle(store.ActivePath(), selection_.index).c_str());
     SetItemCount(store.Count());
