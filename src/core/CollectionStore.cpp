@@ -46,12 +46,17 @@ CollectionStore& TheCollectionStore()
     return store;
 }
 
+void CollectionStore::AddNamesOf(const TrackRecord& track)
+{
+    artists_.Add(track.artist, false);
+    albums_.Add(track.album, true);
+}
+
 TrackRecord& CollectionStore::AppendTrack(const TrackRecord& record, FileTypeLookup* types)
 {
     TrackRecord* r = pool_.Allocate();
     *r = record;
-    artists_.Add(r->artist, false);
-    albums_.Add(r->album, true);
+    AddNamesOf(*r);
     r->flags &= ~uint32_t(kFlagMissing);
     r->typeName = types ? types->IdForPath(r->path) : FileTypeIdForPath(r->path);
     tracks_.push_back(r);
@@ -175,8 +180,8 @@ SaveResult CollectionStore::SaveCollection(const std::string& path)
     if (hasGenres_)
         for (TrackRecord* r : tracks_)
             genres_.Normalise(*r);
-    // One lock for both files: the collection and its genre list always
-    // come from the same save.
+    // The collection's lock around both files: the collection and its genre
+    // list always come from the same save.
     SaveLock lock(path);
     const std::string genrePath = GenreListPathFor(path);
     if (!lock.Acquire() ||

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 namespace vuv {
-
 ReplaceResult ReplaceFileWith(const std::string& source, const std::string& target)
 {
     if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))

@@ -73,6 +73,9 @@ bool SaveLock::Acquire(uint32_t waitMs) { return mutex_.LockWithin(waitMs); }
 
 WriteOutcome WriteReplacing(const std::string& path, const std::function<bool(FileHandle&)>& write)
 {
+    SaveLock lock(path);
+    if (!lock.Acquire())
+        return WriteOutcome::NotWritten;
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return WriteOutcome::ReadOnly;

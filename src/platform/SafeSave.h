@@ -43,16 +43,17 @@ private:
 enum class WriteOutcome {
     Written,
     ReadOnly,    // the file has the read-only attribute: kept, attribute and all
-    NotWritten,  // no temporary file could be made, a write fell short, or the replace failed
+    NotWritten,  // the lock stayed taken, no temporary file could be made, a
+                 // write fell short, or the replace failed
     InUse,       // another program kept the file from being replaced for kReplaceRetryMs
 };
 
-// Writes `path` anew: `write` fills the temporary file (open for writing,
-// empty) and says whether every byte was written; then the temporary file
-// replaces `path`, keeping its hidden and system attributes. Unless the
-// outcome is Written, `path` is untouched and the temporary file is gone.
-// The caller holds the SaveLock of the file, or of the collection it
-// belongs to.
+// Writes `path` anew under its SaveLock: `write` fills the temporary file
+// (open for writing, empty) and says whether every byte was written; then
+// the temporary file replaces `path`, keeping its hidden and system
+// attributes. Unless the outcome is Written, `path` is untouched and the
+// temporary file is gone. Files saved together (a collection and its genre
+// list) are written under the lock of the first, held around all of them.
 WriteOutcome WriteReplacing(const std::string& path, const std::function<bool(FileHandle&)>& write);
 
 }  // namespace vuv

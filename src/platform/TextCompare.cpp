@@ -23,4 +23,6 @@ std::string TextKeyIgnoringCase(const char* text)
     return std::string(longer.data(), size_t(n > 0 ? n : 0));
 }
 
+int CompareListTexts(const char* a, const char* b) { return lstrcmpiA(a, b); }
+
 }  // namespace vuv

@@ -1,6 +1,6 @@
 // Comparing texts as the system does for the user: without regard to case
-// under the user's locale, so that accented capitals match their small
-// letters too (genre names).
+// under the user's locale, so that accented capitals match and sort with
+// their small letters (genre names, the order of the system's sorted lists).
 #pragma once
 
 #include <string>
@@ -14,5 +14,9 @@ bool SameTextIgnoringCase(const char* a, const char* b);
 // text ignoring case, so that two texts SameTextIgnoringCase calls equal
 // have equal keys and others do not.
 std::string TextKeyIgnoringCase(const char* text);
+
+// Negative, zero or positive as the NUL-terminated ANSI text `a` sorts
+// before, with or after `b` when case is ignored.
+int CompareListTexts(const char* a, const char* b);
 
 }  // namespace vuv

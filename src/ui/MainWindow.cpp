@@ -21,8 +21,12 @@
 #include "ui/BusyCursor.h"
 #include "ui/ButtonBar.h"
 #include "ui/CollectionSaving.h"
+#include "ui/ExportDialog.h"
 #include "ui/FileDialog.h"
 #include "ui/PlayControlPanel.h"
+#include "ui/PreferencesDialog.h"
+#include "ui/PropertiesDialog.h"
+#include "ui/SelectivePlayDialog.h"
 #include "ui/SkinFont.h"
 #include "ui/TrackList.h"
 #include "ui/TrackListRules.h"
@@ -259,6 +263,9 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
+    case WM_INITMENUPOPUP:
+        panel_.PrepareMenu(reinterpret_cast<HMENU>(wParam));
+        return FALSE;
     case WM_DESTROY:
         KillTimer(hwnd_, kTimerId);
         bar_.reset();
@@ -327,6 +334,17 @@ void MainWindow::Create()
         tracks_.editingAllowed = !locked;
         tracks_.Invalidate();
     };
+    panel_.onSelectivePlay = [this] {
+        const bool inForce = RunSelectivePlay(hwnd_, instance_, *this, selection_);
+        tracks_.Invalidate();
+        if (inForce) {
+            SortPassingTracksFirst(TheCollectionStore());
+            Repaint();
+            tracks_.SelectOneRow(0);
+        }
+        RefreshStatus();
+        return inForce;
+    };
     Layout();
     // 7. The collection of the last run (which also sets the title and the
     // item count).
@@ -339,10 +357,10 @@ void MainWindow::Create()
     InvalidateRect(hwnd_, nullptr, TRUE);
     UpdateWindow(hwnd_);
     // 9. The selective-play mode shows only its dialog, over a window moved
-    // out of sight, and ends with it. (The dialog itself comes with the
-    // selective play criteria editor; until then the mode ends at once.)
+    // out of sight, and ends with it.
     if (options_.selectiveMode) {
         MoveWindow(hwnd_, -100, -100, 0, 0, FALSE);
+        RunSelectivePlay(hwnd_, instance_, *this, selection_);
         EndDialog(hwnd_, 0);
     }
 }
@@ -757,6 +775,12 @@ void MainWindow::OnCommand(int id, int code)
     case IDM_ALWAYS_SHOW_PLAYING:
         alwaysShowPlaying_ = !alwaysShowPlaying_;
         break;
+    case IDM_EDIT_TAG:
+        propertiesOpen_ = true;
+        EditSelectedTracks(hwnd_, instance_, tracks_.Handle(), *this);
+        propertiesOpen_ = false;
+        tracks_.Invalidate();
+        break;
     case IDM_PLAY_SELECTED:
     case IDM_PLAY_AND_CLOSE:
     case IDM_ENQUEUE_SELECTED: {
@@ -818,6 +842,19 @@ void MainWindow::OnCommand(int id, int code)
         break;
     case IDM_CONVERT_TO:
         ConvertSelectedTracks();
+        break;
+    case IDM_EXPORT:
+        RunExportDialog(hwnd_, instance_);
+        tracks_.Invalidate();
+        break;
+    case IDM_PREFERENCES:
+        // The widths as they are now, for the columns built again after.
+        SaveListSettings();
+        if (RunPreferencesDialog(hwnd_, instance_, tracks_.Order(), popupInfoTips_)) {
+            tracks_.Invalidate();
+            tracks_.DeleteColumns();
+            tracks_.CreateColumns();
+        }
         break;
     default:
         // The play control panel's commands; commands of parts that are

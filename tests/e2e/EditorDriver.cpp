@@ -2,6 +2,10 @@
 
 #include "support/TestSupport.h"
 
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <algorithm>
 #include <cstdio>
@@ -66,6 +70,8 @@ bool Launch(const std::string& arguments, PROCESS_INFORMATION& process)
 
 int Editor::RunToEnd(const std::string& arguments) { return Launch(arguments, process_) ? WaitForEnd() : -1; }
 
+bool Editor::StartProcess(const std::string& arguments) { return Launch(arguments, process_); }
+
 int Editor::WaitForEnd()
 {
     DWORD code = DWORD(-1);
@@ -74,10 +80,15 @@ int Editor::WaitForEnd()
     return int(code);
 }
 
-bool Editor::Start(const std::string& arguments)
+bool Editor::Start(const std::string& arguments, const char* windowTitle)
 {
     if (!Launch(arguments, process_))
         return false;
+    if (windowTitle != nullptr) {
+        window_ = WaitForProcessWindow(process_.dwProcessId, nullptr, windowTitle, 30000);
+        Pause(1000);  // the first paint
+        return window_ != nullptr;
+    }
     for (int waited = 0; waited < 30000; waited += 100) {
         Search s{process_.dwProcessId, nullptr};
         EnumWindows(FindMain, reinterpret_cast<LPARAM>(&s));
@@ -129,8 +140,14 @@ void ClearEditorSettings()
 {
     for (const char* name : {"VUV-X", "VUV-Y", "VUV-W", "VUV-H", "VUV-Iconic", "VUV-Start", "EditorLocked",
                              "VUVNoPopupInfoTips", "ActiveMusicCollection", "ArrangeRoot", "Arrangement",
-                             "RdlLastFileCreation0"})
+                             "RdlLastFileCreation0", "TbpExportLayout", "TbpExportTop", "TbpExportBottom",
+                             "TbpExportNoArtistTitle", "TbpExportBeforeArtist", "TbpExportAfterArtist",
+                             "TbpExportNoAlbumTitle", "TbpExportBeforeAlbum", "TbpExportAfterAlbum",
+                             "TbpExportCopyToClip", "TbpExportHTML", "DefaultSearchSubFolders", "VUV2ndSortOn",
+                             "EditorSelectivePlay", "LastAccessedFolder"})
         DeleteProgramValue(name);
+    DeleteFileA(SuiteUserFile(".dps").c_str());
+    DeleteFileA(SuiteUserFile(".dpc").c_str());
     char name[32];
     for (int i = 0; i < 18; ++i) {
         std::snprintf(name, sizeof name, "VUV-ColumnOdr%d", i);
@@ -138,6 +155,14 @@ void ClearEditorSettings()
         std::snprintf(name, sizeof name, "VUV-ColumnW%d", i);
         DeleteProgramValue(name);
     }
+}
+
+std::string SuiteUserFile(const char* suffix)
+{
+    char name[256] = "defuser";
+    DWORD size = sizeof name;
+    GetUserNameA(name, &size);
+    return SuiteDir() + name + suffix;
 }
 
 bool WriteCollection(const std::string& manifestPath, const std::string& collectionPath,
@@ -270,6 +295,18 @@ std::string ScreenshotDir()
     return dir;
 }
 
+void SaveScreenshot(HWND window, const char* name)
+{
+    const std::string dir = ScreenshotDir();
+    if (!dir.empty()) {
+        // Paints what is pending (the window's thread paints it before this
+        // returns), so that a window just opened is captured whole.
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Pause(200);
+        EXPECT_TRUE(SavePng(CaptureWindow(window), dir + name));
+    }
+}
+
 void Pause(DWORD ms)
 {
     for (DWORD waited = 0; waited < ms; waited += 20) {
@@ -278,6 +315,20 @@ void Pause(DWORD ms)
             DispatchMessageA(&msg);
         Sleep(20);
     }
+}
+
+void ClickAt(HWND control, int x, int y, WPARAM keys)
+{
+    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
+    PostMessageA(control, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
+    Pause(400);
+}
+
+int TrackRowY(HWND list, int row)
+{
+    RECT header{};
+    GetClientRect(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), &header);
+    return header.bottom + row * 18 + 9;
 }
 
 }  // namespace vuvtest

@@ -19,11 +19,15 @@ public:
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
-    // Starts Vuv.exe and waits (up to 30 s) for its main window.
-    bool Start(const std::string& arguments = "");
+    // Starts Vuv.exe and waits (up to 30 s) for its main window, or for its
+    // window titled `windowTitle` when given (a start without one).
+    bool Start(const std::string& arguments = "", const char* windowTitle = nullptr);
     // Starts Vuv.exe expecting it to end without a window; its exit code,
     // or -1 when it did not end within 30 s.
     int RunToEnd(const std::string& arguments = "");
+    // Starts Vuv.exe without waiting for a window (the "<selective>" mode
+    // shows none of its own).
+    bool StartProcess(const std::string& arguments);
     // Waits (up to 30 s) for the started editor to end on its own; its exit
     // code, or -1.
     int WaitForEnd();
@@ -48,9 +52,13 @@ void SetProgramNumber(const char* name, DWORD value);
 bool ProgramNumber(const char* name, DWORD* value);
 void SetProgramText(const char* name, const std::string& value);
 void DeleteProgramValue(const char* name);
-// Removes the window, column, search and arrangement settings the editor
-// writes.
+// Removes the window, column, search, arrangement, export, preferences and
+// selective play settings the editor writes, and the selective play files
+// it leaves in the suite.
 void ClearEditorSettings();
+// The per-user file of the suite the editor under test runs from (its
+// install folder + the Windows user name + `suffix`).
+std::string SuiteUserFile(const char* suffix);
 
 // A collection described by manifest lines (see vuvtool demo-collection),
 // written by vuvtool; false when vuvtool failed.
@@ -79,8 +87,19 @@ bool SavePng(const Capture& capture, const std::string& path);
 // The folder for screenshots (with "\"), from VUV_SCREENSHOT_DIR, created
 // when missing; empty when not set.
 std::string ScreenshotDir();
+// Saves the whole window, once painted, as `name` in that folder (an
+// expectation that it was written); nothing when no folder is set.
+void SaveScreenshot(HWND window, const char* name);
 
 // Runs the window's messages of this process for `ms`.
 void Pause(DWORD ms);
+
+// A press and release of the left button at (x, y) of the control's client
+// area (of another process too), as the mouse gives it; `keys` adds
+// MK_CONTROL or MK_SHIFT. Then 400 ms for the control to take it.
+void ClickAt(HWND control, int x, int y, WPARAM keys = 0);
+// The y of the middle of visible row `row` (from the top of the client
+// area, below the column header) of the editor's track list.
+int TrackRowY(HWND list, int row);
 
 }  // namespace vuvtest

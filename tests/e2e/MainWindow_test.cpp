@@ -46,23 +46,7 @@ void SetSaved(std::initializer_list<std::pair<const char*, int>> values)
         vuvtest::SetProgramNumber(name, DWORD(value));
 }
 
-// A click at (x, y) of the track list's client area, as the mouse gives it.
-void ClickList(HWND list, int x, int y, WPARAM keys = 0)
-{
-    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
-    PostMessageA(list, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
-    vuvtest::Pause(400);
-}
-
 HWND Header(HWND list) { return reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)); }
-
-// The y of the middle of an 18-pixel row of the list's client area.
-int RowY(HWND list, int row)
-{
-    RECT r{};
-    GetClientRect(Header(list), &r);
-    return r.bottom + row * 18 + 9;
-}
 
 RECT Placed(const vuvtest::Editor& editor, int id)
 {
@@ -152,8 +136,8 @@ TEST_F(MainWindowTest, OpensOnTheCollectionWithEveryColumnAndMarkedRows)
     // from the digit) in row 0, the new mark's green pill in row 1, each at
     // (list client + 2, the row's top + 2) of the mark column.
     const RECT list = Placed(editor, kTrackList);
-    const int x0 = list.left + GetSystemMetrics(SM_CXEDGE), y0 = RowY(editor.Control(kTrackList), 0) - 9 + list.top +
-                                                               GetSystemMetrics(SM_CYEDGE);
+    const int x0 = list.left + GetSystemMetrics(SM_CXEDGE),
+              y0 = vuvtest::TrackRowY(editor.Control(kTrackList), 0) - 9 + list.top + GetSystemMetrics(SM_CYEDGE);
     const vuvtest::Capture shot = vuvtest::CaptureClient(editor.Window());
     ASSERT_GT(shot.width, 0);
     Screenshot(shot, "main-window-test.png");
@@ -247,15 +231,15 @@ TEST_F(MainWindowTest, SecondClicksInCellsSetPreferenceAndBoost)
     // Preference cell, sets preference 0. Row 1: a single click on another
     // row edits nothing. Row 2: focused, then a click at the far left of the
     // Volume Boost cell: automatic.
-    ClickList(list, preferenceLeft + 6, RowY(list, 0));
-    ClickList(list, preferenceLeft + 6, RowY(list, 0));
-    ClickList(list, preferenceLeft + 6, RowY(list, 1));
-    ClickList(list, boostLeft + 30, RowY(list, 2));
-    ClickList(list, boostLeft + 5, RowY(list, 2));
+    vuvtest::ClickAt(list, preferenceLeft + 6, vuvtest::TrackRowY(list, 0));
+    vuvtest::ClickAt(list, preferenceLeft + 6, vuvtest::TrackRowY(list, 0));
+    vuvtest::ClickAt(list, preferenceLeft + 6, vuvtest::TrackRowY(list, 1));
+    vuvtest::ClickAt(list, boostLeft + 30, vuvtest::TrackRowY(list, 2));
+    vuvtest::ClickAt(list, boostLeft + 5, vuvtest::TrackRowY(list, 2));
 
     // The status line: "3 Tracks Loaded" until two rows are selected.
     const vuvtest::Capture one = vuvtest::CaptureClient(editor.Window());
-    ClickList(list, 60, RowY(list, 0), MK_CONTROL);  // adds row 0 to row 2
+    vuvtest::ClickAt(list, 60, vuvtest::TrackRowY(list, 0), MK_CONTROL);  // adds row 0 to row 2
     const vuvtest::Capture two = vuvtest::CaptureClient(editor.Window());
     const int statusY = SplitterY() + 12;
     int changed = 0;
@@ -329,9 +313,9 @@ TEST_F(MainWindowTest, WorksWithThePlayerThroughTheLink)
     HWND queue = editor.Control(kQueueView), list = editor.Control(kTrackList);
     const LRESULT empty = SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0);
     EXPECT_GE(empty, 1);  // what plays (nothing) and the random play line
-    ClickList(list, 60, RowY(list, 0));
-    ClickList(list, 60, RowY(list, 1), MK_CONTROL);
-    ClickList(list, 60, RowY(list, 2), MK_CONTROL);
+    vuvtest::ClickAt(list, 60, vuvtest::TrackRowY(list, 0));
+    vuvtest::ClickAt(list, 60, vuvtest::TrackRowY(list, 1), MK_CONTROL);
+    vuvtest::ClickAt(list, 60, vuvtest::TrackRowY(list, 2), MK_CONTROL);
     PostMessageA(window, WM_COMMAND, kEnqueue, 0);
     vuvtest::Pause(1000);
     EXPECT_EQ(SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0), empty + 3);
