@@ -4,7 +4,6 @@
 #include "core/CollectionStore.h"
 #include "core/QuickSearch.h"
 #include "core/TrackSort.h"
-#include "intake/DroppedFiles.h"
 #include "naming/ArrangeFiles.h"
 #include "naming/ConverterHandOff.h"
 #include "platform/Locations.h"
@@ -30,6 +29,7 @@
 #include "ui/SkinFont.h"
 #include "ui/TrackList.h"
 #include "ui/TrackListRules.h"
+#include "ui/TrackSourceCommands.h"
 #include "ui/WindowPlacement.h"
 #include "ui/WindowSkin.h"
 
@@ -97,6 +97,7 @@ private:
     void CombineFrom(const std::string& path);
     void ConvertSelectedTracks();
     int ActiveCount() const;
+    IntakeWindow Intake() { return {hwnd_, &tracks_, instance_, this, &play_}; }
     void SetItemCount(size_t count) { ListView_SetItemCountEx(tracks_.Handle(), int(count), LVSICF_NOSCROLL); }
     void Repaint() { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
     // Sorts with `state` and repaints; the focused track stays focused.
@@ -247,19 +248,9 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP:
         panel_.MouseUp();
         return TRUE;
-    case WM_DROPFILES: {
-        HDROP drop = reinterpret_cast<HDROP>(wParam);
-        std::vector<std::string> paths;
-        const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-        for (UINT i = 0; i < count; ++i) {
-            char path[kMaxPath] = "";
-            if (DragQueryFileA(drop, i, path, sizeof path))
-                paths.push_back(path);
-        }
-        DragFinish(drop);
-        AddDroppedFiles(paths);
+    case WM_DROPFILES:
+        AddDropped(Intake(), reinterpret_cast<HDROP>(wParam));
         return TRUE;
-    }
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
@@ -473,8 +464,7 @@ void MainWindow::OnTimer()
         SetForegroundWindow(hwnd_);
     }
     panel_.Tick();
-    // (The hand-off file of tracks to add is taken here once the track
-    // sources are in the program.)
+    WatchHandOff(Intake(), link.fileToAdd);
     const uint32_t changed = link.playListChanged.GetU32();
     if (lastPlayListChanged_ != int64_t(changed)) {
         lastPlayListChanged_ = changed;
@@ -488,7 +478,7 @@ void MainWindow::OnTimer()
             tracks_.Invalidate();
         return;
     }
-    if (link.close.IsSet()) {
+    if (link.close.IsSet() && !IntakeRunning()) {
         SaveAndEnd(true);
         return;
     }
@@ -857,9 +847,10 @@ void MainWindow::OnCommand(int id, int code)
         }
         break;
     default:
-        // The play control panel's commands; commands of parts that are
-        // not in the program yet do nothing.
-        panel_.Command(id);
+        // The adding of music, then the play control panel's commands;
+        // commands of parts that are not in the program yet do nothing.
+        if (!RunIntakeCommand(Intake(), id))
+            panel_.Command(id);
         break;
     }
 }
