@@ -73,27 +73,6 @@ TEST(Playlist, LongLinesContinueAsTheNextLine)
     EXPECT_EQ(std::string(t.path), longLine.substr(0, 259));
 }
 
-TEST(Playlist, OnePassGivesWhatEntryByEntryLookupsGive)
-{
-    ScratchFolder folder;
-    std::string m3u = "#EXTM3U\n", pls = "[playlist]\n";
-    for (int n = 1; n <= 600; ++n) {
-        m3u += (n % 7 ? "" : "\n#c\n") + std::to_string(n) + ".mp3\r\n";
-        // Blocks of ten written backwards, now and then a second File7=.
-        const std::string k = std::to_string((n - 1) / 10 * 10 + 10 - (n - 1) % 10);
-        pls += "File" + k + "=" + k + ".ogg\n" + (n % 50 ? "" : "File7=again.ogg\nfile9=x\n");
-    }
-    pls += std::string(1000, 'z') + "File601=tail.ogg\n";  // found where the long line is cut
-    ASSERT_TRUE(WriteBytes(folder.File("l.m3u"), m3u) && WriteBytes(folder.File("l.pls"), pls));
-    for (const std::string& list : {folder.File("l.m3u"), folder.File("l.pls")}) {
-        std::vector<std::string> expected;
-        for (uint32_t n = 3; !GetPlaylistEntry(list, n).empty(); ++n)
-            expected.push_back(GetPlaylistEntry(list, n));
-        EXPECT_EQ(NumberedEntries(list, 3), expected) << list;
-        EXPECT_EQ(expected.size(), list.back() == 'u' ? 598u : 599u);
-    }
-}
-
 namespace {
 
 QueueRecord Item(const std::string& path, uint32_t taken = 0)
