@@ -90,6 +90,15 @@ void WriteSelectorSwitch(PlayerLink& link, uint32_t value)
         link.skip.Set();
 }
 
+std::string PlayingPath(PlayerLink& link)
+{
+    TrackRecord playing;
+    memset(&playing, 0, sizeof playing);
+    link.trackPlaying.Get(&playing);
+    playing.path[kPathTextSize - 1] = '\0';
+    return playing.path;
+}
+
 bool TakePlayCountReport(PlayerLink& link, PlayCountReport& report)
 {
     memset(&report, 0, sizeof report);

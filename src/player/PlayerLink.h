@@ -99,6 +99,9 @@ void IncrementPlayListChanged(PlayerLink& link);
 // from 1 to 0.
 void WriteSelectorSwitch(PlayerLink& link, uint32_t value);
 
+// The path of "TbTrackPlaying" (empty when nothing plays).
+std::string PlayingPath(PlayerLink& link);
+
 // Takes the play-count report out of "TbPLAKLiveUpdate", clearing the
 // variable; false when it held none (empty path).
 bool TakePlayCountReport(PlayerLink& link, PlayCountReport& report);

@@ -13,14 +13,7 @@ void StorePlayerLink::ClearPendingPlayedReport()
     Link().liveUpdate.Set(&cleared);
 }
 
-std::string StorePlayerLink::PlayingPath()
-{
-    TrackRecord playing;
-    memset(&playing, 0, sizeof playing);
-    Link().trackPlaying.Get(&playing);
-    playing.path[kPathTextSize - 1] = '\0';
-    return playing.path;
-}
+std::string StorePlayerLink::PlayingPath() { return vuv::PlayingPath(Link()); }
 
 void ConnectStoreToPlayerLink()
 {

@@ -11,11 +11,13 @@
 
 namespace vuv {
 
-bool PreferenceTest(const TrackRecord& track)
+bool PreferenceTest(uint8_t preference)
 {
-    const int p = std::min(std::max(int(track.preference), 1), 9);
+    const int p = std::min(std::max(int(preference), 1), 9);
     return RandomBelow(10 - p) == 0;
 }
+
+bool PreferenceTest(const TrackRecord& track) { return PreferenceTest(track.preference); }
 
 bool PlayedRecently(const TrackRecord& track, const std::string& previouslyPlayedFile)
 {

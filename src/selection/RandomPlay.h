@@ -15,6 +15,7 @@ class PlayerLink;
 constexpr int kRandomPickAttempts = 50;
 
 // Preference p (clamped to 1..9) passes one time in 10 - p.
+bool PreferenceTest(uint8_t preference);
 bool PreferenceTest(const TrackRecord& track);
 // The track's path is among the records of the previously played file.
 bool PlayedRecently(const TrackRecord& track, const std::string& previouslyPlayedFile);

@@ -1,0 +1,18 @@
+// The "Random Selector" dialog (133): a number of tracks, or tracks up to a
+// total playing time, drawn as random play draws them, marked with user
+// highlight #4 and selected in the track list.
+//
+// User-interface thread only.
+#pragma once
+
+#include <windows.h>
+
+namespace vuv {
+
+class TrackList;
+
+// Runs the dialog over `owner`; OK draws, marks, sorts the marked tracks
+// to the top and selects them.
+void RunRandomSelector(HWND owner, HINSTANCE instance, TrackList& list);
+
+}  // namespace vuv
