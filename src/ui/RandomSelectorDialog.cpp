@@ -6,7 +6,7 @@
 #include "platform/Locations.h"
 #include "platform/Settings.h"
 #include "resources/resource.h"
-#include "selection/RandomDraw.h"
+#include "selection/RandomPlay.h"
 #include "selection/RandomSelector.h"
 #include "ui/MainWindow.h"
 #include "ui/TrackList.h"

@@ -7,7 +7,7 @@
 #include "platform/Locations.h"
 #include "platform/Paths.h"
 #include "selection/MissingFiles.h"
-#include "selection/RandomDraw.h"
+#include "selection/RandomPlay.h"
 #include "selection/RandomSelector.h"
 
 #include <algorithm>

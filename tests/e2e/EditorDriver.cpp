@@ -2,6 +2,10 @@
 
 #include "support/TestSupport.h"
 
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <algorithm>
 #include <cstdio>
@@ -268,6 +272,29 @@ std::string ScreenshotDir()
         dir += '\\';
     CreateDirectoryA(dir.c_str(), nullptr);
     return dir;
+}
+
+void SaveScreenshot(const Capture& capture, const char* name)
+{
+    const std::string dir = ScreenshotDir();
+    if (!dir.empty())
+        EXPECT_TRUE(SavePng(capture, dir + name)) << name;
+}
+
+HWND ListHeader(HWND list) { return reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)); }
+
+int ListRowY(HWND list, int row)
+{
+    RECT r{};
+    GetClientRect(ListHeader(list), &r);
+    return r.bottom + row * 18 + 9;
+}
+
+void ClickList(HWND list, int x, int y, WPARAM keys)
+{
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
+    PostMessageA(list, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
+    Pause(400);
 }
 
 void Pause(DWORD ms)

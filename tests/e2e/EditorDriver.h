@@ -80,7 +80,17 @@ bool SavePng(const Capture& capture, const std::string& path);
 // when missing; empty when not set.
 std::string ScreenshotDir();
 
+// Saves a screenshot as `name` in ScreenshotDir() (when set).
+void SaveScreenshot(const Capture& capture, const char* name);
+
 // Runs the window's messages of this process for `ms`.
 void Pause(DWORD ms);
+
+// The track list (a list view of 18-pixel rows): its header, the y of the
+// middle of a row in its client area, and a click at (x, y) of that area
+// as the mouse gives it (then a pause for the list to follow).
+HWND ListHeader(HWND list);
+int ListRowY(HWND list, int row);
+void ClickList(HWND list, int x, int y, WPARAM keys = 0);
 
 }  // namespace vuvtest

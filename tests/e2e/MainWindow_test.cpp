@@ -46,24 +46,6 @@ void SetSaved(std::initializer_list<std::pair<const char*, int>> values)
         vuvtest::SetProgramNumber(name, DWORD(value));
 }
 
-// A click at (x, y) of the track list's client area, as the mouse gives it.
-void ClickList(HWND list, int x, int y, WPARAM keys = 0)
-{
-    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
-    PostMessageA(list, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
-    vuvtest::Pause(400);
-}
-
-HWND Header(HWND list) { return reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)); }
-
-// The y of the middle of an 18-pixel row of the list's client area.
-int RowY(HWND list, int row)
-{
-    RECT r{};
-    GetClientRect(Header(list), &r);
-    return r.bottom + row * 18 + 9;
-}
-
 RECT Placed(const vuvtest::Editor& editor, int id)
 {
     RECT r{};
@@ -86,14 +68,6 @@ int SplitterY()
     return desktop.bottom * 2 / 3;
 }
 
-void Screenshot(const vuvtest::Capture& shot, const char* name)
-{
-    const std::string dir = vuvtest::ScreenshotDir();
-    if (!dir.empty()) {
-        EXPECT_TRUE(vuvtest::SavePng(shot, dir + name));
-    }
-}
-
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override
@@ -114,7 +88,7 @@ protected:
     }
     static int HeaderCount(const vuvtest::Editor& editor)
     {
-        return int(SendMessageA(Header(editor.Control(kTrackList)), HDM_GETITEMCOUNT, 0, 0));
+        return int(SendMessageA(vuvtest::ListHeader(editor.Control(kTrackList)), HDM_GETITEMCOUNT, 0, 0));
     }
     static int ColumnWidth(const vuvtest::Editor& editor, int column)
     {
@@ -152,11 +126,11 @@ TEST_F(MainWindowTest, OpensOnTheCollectionWithEveryColumnAndMarkedRows)
     // from the digit) in row 0, the new mark's green pill in row 1, each at
     // (list client + 2, the row's top + 2) of the mark column.
     const RECT list = Placed(editor, kTrackList);
-    const int x0 = list.left + GetSystemMetrics(SM_CXEDGE), y0 = RowY(editor.Control(kTrackList), 0) - 9 + list.top +
+    const int x0 = list.left + GetSystemMetrics(SM_CXEDGE), y0 = vuvtest::ListRowY(editor.Control(kTrackList), 0) - 9 + list.top +
                                                                GetSystemMetrics(SM_CYEDGE);
     const vuvtest::Capture shot = vuvtest::CaptureClient(editor.Window());
     ASSERT_GT(shot.width, 0);
-    Screenshot(shot, "main-window-test.png");
+    vuvtest::SaveScreenshot(shot, "main-window-test.png");
     EXPECT_EQ(shot.At(x0 + 2 + 2 + 3, y0 + 2 + 7), RGB(96, 210, 120));
     EXPECT_EQ(shot.At(x0 + 2 + 2 + 8, y0 + 18 + 4 + 1), RGB(76, 204, 122));
     EXPECT_EQ(editor.Close(), 0);
@@ -213,7 +187,7 @@ TEST_F(MainWindowTest, OpensOnTheDemoAndOnAHundredThousandTracks)
         vuvtest::Editor editor;
         ASSERT_TRUE(editor.Start());
         EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETITEMCOUNT, 0, 0), 37);
-        Screenshot(vuvtest::CaptureClient(editor.Window()), "main-window-demo.png");
+        vuvtest::SaveScreenshot(vuvtest::CaptureClient(editor.Window()), "main-window-demo.png");
         EXPECT_EQ(editor.Close(), 0);
     }
     const std::string file = folder_.File("Large.mcc");
@@ -228,7 +202,7 @@ TEST_F(MainWindowTest, OpensOnTheDemoAndOnAHundredThousandTracks)
     for (int i = 0; i < 5; ++i)
         SendMessageA(list, WM_KEYDOWN, VK_END, 0);
     vuvtest::Pause(500);
-    Screenshot(vuvtest::CaptureClient(editor.Window()), "main-window-100000.png");
+    vuvtest::SaveScreenshot(vuvtest::CaptureClient(editor.Window()), "main-window-100000.png");
     EXPECT_EQ(editor.Close(), 0);
 }
 
@@ -247,15 +221,15 @@ TEST_F(MainWindowTest, SecondClicksInCellsSetPreferenceAndBoost)
     // Preference cell, sets preference 0. Row 1: a single click on another
     // row edits nothing. Row 2: focused, then a click at the far left of the
     // Volume Boost cell: automatic.
-    ClickList(list, preferenceLeft + 6, RowY(list, 0));
-    ClickList(list, preferenceLeft + 6, RowY(list, 0));
-    ClickList(list, preferenceLeft + 6, RowY(list, 1));
-    ClickList(list, boostLeft + 30, RowY(list, 2));
-    ClickList(list, boostLeft + 5, RowY(list, 2));
+    vuvtest::ClickList(list, preferenceLeft + 6, vuvtest::ListRowY(list, 0));
+    vuvtest::ClickList(list, preferenceLeft + 6, vuvtest::ListRowY(list, 0));
+    vuvtest::ClickList(list, preferenceLeft + 6, vuvtest::ListRowY(list, 1));
+    vuvtest::ClickList(list, boostLeft + 30, vuvtest::ListRowY(list, 2));
+    vuvtest::ClickList(list, boostLeft + 5, vuvtest::ListRowY(list, 2));
 
     // The status line: "3 Tracks Loaded" until two rows are selected.
     const vuvtest::Capture one = vuvtest::CaptureClient(editor.Window());
-    ClickList(list, 60, RowY(list, 0), MK_CONTROL);  // adds row 0 to row 2
+    vuvtest::ClickList(list, 60, vuvtest::ListRowY(list, 0), MK_CONTROL);  // adds row 0 to row 2
     const vuvtest::Capture two = vuvtest::CaptureClient(editor.Window());
     const int statusY = SplitterY() + 12;
     int changed = 0;
@@ -329,13 +303,13 @@ TEST_F(MainWindowTest, WorksWithThePlayerThroughTheLink)
     HWND queue = editor.Control(kQueueView), list = editor.Control(kTrackList);
     const LRESULT empty = SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0);
     EXPECT_GE(empty, 1);  // what plays (nothing) and the random play line
-    ClickList(list, 60, RowY(list, 0));
-    ClickList(list, 60, RowY(list, 1), MK_CONTROL);
-    ClickList(list, 60, RowY(list, 2), MK_CONTROL);
+    vuvtest::ClickList(list, 60, vuvtest::ListRowY(list, 0));
+    vuvtest::ClickList(list, 60, vuvtest::ListRowY(list, 1), MK_CONTROL);
+    vuvtest::ClickList(list, 60, vuvtest::ListRowY(list, 2), MK_CONTROL);
     PostMessageA(window, WM_COMMAND, kEnqueue, 0);
     vuvtest::Pause(1000);
     EXPECT_EQ(SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0), empty + 3);
-    Screenshot(vuvtest::CaptureClient(window), "queue-view-test.png");
+    vuvtest::SaveScreenshot(vuvtest::CaptureClient(window), "queue-view-test.png");
     EXPECT_FALSE(link.myMusicRandom.IsSet());
     PostMessageA(window, WM_COMMAND, kRandomToggle, 0);
     PostMessageA(window, WM_COMMAND, kSkip, 0);

@@ -74,6 +74,12 @@ TEST(RandomPlay, SmallCollectionsDrawAsThePlainAlgorithm)
             ASSERT_TRUE(RandomPick(f.link, f.context.files, out));
             ASSERT_EQ(std::string(out.path), expected[i]) << i;
         }
+        // The draw held in memory draws the same.
+        SeedRandom(555);
+        const RandomDraw draw(f.context.files.collection, f.context.files.selectionIndex, f.context.files.previouslyPlayed);
+        std::string path;
+        for (int i = 0; i < 100; ++i)
+            ASSERT_TRUE(draw.Draw(path) && path == expected[i]) << i;
     }
     // Two listed positions: only they come out.
     const uint32_t two[] = {3, 250};
@@ -86,6 +92,8 @@ TEST(RandomPlay, SmallCollectionsDrawAsThePlainAlgorithm)
     EXPECT_EQ(seen, (std::set<std::string>{"C:\\m\\3.mp3", "C:\\m\\250.mp3"}));
     ASSERT_TRUE(WriteBytes(f.context.files.collection, ""));
     EXPECT_FALSE(RandomPick(f.link, f.context.files, out));
+    std::string path;
+    EXPECT_FALSE(RandomDraw(f.context.files.collection, f.context.files.selectionIndex, "").Draw(path));
 }
 
 TEST(RandomPlay, LargeCollectionsReachTracksBeyondTheGenerator)
@@ -93,13 +101,21 @@ TEST(RandomPlay, LargeCollectionsReachTracksBeyondTheGenerator)
     PlayerFixture f;
     f.link.myMusicRandom.Set();
     ASSERT_TRUE(WriteBytes(f.context.files.collection, RecordsBytes(Collection(20000))));
-    // RandomBelow(20000) yields only even positions.
+    // RandomBelow(20000) yields only even positions. The draw held in
+    // memory draws the same.
     SeedRandom(3);
     bool odd = false;
     TrackRecord out;
+    std::vector<std::string> picked;
     for (int i = 0; i < 50 && !odd; ++i) {
         ASSERT_TRUE(RandomPick(f.link, f.context.files, out));
         odd = atoi(out.path + 5) % 2 == 1;
+        picked.push_back(out.path);
     }
     EXPECT_TRUE(odd);
+    SeedRandom(3);
+    const RandomDraw draw(f.context.files.collection, f.context.files.selectionIndex, f.context.files.previouslyPlayed);
+    std::string path;
+    for (const std::string& expected : picked)
+        ASSERT_TRUE(draw.Draw(path) && path == expected);
 }

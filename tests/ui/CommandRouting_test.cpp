@@ -8,40 +8,31 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 namespace {
 
 // Commands whose handlers come with the dialogs being built beside this
-// work (tag editing, adding music, export, preferences and the play
-// control panel's programs). The list shrinks as they arrive, and the test
-// fails when one of them has a handler while still listed here.
-const std::set<int> kOwnedElsewhere = {
-    40035,                                      // "&Edit Tag"
-    40029, 40016, 40015, 40023, 40024, 40041, 40067,  // paste and adding music
-    40081, 40073, 40051,                        // export, preferences, playlist creator
-};
+// work: tag editing; paste and adding music; export, preferences and the
+// playlist creator. The test fails when one of them is routed while still
+// listed here, so that the list only shrinks.
+const std::set<int> kOwnedElsewhere = {40035, 40029, 40016, 40015, 40023, 40024, 40041, 40067, 40081, 40073, 40051};
 
 void CollectItems(HMENU menu, std::set<int>& ids)
 {
-    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
-        if (HMENU sub = GetSubMenu(menu, i)) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        if (HMENU sub = GetSubMenu(menu, i))
             CollectItems(sub, ids);
-            continue;
-        }
-        const UINT id = GetMenuItemID(menu, i);
-        if (id != 0 && id != UINT(-1))  // separators
-            ids.insert(int(id));
+        else if (GetMenuItemID(menu, i) != 0)  // 0: a separator
+            ids.insert(int(GetMenuItemID(menu, i)));
     }
 }
 
 BOOL CALLBACK CollectMenu(HMODULE module, LPCSTR, LPSTR name, LONG_PTR ids)
 {
-    if (HMENU menu = LoadMenuA(module, name)) {
-        CollectItems(menu, *reinterpret_cast<std::set<int>*>(ids));
-        DestroyMenu(menu);
-    }
+    HMENU menu = LoadMenuA(module, name);
+    CollectItems(menu, *reinterpret_cast<std::set<int>*>(ids));
+    DestroyMenu(menu);
     return TRUE;
 }
 
@@ -55,18 +46,16 @@ TEST(CommandRouting, EveryMenuCommandReachesAHandler)
     EnumResourceNamesA(editor, MAKEINTRESOURCEA(4), CollectMenu, reinterpret_cast<LONG_PTR>(&menuIds));
     FreeLibrary(editor);
     ASSERT_GT(menuIds.size(), 50u);
-
     const std::vector<int> routed = vuv::RoutedCommandIds();
     const std::set<int> handled(routed.begin(), routed.end());
     EXPECT_EQ(handled.size(), routed.size()) << "a command is routed twice";
-    std::string unrouted, routedTwice;
+    std::string unrouted, listedButRouted;
     for (int id : menuIds) {
-        const bool isRouted = handled.count(id) != 0;
-        if (!isRouted && !kOwnedElsewhere.count(id))
+        if (!handled.count(id) && !kOwnedElsewhere.count(id))
             unrouted += " " + std::to_string(id);
-        if (isRouted && kOwnedElsewhere.count(id))
-            routedTwice += " " + std::to_string(id);
+        if (handled.count(id) && kOwnedElsewhere.count(id))
+            listedButRouted += " " + std::to_string(id);
     }
     EXPECT_EQ(unrouted, "") << "menu commands that reach no handler";
-    EXPECT_EQ(routedTwice, "") << "handled now: take them off the list of commands owned elsewhere";
+    EXPECT_EQ(listedButRouted, "") << "handled now: take them off the list of commands owned elsewhere";
 }
