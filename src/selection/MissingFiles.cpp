@@ -33,14 +33,16 @@ bool IsDeviceName(const std::string& name)
            base[3] >= '1' && base[3] <= '9';
 }
 
-// A name that a search finds exactly when a folder's listing holds it (or
-// holds it as an 8.3 alias). Others are searched for folder by folder.
+// A name that a search finds exactly when a folder's listing holds it.
+// Others are searched for folder by folder: wildcards, a trailing dot or
+// blank (dropped by the search), device names, and names with "~", which
+// may be the 8.3 alias of another name.
 bool IsPlainName(const std::string& name)
 {
     if (name.empty() || name.back() == '.' || name.back() == ' ')
         return false;
     for (unsigned char c : name)
-        if (c < 32 || std::strchr("*?<>\"/:|", c))
+        if (c < 32 || std::strchr("*?<>\"/:|~", c))
             return false;
     return !IsDeviceName(name);
 }
@@ -65,10 +67,8 @@ public:
 
     void Build(const std::string& root)
     {
-        FileIdentity id;
-        if (IdentityOf(root, id))
-            visited_.insert(id);
-        Walk(root);
+        std::vector<Parent> parents;
+        Walk(root, parents);
     }
 
     const std::vector<Folder>& Folders() const { return folders_; }
@@ -80,18 +80,40 @@ public:
     }
 
 private:
-    void Walk(const std::string& folder)
+    // A folder being walked, with its identity once a link asked for it.
+    struct Parent {
+        const std::string* path;
+        int known;  // -1 not asked yet, 0 unknown, 1 in `identity`
+        FileIdentity identity;
+    };
+
+    // Whether a link leads back to a folder being walked or to a place a
+    // link led to before. Identities are asked of links and, once a link
+    // is met, of its parents: opening every folder would double the walk's
+    // time, and only a link can lead back.
+    bool SeenBefore(const std::string& link, std::vector<Parent>& parents)
+    {
+        FileIdentity target;
+        if (!IdentityOf(link, target))
+            return false;
+        for (Parent& parent : parents) {
+            if (parent.known < 0)
+                parent.known = IdentityOf(*parent.path, parent.identity) ? 1 : 0;
+            if (parent.known == 1 && parent.identity == target)
+                return true;
+        }
+        return !linkTargets_.insert(target).second;
+    }
+
+    void Walk(const std::string& folder, std::vector<Parent>& parents)
     {
         std::vector<FolderEntry> entries;
         const bool listed = ListFolder(folder, "*.*", entries);
-        for (const FolderEntry& entry : entries) {
-            if (!entry.isFolder)
-                continue;
-            FileIdentity id;
-            if (IdentityOf(entry.fullPath, id) && !visited_.insert(id).second)
-                continue;
-            Walk(entry.fullPath + "\\");
-        }
+        parents.push_back({&folder, -1, {}});
+        for (const FolderEntry& entry : entries)
+            if (entry.isFolder && !(entry.isLink && SeenBefore(entry.fullPath, parents)))
+                Walk(entry.fullPath + "\\", parents);
+        parents.pop_back();
         const uint32_t ordinal = uint32_t(folders_.size());
         folders_.push_back({folder, listed});
         if (!listed) {
@@ -99,27 +121,20 @@ private:
             return;
         }
         for (const FolderEntry& entry : entries) {
-            Hold(entry.name, ordinal);
-            if (!entry.shortName.empty())
-                Hold(entry.shortName, ordinal);
+            std::string key = FoldedName(entry.name);
+            if (!wanted_.count(key))
+                continue;
+            std::vector<uint32_t>& holders = holders_[key];
+            if (holders.empty() || holders.back() != ordinal)  // names that differ only in case
+                holders.push_back(ordinal);
         }
-    }
-
-    void Hold(const std::string& name, uint32_t ordinal)
-    {
-        std::string key = FoldedName(name);
-        if (!wanted_.count(key))
-            return;
-        std::vector<uint32_t>& holders = holders_[key];
-        if (holders.empty() || holders.back() != ordinal)
-            holders.push_back(ordinal);
     }
 
     const std::unordered_set<std::string>& wanted_;
     std::vector<Folder> folders_;
     std::vector<uint32_t> unlisted_;
     std::unordered_map<std::string, std::vector<uint32_t>> holders_;
-    std::unordered_set<FileIdentity, FolderIdentityHash> visited_;
+    std::unordered_set<FileIdentity, FolderIdentityHash> linkTargets_;
 };
 
 // The first folder, in walk order, where the name is found: the index
@@ -153,14 +168,49 @@ bool FindInTree(const TreeIndex& tree, const std::string& name, std::string& fou
     return false;
 }
 
+// Whether each track's file exists, as a search by its path says, with
+// one listing of each folder instead of one search of each track (under
+// Wine a search costs about as much as listing a small folder). Odd
+// names, and folders that cannot be listed, are searched track by track.
+std::vector<bool> FilesExist(TrackRecord* const* tracks, size_t count)
+{
+    std::vector<bool> exists(count, false);
+    std::unordered_map<std::string, std::vector<size_t>> byFolder;  // the folder's text as the path has it
+    for (size_t i = 0; i < count; ++i) {
+        const char* path = tracks[i]->path;
+        const char* slash = std::strrchr(path, '\\');
+        if (slash && IsPlainName(slash + 1))
+            byFolder[std::string(path, slash + 1)].push_back(i);
+        else
+            exists[i] = Exists(path);
+    }
+    std::vector<FolderEntry> entries;
+    std::unordered_set<std::string> names;
+    for (const auto& [folder, indexes] : byFolder) {
+        bool folderMissing = false;
+        const bool listed = ListFolder(folder, "*.*", entries, &folderMissing);
+        names.clear();
+        for (const FolderEntry& entry : entries)
+            names.insert(FoldedName(entry.name));
+        for (size_t i : indexes) {
+            if (listed)
+                exists[i] = names.count(FoldedName(std::strrchr(tracks[i]->path, '\\') + 1)) != 0;
+            else if (!folderMissing)
+                exists[i] = Exists(tracks[i]->path);
+        }
+    }
+    return exists;
+}
+
 }  // namespace
 
 std::vector<size_t> HighlightMissingFiles(TrackRecord* const* tracks, size_t count)
 {
+    const std::vector<bool> exists = FilesExist(tracks, count);
     std::vector<size_t> missing;
     for (size_t i = 0; i < count; ++i) {
         TrackRecord& track = *tracks[i];
-        if (Exists(track.path)) {
+        if (exists[i]) {
             track.flags &= ~uint32_t(kFlagMissing);
         } else {
             track.flags |= kFlagMissing;
@@ -175,8 +225,9 @@ LocateResult LocateMissingFiles(TrackRecord* const* tracks, size_t count, const 
     LocateResult result;
     std::vector<size_t> missing;
     std::unordered_set<std::string> wanted;
+    const std::vector<bool> exists = FilesExist(tracks, count);
     for (size_t i = 0; i < count; ++i) {
-        if (Exists(tracks[i]->path))
+        if (exists[i])
             continue;
         missing.push_back(i);
         const std::string name = FileNameOf(tracks[i]->path);

@@ -34,11 +34,12 @@ struct LocateResult {
 // existence of every still missing track's name, but the tree is listed
 // once and each name looked up in an index, so the time grows with files
 // plus tracks rather than folders times tracks. Names that a search by
-// name treats specially (wildcards, trailing dots or blanks, device
-// names) and folders that cannot be listed are tested one by one, as a
-// search by name would find them. A folder reached a second time (through
-// a link or junction) is not walked again: a later visit cannot find what
-// the first did not, and a link that loops would never end.
+// name treats specially (wildcards, trailing dots or blanks, device names,
+// "~" of an 8.3 alias) and folders that cannot be listed are tested one by
+// one, as a search by name would find them. A link (or junction) that
+// leads back to a folder being walked, or to a place a link led to before,
+// is not followed: a later visit cannot find what the first did not, and a
+// link that loops would never end.
 LocateResult LocateMissingFiles(TrackRecord* const* tracks, size_t count, const std::string& folder);
 
 }  // namespace vuv

@@ -32,23 +32,30 @@ void PlainLocateInFolderTree(std::vector<TrackRecord>& tracks, const std::string
     }
 }
 
-// "located of missing", then each track's flags and path.
+// "located of missing", each track's flags and path, then the tracks that
+// highlighting finds missing afterwards.
 std::string Located(std::vector<TrackRecord>& tracks, const std::string& folder, bool plainly)
 {
     LocateResult result;
+    std::vector<TrackRecord*> order;
+    for (TrackRecord& track : tracks)
+        order.push_back(&track);
     if (plainly) {
         for (const TrackRecord& track : tracks)
             result.missing += !Exists(track.path);
         PlainLocateInFolderTree(tracks, folder, result.located);
     } else {
-        std::vector<TrackRecord*> order;
-        for (TrackRecord& track : tracks)
-            order.push_back(&track);
         result = LocateMissingFiles(order.data(), order.size(), folder);
     }
     std::string text = std::to_string(result.located) + " of " + std::to_string(result.missing) + "\n";
     for (const TrackRecord& t : tracks)
         text += std::to_string(t.flags) + " " + t.path + "\n";
+    std::vector<size_t> missing;
+    for (size_t i = 0; plainly && i < tracks.size(); ++i)
+        if (!Exists(tracks[i].path))
+            missing.push_back(i);
+    for (size_t i : plainly ? missing : HighlightMissingFiles(order.data(), order.size()))
+        text += " " + std::to_string(i);
     return text;
 }
 
@@ -98,8 +105,9 @@ TEST_F(MissingFilesTest, IndexedSearchFindsWhatThePlainSearchFinds)
             if (CreateDirectoryA(folder.c_str(), nullptr))
                 folders.push_back(folder);
         }
+        std::vector<std::string> written;
         for (int i = 0; i < 120; ++i)
-            WriteBytes(folders[Next(seed, uint32_t(folders.size()))] + SongName(seed, 25), "x");
+            WriteBytes(written.emplace_back(folders[Next(seed, uint32_t(folders.size()))] + SongName(seed, 25)), "x");
         CreateDirectoryA((folders.back() + "Song 3.mp3").c_str(), nullptr);
         WriteBytes(folders[1] + "A long name beyond eight.mp3", "x");
         // 258 characters deep with its "\": the list of "*.*" would be too long.
@@ -112,9 +120,16 @@ TEST_F(MissingFilesTest, IndexedSearchFindsWhatThePlainSearchFinds)
             tracks.push_back(Track("C:\\Gone\\" + std::to_string(i % 7) + "\\" + SongName(seed, 30)));
         for (const char* odd : {"*.mp3", "song 1.mp3.", "nul.mp3", "case.MP3", "a", "ab", "abc", "Nowhere.mp3"})
             tracks.push_back(Track(std::string("C:\\Gone\\") + odd));
-        for (const FolderEntry& e : FolderEntries(folders[1], "*.*"))
-            if (!e.shortName.empty())
-                tracks.push_back(Track("C:\\Gone\\" + e.shortName));
+        WIN32_FIND_DATAA alias;
+        FindClose(FindFirstFileA((folders[1] + "A long name beyond eight.mp3").c_str(), &alias));
+        tracks.push_back(Track(std::string("C:\\Gone\\") + alias.cAlternateFileName));
+        // Present in another letter case, in a folder too deep to list, in
+        // no folder, or gone.
+        for (int i = 0; i < 10; ++i)
+            tracks.push_back(Track(CharUpperA(&written[Next(seed, 120)][0])));
+        const std::string deepFolder = tree + deep.substr(0, 100) + "\\" + deep.substr(100) + "\\";
+        for (const std::string& path : {deepFolder + "ab", deepFolder + "zz", tree + "No folder\\x.mp3", written[7] + "x"})
+            tracks.push_back(Track(path));
         WriteBytes(folders[3] + "present.mp3", "x");
         tracks.push_back(Track(folders[3] + "present.mp3"));
         tracks.back().flags = kFlagMissing;  // present: left as it is
@@ -122,7 +137,7 @@ TEST_F(MissingFilesTest, IndexedSearchFindsWhatThePlainSearchFinds)
         std::vector<TrackRecord> plain = tracks;
         const std::string expected = Located(plain, tree, true);
         EXPECT_EQ(Located(tracks, tree, false), expected) << "seed " << seed;
-        EXPECT_EQ(std::string(plain[64].path), tree + deep.substr(0, 100) + "\\" + deep.substr(100) + "\\a");
+        EXPECT_EQ(std::string(plain[64].path), deepFolder + "a");
         EXPECT_GT(atoi(expected.c_str()), 30) << "the tree should hold most names";
     }
 }
@@ -130,10 +145,12 @@ TEST_F(MissingFilesTest, IndexedSearchFindsWhatThePlainSearchFinds)
 TEST_F(MissingFilesTest, LinksThatLoopEndTheWalk)
 {
     // Links back up in two folders: a walk that followed them would meet
-    // 2^40 paths before the length limit stopped it.
-    Shell("mkdir -p M/A/B && touch M/A/B/deep.mp3 M/top.mp3 && ln -s .. M/A/up && ln -s ../.. M/A/B/root && "
-          "ln -s . M/A/B/self && ln -s ../A M/A/B/again");
+    // 2^40 paths before the length limit stopped it. Two links in each of
+    // 30 folders to the next: 2^30 paths, none a loop.
+    Shell("mkdir -p M/A/B M/S30 && touch M/A/B/deep.mp3 M/top.mp3 && ln -s .. M/A/up && ln -s ../.. M/A/B/root && "
+          "ln -s . M/A/B/self && ln -s ../A M/A/B/again && for i in $(seq 0 29); do mkdir M/S$i && "
+          "ln -s ../S$((i + 1)) M/S$i/x && ln -s ../S$((i + 1)) M/S$i/y; done");
     std::vector<TrackRecord> tracks{Track("C:\\Old\\deep.mp3"), Track("C:\\Old\\top.mp3"), Track("C:\\Old\\none.mp3")};
     EXPECT_EQ(Located(tracks, root_.File("M\\"), false), "2 of 3\n0 " + root_.File("M\\A\\B\\deep.mp3") + "\n0 " +
-                                                             root_.File("M\\top.mp3") + "\n2 C:\\Old\\none.mp3\n");
+                                                             root_.File("M\\top.mp3") + "\n2 C:\\Old\\none.mp3\n 2");
 }
