@@ -79,7 +79,7 @@ int main()
     const std::string subkey = "Software\\Halvane\\TonbrookArrangeBench";
     SetDefaultLocation(SettingsRoot::CurrentUser, subkey.c_str());
     SetInstallFolderForRun(folder);
-    SetActiveCollectionOverride(folder + "bench.mcc");
+    const std::string collection = folder + "bench.mcc";
 
     std::vector<std::string> artists(400), albums(1000);
     for (std::string& a : artists)
@@ -108,7 +108,7 @@ int main()
 
     // 10,000 real files and their collection.
     CollectionStore& store = TheCollectionStore();
-    store.LoadCollection();
+    store.LoadCollection(collection);
     const std::string source = folder + "Incoming\\";
     CreateDirectoryA(source.c_str(), nullptr);
     const std::string content(4096, 'm');
@@ -120,8 +120,8 @@ int main()
         file.Write(content.data(), uint32_t(content.size()));
         store.AppendTrack(t);
     }
-    store.SaveCollection(false);
-    store.LoadCollection();
+    store.SaveCollection(collection);
+    store.LoadCollection(collection);
 
     PlayerLink link("vuvbench-arrange-");
     LinkArrangePlayer player(link);
@@ -139,7 +139,7 @@ int main()
         moved = session.Moved();
         passMs.push_back(ms);
         rates.push_back(moved * 1000.0 / ms);
-        store.SaveCollection(false);
+        store.SaveCollection(collection);
     }
     const double rate = Median(rates);
     printf("%-40s %8.1f ms  %6.0f files/s  moved %u of %u  (target 2000 files/s) %s\n",

@@ -1,8 +1,9 @@
 // Times the collection core on a generated collection of 100,000 tracks
 // (about 8,000 artists, 10,000 albums, 40 genres, paths of about 80
 // characters, mixed extensions): reading the file's bytes, LoadCollection,
-// SaveCollection(false), SortTracks for every key, a quick search that finds
-// nothing, and combining two such collections. Prints the median of several
+// an unsorted save (SaveCollection and the selection index rebuilt from the
+// saved file, as the program saves), SortTracks for every key, a quick
+// search that finds nothing, and combining two such collections. Prints the median of several
 // runs of each, in milliseconds, and the memory of the loaded collection.
 // Works in a folder of its own under the temporary folder and a settings
 // key of its own.
@@ -16,6 +17,7 @@
 #include "platform/FileReplace.h"
 #include "platform/Locations.h"
 #include "platform/Settings.h"
+#include "selection/SelectionIndex.h"
 
 #include "MadeUpWords.h"
 #include "ThreadCpuTime.h"
@@ -189,8 +191,8 @@ int main()
     const std::string a = folder + "a.mcc", b = folder + "b.mcc";
     Generate(a, "A");
     Generate(b, "B");
-    SetActiveCollectionOverride(a);
     CollectionStore& store = TheCollectionStore();
+    const SelectionFiles selection = UserSelectionFiles();
 
     std::vector<char> bytes;
     const double freshReadMs = TimeMs([&] { ReadBytes(a, bytes, true); });
@@ -201,10 +203,10 @@ int main()
     std::vector<char>().swap(bytes);
 
     const size_t baseline = WorkingSet();
-    const double firstLoadMs = TimeMs([&] { store.LoadCollection(); });
+    const double firstLoadMs = TimeMs([&] { store.LoadCollection(a); });
     const double firstLoadCpuMs = g_lastCpuMs;
     const size_t loadedBytes = WorkingSet() - baseline;
-    const double loadMs = MedianMs([&] { store.ClearCollection(); }, [&] { store.LoadCollection(); });
+    const double loadMs = MedianMs([&] { store.ClearCollection(); }, [&] { store.LoadCollection(a); });
     printf("collection: %u tracks, %u artists, %u albums, %u genres, file %u bytes\n",
            unsigned(store.Count()), unsigned(store.ArtistNames().size()),
            unsigned(store.AlbumNames().size()), unsigned(store.Genres().Size()),
@@ -220,18 +222,22 @@ int main()
     printf("%-34s %8.1f MB   (target    100 MB) %s\n", "memory of the loaded collection",
            loadedBytes / 1048576.0, loadedBytes <= 100u * 1048576u ? "ok" : "MISSED");
 
-    Report("SaveCollection(false)", MedianMs([] {}, [&] { store.SaveCollection(false); }), 250);
+    Report("SaveCollection(false)", MedianMs([] {}, [&] {
+               store.SaveCollection(a);
+               RefreshSelectionAfterSave(store, a, selection);
+           }),
+           250);
 
     const std::vector<TrackRecord*> loaded(store.Order(), store.Order() + store.Count());
     double worstSort = 0;
     for (int key = 0; key < kSortKeyCount; ++key) {
         const double ms = MedianMs(
+            [&] { std::copy(loaded.begin(), loaded.end(), store.Order()); },
             [&] {
-                std::copy(loaded.begin(), loaded.end(), store.Order());
-                TheSortState() = SortState();
-                TheSortState().sortKey = key;
-            },
-            [&] { SortTracks(-1, -1, false, false); });
+                SortState state;
+                state.sortKey = key;
+                SortTracks(store, state, -1, -1);
+            });
         char label[64];
         snprintf(label, sizeof label, "SortTracks key %d", key);
         Report(label, ms, 300);
@@ -240,18 +246,18 @@ int main()
     std::copy(loaded.begin(), loaded.end(), store.Order());
 
     Report("FindMatchingTrack (no match)",
-           MedianMs([] {}, [&] { FindMatchingTrack(0, "zzqx nothing"); }), 20);
+           MedianMs([] {}, [&] { FindMatchingTrack(store, 0, "zzqx nothing", SearchFields()); }), 20);
 
     Report("combine 2 x 100,000 tracks",
-           MedianMs([&] { store.LoadCollection(); }, [&] { CombineCollection(b); }), 1000);
+           MedianMs([&] { store.LoadCollection(a); }, [&] { CombineCollection(store, b); }), 1000);
     printf("after combining: %u tracks\n", unsigned(store.Count()));
 
     store.ClearCollection();
     DeleteKeyTree(SettingsRoot::CurrentUser, subkey.c_str());
     for (const char* name : {"a.mcc", "a.mcg", "b.mcc", "b.mcg"})
         DeleteFileAt(folder + name);
-    for (const auto& suffix : {kSelectionIndexSuffix, kCriteriaSuffix})
-        DeleteFileAt(GetUserFile(suffix, false));
+    for (const std::string& file : {selection.index, selection.criteria})
+        DeleteFileAt(file);
     RemoveDirectoryA(folder.c_str());
     return 0;
 }

@@ -6,7 +6,9 @@
 // also the file order). Indexes change when the store is sorted or a track
 // is removed. There is exactly one store (TheCollectionStore); it has no
 // lock and is used on the user-interface thread, except by the arrange pass
-// while that pass owns it.
+// while that pass owns it. The store neither shows nor asks anything: its
+// operations report by their results, and the window (or vuvtool) keeps
+// the list, the title, the selection index and the player in step.
 #pragma once
 
 #include "core/FileTypeNames.h"
@@ -26,25 +28,13 @@ constexpr const char* kActiveCollectionSetting = "ActiveMusicCollection";
 constexpr const char* kCollectionFolderSetting = "LastAccessedFolderVUV";
 constexpr const char* kLastFolderSetting = "LastAccessedFolder";
 
-// What loading needs from the player link: its pending track-played report
-// is dropped, and the playing track is selected when it is in the collection.
-class CollectionPlayerLink {
-public:
-    virtual ~CollectionPlayerLink() = default;
-    virtual void ClearPendingPlayedReport() {}
-    virtual std::string PlayingPath() { return std::string(); }
-};
-
-// The active collection path: the run's override when one is set, else the
-// "ActiveMusicCollection" setting, else the per-user default collection
-// (install folder of the executable + user name + ".mcc").
-std::string ActiveCollectionPath();
-// Uses `path` as the active collection for the rest of the run without
-// writing the setting (vuvtool's --collection); empty removes the override.
-void SetActiveCollectionOverride(const std::string& path);
-// Makes `path` the active collection: writes "ActiveMusicCollection" (and
-// moves the run's override there too, when one is set).
-void SetActiveCollection(const std::string& path);
+// The collection the next start opens: the "ActiveMusicCollection" setting,
+// else the per-user default collection (install folder + user name +
+// ".mcc"). Read once at start; during a run the store's ActivePath() is the
+// active collection.
+std::string StartCollectionPath();
+// Writes "ActiveMusicCollection", so that the next start opens `path`.
+void RememberActiveCollection(const std::string& path);
 
 class CollectionStore {
 public:
@@ -92,28 +82,20 @@ public:
     // The path the store was last loaded from (empty before the first load).
     const std::string& ActivePath() const { return activePath_; }
 
-    // Replaces the contents by the active collection file ("Undo Any
-    // Editing" is exactly this). A file that cannot be opened gives an empty
-    // collection without a message.
-    void LoadCollection();
-    // Writes the records (after sorting them by artist when `sortFirst`) and
-    // the genre list, then rebuilds the selection index. The previous file
-    // stays whole until the new one is completely written. False when the
-    // user gave up after a failure (the store is unchanged either way).
-    bool SaveCollection(bool sortFirst);
+    // Replaces the contents by the collection file at `path` (cut to 259
+    // characters) and its genre list; ActivePath() becomes `path`. "Undo
+    // Any Editing" is exactly this. A file that cannot be opened gives an
+    // empty collection and false; a missing genre list an empty one.
+    bool LoadCollection(const std::string& path);
+    // Writes the records (their genre ids normalised first) to the
+    // collection file at `path` and the genre list beside it. The previous
+    // file stays whole until the new one is completely written. False when
+    // the collection file was not written; the store is unchanged either
+    // way. ActivePath() stays.
+    bool SaveCollection(const std::string& path);
     // Frees every record and empties both name lists; the genre list stays.
     // Nothing is written.
     void ClearCollection();
-
-    // "Tonbrook - Music Collection '<name>'" with " [Selective Play...]"
-    // when the selection index holds a position.
-    std::string WindowTitle() const;
-    // Sets the view's window title to WindowTitle().
-    void RefreshWindowTitle() const;
-    // Recomputes every `notInSelection` bit from the selection index file.
-    void RefreshSelectionMarks();
-
-    void SetPlayerLink(CollectionPlayerLink* link);
 
     // Makes the next saves fail as a full disk would, after `records`
     // records of a file were written; a negative value ends that. For the
@@ -122,7 +104,6 @@ public:
 
 private:
     bool WriteRecordsTo(const std::string& path);
-    bool WriteCollectionFile(const std::string& path);
 
     RecordPool pool_;
     std::vector<TrackRecord*> tracks_;
@@ -131,7 +112,6 @@ private:
     bool hasGenres_ = false;
     NameList artists_;
     NameList albums_;
-    CollectionPlayerLink* playerLink_ = nullptr;
     long failAfterRecords_ = -1;
     std::vector<TrackRecord> ioBuffer_;  // reused by every read and write of the file
 };

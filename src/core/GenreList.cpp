@@ -2,8 +2,7 @@
 
 #include "platform/FileHandle.h"
 #include "platform/Random.h"
-
-#include <windows.h>
+#include "platform/TextCompare.h"
 
 #include <cstring>
 
@@ -41,7 +40,7 @@ const char* GenreList::NameOf(uint16_t id) const
 uint16_t GenreList::IdFor(const char* name, bool create)
 {
     for (const GenreRecord& r : records_)
-        if (lstrcmpiA(r.name, name) == 0)
+        if (SameTextIgnoringCase(r.name, name))
             return r.id;
     if (!create)
         return 0;

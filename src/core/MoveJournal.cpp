@@ -1,6 +1,5 @@
 #include "core/MoveJournal.h"
 
-#include "core/CollectionStore.h"
 #include "core/PathKey.h"
 #include "platform/Paths.h"
 
@@ -30,7 +29,7 @@ bool MoveJournal::Write(MoveState state, const char* from, const char* to)
     return file_.Write(&record, sizeof record);
 }
 
-size_t ReplayMoveJournal(const std::string& journalPath, CollectionStore& store)
+size_t ReplayMoveJournal(const std::string& journalPath, TrackRecord* const* tracks, size_t count)
 {
     std::vector<MoveJournalRecord> records;
     {
@@ -50,9 +49,9 @@ size_t ReplayMoveJournal(const std::string& journalPath, CollectionStore& store)
 
     // The first track of each path, as FindTrackByPath would find it.
     std::unordered_map<std::string, TrackRecord*> byPath;
-    byPath.reserve(store.Count());
-    for (size_t i = 0; i < store.Count(); ++i)
-        byPath.emplace(FoldedPath(store.Track(i).path), &store.Track(i));
+    byPath.reserve(count);
+    for (size_t i = 0; i < count; ++i)
+        byPath.emplace(FoldedPath(tracks[i]->path), tracks[i]);
 
     size_t applied = 0;
     auto apply = [&](const MoveJournalRecord& r) {

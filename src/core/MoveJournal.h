@@ -17,6 +17,7 @@
 // that a pass started after a replay appends after the settled records.
 #pragma once
 
+#include "core/TrackRecord.h"
 #include "platform/FileHandle.h"
 
 #include <cstddef>
@@ -24,8 +25,6 @@
 #include <string>
 
 namespace vuv {
-
-class CollectionStore;
 
 #pragma pack(push, 1)
 struct MoveJournalRecord {
@@ -62,9 +61,10 @@ private:
     FileHandle file_;
 };
 
-// Replays the journal at `journalPath` onto the store's tracks in memory
-// (see the top of this file) and appends the answer of an unanswered last
-// record. The number of tracks whose path changed; 0 without a journal.
-size_t ReplayMoveJournal(const std::string& journalPath, CollectionStore& store);
+// Replays the journal at `journalPath` onto the tracks in memory (the
+// store's display order; see the top of this file) and appends the answer
+// of an unanswered last record. The number of tracks whose path changed; 0
+// without a journal.
+size_t ReplayMoveJournal(const std::string& journalPath, TrackRecord* const* tracks, size_t count);
 
 }  // namespace vuv

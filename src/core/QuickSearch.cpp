@@ -1,7 +1,6 @@
 #include "core/QuickSearch.h"
 
 #include "core/CollectionStore.h"
-#include "core/TrackListView.h"
 #include "platform/Settings.h"
 
 #include <cstring>
@@ -88,35 +87,6 @@ int FindMatchingTrack(const CollectionStore& store, int start, const std::string
         if (matches(store.Track(size_t(i))))
             return i;
     return -1;
-}
-
-int FindMatchingTrack(int start, const std::string& text)
-{
-    return FindMatchingTrack(TheCollectionStore(), start, text, TheSearchFields());
-}
-
-namespace {
-
-int ShowFound(int index)
-{
-    if (index >= 0)
-        TheTrackListView().SelectOnly(index);
-    return index;
-}
-
-}  // namespace
-
-int OnSearchTextChanged(const std::string& text) { return ShowFound(FindMatchingTrack(0, text)); }
-
-int OnFindNextMatchingTrack(const std::string& text)
-{
-    return ShowFound(FindMatchingTrack(TheTrackListView().FirstSelectedIndex() + 1, text));
-}
-
-std::vector<std::string> SearchDropDownEntries()
-{
-    // artistNames never holds the empty name, so it is the list as it is.
-    return TheCollectionStore().ArtistNames();
 }
 
 }  // namespace vuv

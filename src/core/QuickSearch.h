@@ -32,18 +32,9 @@ void SaveSearchFields();
 // is split at every space (consecutive spaces give empty words, which match
 // anything); a track matches when each word is a substring of at least one
 // searched field, with A..Z and a..z the same. No searched field: no match.
+// The window searches from 0 as the text changes, and from after the first
+// selected track for "Find Next Matching Track".
 int FindMatchingTrack(const CollectionStore& store, int start, const std::string& text,
                       const SearchFields& fields);
-// On the program's store with the program's fields.
-int FindMatchingTrack(int start, const std::string& text);
-
-// Search field events of the main window. A found track becomes the only
-// selected and focused one; nothing changes when none is found.
-// Typing or choosing a drop-down entry: search from the first track.
-int OnSearchTextChanged(const std::string& text);
-// "Find Next Matching Track": from after the first selected track.
-int OnFindNextMatchingTrack(const std::string& text);
-// The drop-down's entries when it opens: the store's non-empty artist names.
-std::vector<std::string> SearchDropDownEntries();
 
 }  // namespace vuv

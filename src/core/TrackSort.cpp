@@ -3,7 +3,6 @@
 #include "core/CollectionStore.h"
 #include "core/FileTypeNames.h"
 #include "core/GenreList.h"
-#include "core/TrackListView.h"
 #include "platform/Settings.h"
 
 #include <algorithm>
@@ -346,19 +345,12 @@ void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& stat
         tracks[i] = work.tracks[work.entries[i].slot];
 }
 
-void SortTracks(int first, int last, bool repaint, bool keepFocus)
+int SortTracks(CollectionStore& store, const SortState& state, int first, int last, int follow)
 {
-    CollectionStore& store = TheCollectionStore();
-    TrackListView& view = TheTrackListView();
-    std::string focusedPath;
-    bool haveFocus = false;
-    if (keepFocus) {
-        int focused = view.FocusedIndex();
-        if (focused >= 0 && size_t(focused) < store.Count()) {
-            focusedPath = store.Track(size_t(focused)).path;
-            haveFocus = true;
-        }
-    }
+    std::string followedPath;
+    const bool following = follow >= 0 && size_t(follow) < store.Count();
+    if (following)
+        followedPath = store.Track(size_t(follow)).path;
     if (first == -1) {
         first = 0;
         last = int(store.Count()) - 1;
@@ -366,27 +358,28 @@ void SortTracks(int first, int last, bool repaint, bool keepFocus)
     if (last >= int(store.Count()))
         last = int(store.Count()) - 1;
     if (first >= 0 && last > first)
-        SortTrackPointers(store.Order() + first, size_t(last - first + 1), TheSortState(),
+        SortTrackPointers(store.Order() + first, size_t(last - first + 1), state,
                           store.HasGenreList() ? &store.Genres() : nullptr);
-    if (repaint)
-        view.Repaint();
-    if (haveFocus) {
-        for (size_t i = 0; i < store.Count(); ++i) {
-            if (strcmp(store.Track(i).path, focusedPath.c_str()) == 0) {
-                view.SelectOnly(int(i));
-                break;
-            }
-        }
-    }
+    if (following)
+        for (size_t i = 0; i < store.Count(); ++i)
+            if (strcmp(store.Track(i).path, followedPath.c_str()) == 0)
+                return int(i);
+    return -1;
 }
 
-void OnColumnClick(int columnType)
+int OnColumnClick(CollectionStore& store, SortState& state, int columnType, int follow)
 {
-    SortState& state = TheSortState();
     state.sortKey = columnType;
     state.descending = columnType == state.lastClickedKey ? !state.descending : false;
-    SortTracks(-1, -1, true, true);
     state.lastClickedKey = state.sortKey;
+    return SortTracks(store, state, -1, -1, follow);
+}
+
+SortState SaveSortState(const SortState& state)
+{
+    SortState saving = state;
+    saving.sortKey = kSortArtist;
+    return saving;
 }
 
 }  // namespace vuv

@@ -1,5 +1,6 @@
-// The display order of the collection: the program-wide sort state, the
-// ordering of two tracks under it, and the sort of the store's tracks.
+// The display order of the collection: the sort state, the ordering of two
+// tracks under it, and the sort of the store's tracks. Every sort takes its
+// state as an argument; TheSortState() is the one the window keeps.
 //
 // The sort is the in-place quicksort below run twice (first by artist
 // ascending, then by the sort state); it is not stable, so the exact
@@ -14,6 +15,7 @@
 
 namespace vuv {
 
+class CollectionStore;
 class GenreList;
 
 constexpr const char* kSecondKeySetting = "VUV2ndSortOn";  // secondKey + 1
@@ -50,14 +52,21 @@ void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& stat
                        const GenreList* genres);
 
 // Sorts the store's tracks from `first` to `last` inclusive (first = -1:
-// all) with TheSortState(). With `repaint` the list is repainted; with
-// `keepFocus` the focused track stays focused (and becomes the only
-// selected one).
-void SortTracks(int first, int last, bool repaint, bool keepFocus);
+// all; `last` is cut to the last track) under `state`. `follow` is the
+// index of a track before the sort (-1: none); the result is its index
+// after it, found as the first track with the same path byte for byte (the
+// list keeps its focused track so), or -1.
+int SortTracks(CollectionStore& store, const SortState& state, int first, int last,
+               int follow = -1);
 
-// A click on the header of a column of type `columnType`: sorts by it,
-// ascending on the first click and toggling the direction on each further
-// click of the same column.
-void OnColumnClick(int columnType);
+// A click on the header of a column of type `columnType`: sorts the whole
+// store by it, ascending on the first click and toggling the direction on
+// each further click of the same column. Returns `follow`'s new index as
+// SortTracks does.
+int OnColumnClick(CollectionStore& store, SortState& state, int columnType, int follow = -1);
+
+// The order of a sorted save: key 1 (artist, then title) in the state's
+// direction, with its second key.
+SortState SaveSortState(const SortState& state);
 
 }  // namespace vuv

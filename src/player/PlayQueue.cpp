@@ -1,5 +1,6 @@
 #include "player/PlayQueue.h"
 
+#include "core/CollectionFile.h"
 #include "player/Playlist.h"
 #include "player/QueueRecord.h"
 #include "platform/Clock.h"
@@ -11,7 +12,6 @@
 #include "platform/UserMessages.h"
 #include "platform/Wait.h"
 #include "platform/WideRandom.h"
-#include "plugins/TrackInfo.h"
 #include "selection/RandomPlay.h"
 
 #include <cstring>
@@ -59,42 +59,31 @@ bool OpenForAppend(FileHandle& file, const std::string& name, uint32_t pauseMs,
     }
 }
 
-bool AppendQueueRecord(const std::string& name, const TrackRecord& track, uint32_t pauseMs)
+QueueResult AppendQueueRecord(const std::string& name, const TrackRecord& track, uint32_t pauseMs)
 {
+    QueueResult result;
     FileHandle file;
     if (!OpenForAppend(file, name, pauseMs, kQueueOpenTimeoutMs)) {
-        ShowMessage("Unable to add to the play queue: '" + name + "' stays in use.",
-                    kProgramTitle, MessageButtons::Ok, MessageIcon::Warning);
-        return false;
+        result.ok = false;
+        result.queueInUse = name;
+        return result;
     }
     const QueueRecord record = QueueRecordOf(track);
-    return file.Write(&record, kQueueRecordSize, kFromEnd);
+    result.ok = file.Write(&record, kQueueRecordSize, kFromEnd);
+    return result;
 }
 
 bool ReadFirstPreviouslyPlayed(const PlayContext& context, uint32_t position, TrackRecord& out)
 {
-    FileHandle file;
-    file.Open(context.files.previouslyPlayed, FileAccess::Read, FileDisposition::OpenExisting,
-              false, true);
-    if (!file.IsOpen())
-        return false;
-    file.Seek(int32_t(position * sizeof(TrackRecord)), SeekOrigin::Start);
-    return file.Read(&out, sizeof out) == sizeof out;
+    TrackFileReader file;
+    return file.Open(context.files.previouslyPlayed) && file.ReadAt(position, out);
 }
 
 }  // namespace
 
-PlayContext& ThePlayContext()
+std::string QueueInUseMessage(const std::string& queueFile)
 {
-    static std::unique_ptr<PlayContext> context;
-    if (!context || &context->link != &Link()) {
-        const uint32_t cursor = context ? context->previousCursor : 1;
-        context = std::make_unique<PlayContext>(Link(), UserPlayerFiles());
-        context->previousCursor = cursor;
-        context->fillTrack = [](TrackRecord& track) { FillTrackFromFile(track, nullptr); };
-    }
-    context->files = UserPlayerFiles();
-    return *context;
+    return "Unable to add to the play queue: '" + queueFile + "' stays in use.";
 }
 
 bool EnsurePlayerRunning(PlayContext& context)
@@ -133,32 +122,34 @@ bool StartPlay(PlayContext& context)
     return !context.launchPlayer || EnsurePlayerRunning(context);
 }
 
-bool Enqueue(PlayContext& context, const TrackRecord& track)
+QueueResult Enqueue(PlayContext& context, const TrackRecord& track)
 {
-    const bool ok = AppendQueueRecord(context.files.queue, track, kEnqueueRetryMs);
+    const QueueResult result = AppendQueueRecord(context.files.queue, track, kEnqueueRetryMs);
     IncrementPlayListChanged(context.link);
-    return ok;
+    return result;
 }
 
-bool EnqueueFile(PlayContext& context, const std::string& path)
+QueueResult EnqueueFile(PlayContext& context, const std::string& path)
 {
     return Enqueue(context, RecordWithPath(path));
 }
 
-bool PlayNow(PlayContext& context, const TrackRecord& track)
+QueueResult PlayNow(PlayContext& context, const TrackRecord& track)
 {
     PlayerLink& link = context.link;
     const uint32_t last = link.lastSetTsp.GetU32();
-    bool ok = true;
+    QueueResult result;
     if (TickCountMs() - last <= kPlayNowWindowMs)
-        ok = AppendQueueRecord(context.files.priorityQueue, track, 0);
+        result = AppendQueueRecord(context.files.priorityQueue, track, 0);
     else
         link.trackShouldPlay.Set(&track);
     link.lastSetTsp.SetU32(TickCountMs());
-    return StartPlay(context) && ok;
+    if (!StartPlay(context))
+        result.ok = false;
+    return result;
 }
 
-bool PlayFile(PlayContext& context, const std::string& path)
+QueueResult PlayFile(PlayContext& context, const std::string& path)
 {
     return PlayNow(context, RecordWithPath(path));
 }
@@ -243,13 +234,16 @@ void ToggleRandomPlay(PlayContext& context)
     IncrementPlayListChanged(context.link);
 }
 
-bool RequeuePlayingTrack(PlayContext& context)
+QueueResult RequeuePlayingTrack(PlayContext& context)
 {
     TrackRecord playing;
     memset(&playing, 0, sizeof playing);
     context.link.trackPlaying.Get(&playing);
-    if (playing.path[0] == '\0')
-        return false;
+    if (playing.path[0] == '\0') {
+        QueueResult nothing;
+        nothing.ok = false;
+        return nothing;
+    }
     return Enqueue(context, playing);
 }
 
@@ -385,7 +379,10 @@ bool NextTrack(PlayContext& context, TrackRecord& out)
         if (!TakePlayNowRequest(context, out) &&
             !TakeQueueHead(context.files.priorityQueue, out) &&
             !TakeQueueHead(context.files.queue, out) &&
-            !RandomPick(context.link, context.files, out))
+            !(context.link.myMusicRandom.IsSet() &&
+              RandomPick({context.files.collection, context.files.selectionIndex,
+                          context.files.previouslyPlayed},
+                         out)))
             return false;
         out.path[kPathTextSize - 1] = '\0';
         if (!IsPlaylist(out.path)) {

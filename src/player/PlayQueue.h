@@ -31,9 +31,12 @@ constexpr uint32_t kPlayerStartTimeoutMs = 10000;
 constexpr uint32_t kQueueOpenTimeoutMs = 2000;
 
 // Fills a record from its music file (tags and stream facts) once the next
-// track is known; the editor plugs in the input plug-ins here.
+// track is known: WinMain and vuvtool plug in the input plug-ins here.
 using TrackFiller = std::function<void(TrackRecord& track)>;
 
+// What the play commands work on: the link, the files, the filler. The
+// editor's window and vuvtool each make one; `files.collection` follows
+// the collection the program has loaded.
 struct PlayContext {
     PlayContext(PlayerLink& link, const PlayerFiles& files) : link(link), files(files) {}
 
@@ -46,22 +49,28 @@ struct PlayContext {
     uint32_t previousCursor = 1;
 };
 
-// The editor's context: the process's link and the active user's files,
-// refreshed on every call because the active collection may change; tracks
-// filled through the input plug-ins; the skip-back cursor lives as long as
-// the process.
-PlayContext& ThePlayContext();
-
 // Launches the player when it does not run, and waits (pumping messages)
 // until it says so or kPlayerStartTimeoutMs pass. False when it could not
 // be started; the user has then been told.
 bool EnsurePlayerRunning(PlayContext& context);
 bool StartPlay(PlayContext& context);
-// False when the queue file stayed locked (the user has been told).
-bool Enqueue(PlayContext& context, const TrackRecord& track);
-bool EnqueueFile(PlayContext& context, const std::string& path);
-bool PlayNow(PlayContext& context, const TrackRecord& track);
-bool PlayFile(PlayContext& context, const std::string& path);
+
+// The result of a command that adds to a queue file. A queue file that the
+// player kept in use for kQueueOpenTimeoutMs is named in `queueInUse`, for
+// the caller to tell the user (QueueInUseMessage); a player that could not
+// be started has been told of already.
+struct QueueResult {
+    bool ok = true;
+    std::string queueInUse;
+    explicit operator bool() const { return ok; }
+};
+// "Unable to add to the play queue: '<file>' stays in use."
+std::string QueueInUseMessage(const std::string& queueFile);
+
+QueueResult Enqueue(PlayContext& context, const TrackRecord& track);
+QueueResult EnqueueFile(PlayContext& context, const std::string& path);
+QueueResult PlayNow(PlayContext& context, const TrackRecord& track);
+QueueResult PlayFile(PlayContext& context, const std::string& path);
 void ResetPlayNowWindow(PlayContext& context);
 bool AnythingToPlay(PlayContext& context);
 // The play control: start, resume or stop.
@@ -74,8 +83,8 @@ void Skip(PlayContext& context);
 void RandomPlayOn(PlayContext& context);
 // The random control.
 void ToggleRandomPlay(PlayContext& context);
-// Re-queues the record of "TbTrackPlaying"; false when nothing plays.
-bool RequeuePlayingTrack(PlayContext& context);
+// Re-queues the record of "TbTrackPlaying"; not ok when nothing plays.
+QueueResult RequeuePlayingTrack(PlayContext& context);
 // "Clear all Queued Items".
 void ClearQueue(PlayContext& context);
 // "Randomize Queued Items": playlists expanded, priority queue first, all
@@ -84,8 +93,10 @@ void ShuffleQueue(PlayContext& context);
 
 bool TakePlayNowRequest(PlayContext& context, TrackRecord& out);
 bool TakeQueueHead(const std::string& queueFile, TrackRecord& out);
-// The next track to play, filled from its file. False when nothing is left
-// (or only playlists that keep naming playlists).
+// The next track to play: the play-now request, the priority queue, the
+// queue, and while random play is on ("evtTbMyMusicRandom") the random
+// draw; filled from its file. False when nothing is left (or only
+// playlists that keep naming playlists).
 bool NextTrack(PlayContext& context, TrackRecord& out);
 
 // The permutation the shuffle applies: index i of the result is the record

@@ -1,11 +1,10 @@
 #include "player/PlayerFiles.h"
 
-#include "core/CollectionStore.h"
 #include "platform/Locations.h"
 
 namespace vuv {
 
-PlayerFiles UserPlayerFiles()
+PlayerFiles UserPlayerFiles(const std::string& collection)
 {
     PlayerFiles files;
     files.installFolder = GetInstallFolder(false);
@@ -14,7 +13,7 @@ PlayerFiles UserPlayerFiles()
     files.previouslyPlayed = GetUserFile(kPreviouslyPlayedSuffix, false);
     files.selectionIndex = GetUserFile(kSelectionIndexSuffix, false);
     files.criteria = GetUserFile(kCriteriaSuffix, false);
-    files.collection = ActiveCollectionPath();
+    files.collection = collection;
     return files;
 }
 

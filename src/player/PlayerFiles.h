@@ -17,8 +17,8 @@ struct PlayerFiles {
     std::string collection;         // the active collection file
 };
 
-// The active user's files (per-user files of the install folder taken from
-// the program's own folder) and the active collection file.
-PlayerFiles UserPlayerFiles();
+// The active user's files (per-user files of the install folder) with the
+// given active collection file.
+PlayerFiles UserPlayerFiles(const std::string& collection);
 
 }  // namespace vuv

@@ -99,6 +99,12 @@ std::string PlayingPath(PlayerLink& link)
     return playing.path;
 }
 
+void ClearPlayCountReport(PlayerLink& link)
+{
+    const PlayCountReport cleared = {};
+    link.liveUpdate.Set(&cleared);
+}
+
 bool TakePlayCountReport(PlayerLink& link, PlayCountReport& report)
 {
     memset(&report, 0, sizeof report);
@@ -106,8 +112,7 @@ bool TakePlayCountReport(PlayerLink& link, PlayCountReport& report)
     report.path[sizeof report.path - 1] = '\0';
     if (report.path[0] == '\0')
         return false;
-    const PlayCountReport cleared = {};
-    link.liveUpdate.Set(&cleared);
+    ClearPlayCountReport(link);
     return true;
 }
 

@@ -101,7 +101,9 @@ void WriteSelectorSwitch(PlayerLink& link, uint32_t value);
 
 // The path of "TbTrackPlaying" (empty when nothing plays).
 std::string PlayingPath(PlayerLink& link);
-
+// Drops a pending play-count report without applying it (a collection is
+// being loaded, so the report's path may name a track of another one).
+void ClearPlayCountReport(PlayerLink& link);
 // Takes the play-count report out of "TbPLAKLiveUpdate", clearing the
 // variable; false when it held none (empty path).
 bool TakePlayCountReport(PlayerLink& link, PlayCountReport& report);

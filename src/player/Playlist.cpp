@@ -28,38 +28,47 @@ bool IsPlaylist(const std::string& path, bool* isPls)
     return EqualsIgnoringCase(extension, ".M3U");
 }
 
-std::string GetPlaylistEntry(const std::string& playlist, uint32_t n)
+PlaylistEntries::PlaylistEntries(const std::string& playlist, uint32_t first)
+    : playlist_(playlist), next_(first)
 {
-    bool isPls = false;
-    IsPlaylist(playlist, &isPls);
-    if (n == 0)
-        return std::string();
-    FileHandle file;
-    file.Open(playlist, FileAccess::Read, FileDisposition::OpenExisting, false, true);
-    if (!file.IsOpen())
-        return std::string();
+    IsPlaylist(playlist, &isPls_);
+    file_.Open(playlist, FileAccess::Read, FileDisposition::OpenExisting, false, true);
+}
+
+bool PlaylistEntries::Next(std::string& entry)
+{
+    if (!file_.IsOpen())
+        return false;
     char key[32];
-    snprintf(key, sizeof key, "File%u=", unsigned(n));
+    snprintf(key, sizeof key, "File%u=", unsigned(next_));
     const size_t keyLength = strlen(key);
     char line[kPlaylistLineMax + 1];
-    uint32_t counted = 0;
-    while (ReadTextLine(file, line, kPlaylistLineMax)) {
-        std::string entry;
-        if (isPls) {
+    while (ReadTextLine(file_, line, kPlaylistLineMax)) {
+        if (isPls_) {
             if (strncmp(line, key, keyLength) != 0)
                 continue;
             entry = line + keyLength;
+            ++next_;
         } else {
             if (line[0] == '#' || line[0] == '\0')
                 continue;
-            if (++counted != n)
+            if (++seen_ < next_)
                 continue;
             entry = line;
+            next_ = seen_ + 1;
         }
-        ResolveEntryPath(entry, playlist);
-        return entry;
+        ResolveEntryPath(entry, playlist_);
+        return true;
     }
-    return std::string();
+    return false;
+}
+
+std::string GetPlaylistEntry(const std::string& playlist, uint32_t n)
+{
+    std::string entry;
+    if (n == 0 || !PlaylistEntries(playlist, n).Next(entry))
+        return std::string();
+    return entry;
 }
 
 void ResolveEntryPath(std::string& entry, const std::string& playlist)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/TrackRecord.h"
+#include "platform/FileHandle.h"
 #include "player/QueueRecord.h"
 
 #include <cstddef>
@@ -12,15 +13,35 @@
 
 namespace vuv {
 
-class FileHandle;
-
 // ".M3U" or ".PLS", without regard to case. `isPls` is set only for ".PLS"
 // (left untouched otherwise).
 bool IsPlaylist(const std::string& path, bool* isPls = nullptr);
 
+constexpr size_t kPlaylistLineMax = 1000;
+
+// The entries of a playlist in file order from entry number `first` (from
+// 1) on, each resolved to an absolute path, in one pass over the file. An
+// M3U entry is every line that is neither empty nor a comment ("#"); of a
+// PLS, the lines "File<n>=" are taken in file order as long as their
+// numbers follow on from `first`, every other line is passed over. Lines are
+// read up to kPlaylistLineMax characters at a time.
+class PlaylistEntries {
+public:
+    PlaylistEntries(const std::string& playlist, uint32_t first);
+    // The next entry; false when there is none or the file cannot be opened.
+    bool Next(std::string& entry);
+
+private:
+    std::string playlist_;
+    FileHandle file_;
+    bool isPls_ = false;
+    uint32_t next_;     // number of the next entry handed out
+    uint32_t seen_ = 0; // M3U entries passed
+};
+
 // Entry number `n` (from 1) resolved to an absolute path; empty when there
 // is no such entry, n is 0 or the file cannot be opened. Opens and scans the
-// file on every call. Lines are read up to 1000 characters at a time.
+// file on every call.
 std::string GetPlaylistEntry(const std::string& playlist, uint32_t n);
 
 // Turns an entry into an absolute path against the playlist's folder. No
@@ -49,8 +70,6 @@ bool StepBackInPlaylistItem(const std::string& queueFile);
 // written or an existing source could not be read, so that the caller
 // keeps the source; a missing source is true.
 bool ExpandQueueFile(const std::string& source, const std::string& destination);
-
-constexpr size_t kPlaylistLineMax = 1000;
 
 // Fills a record's path field from an entry. Entries longer than 259
 // characters are cut: the player then reports the file as missing and the

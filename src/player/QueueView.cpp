@@ -4,7 +4,7 @@
 #include "player/QueueRecord.h"
 #include "platform/FileHandle.h"
 #include "platform/Paths.h"
-#include "platform/Settings.h"
+#include "selection/SelectivePlay.h"
 
 #include <cstdio>
 #include <cstring>
@@ -13,42 +13,17 @@ namespace vuv {
 
 namespace {
 
-// The remaining entries of a queued playlist in one pass over the file: for
-// M3U the first `taken` entries are skipped; for PLS the numbered lines are
-// taken in file order as long as they follow on from `taken`.
+// The remaining entries of a queued playlist, in one pass over the file.
 void AppendPlaylistEntries(const std::string& playlist, uint32_t taken,
                            std::vector<QueueViewLine>& lines)
 {
-    bool isPls = false;
-    IsPlaylist(playlist, &isPls);
-    FileHandle file;
-    file.Open(playlist, FileAccess::Read, FileDisposition::OpenExisting, false, true);
-    if (!file.IsOpen())
-        return;
-    char line[kPlaylistLineMax + 1];
-    uint32_t seen = 0;     // M3U entries passed
-    uint32_t running = 0;  // lines shown
-    while (ReadTextLine(file, line, kPlaylistLineMax)) {
-        std::string entry;
-        if (isPls) {
-            char key[32];
-            snprintf(key, sizeof key, "File%u=", unsigned(taken + running + 1));
-            const size_t keyLength = strlen(key);
-            if (strncmp(line, key, keyLength) != 0)
-                continue;
-            entry = line + keyLength;
-        } else {
-            if (line[0] == '#' || line[0] == '\0')
-                continue;
-            if (++seen <= taken)
-                continue;
-            entry = line;
-        }
-        ResolveEntryPath(entry, playlist);
+    PlaylistEntries entries(playlist, taken + 1);
+    std::string entry;
+    for (unsigned shown = 1; entries.Next(entry); ++shown) {
         TrackRecord track = {};
         SetEntryPath(track, entry);
         char text[32];
-        snprintf(text, sizeof text, "%2u.  '", unsigned(++running));
+        snprintf(text, sizeof text, "%2u.  '", shown);
         lines.push_back({kQueueLinePlaylistEntry, text + DisplayName(track) + "'"});
     }
 }
@@ -89,16 +64,9 @@ std::vector<QueueViewLine> BuildQueueView(PlayContext& context)
     AppendQueueFile(context.files.queue, lines);
     if (context.link.myMusicRandom.IsSet()) {
         lines.push_back({kQueueLineBlank, std::string()});
-        std::string text =
-            "Randomly Play Music Collection '" + BaseNameOf(context.files.collection) + "'";
-        if (FileSize(context.files.selectionIndex) >= 4) {
-            text += " [Selective Play";
-            const std::string preset = GetText("EditorSelectivePlay");
-            if (!preset.empty())
-                text += ": " + preset;
-            text += "]";
-        }
-        lines.push_back({kQueueLineRandom, text});
+        lines.push_back({kQueueLineRandom, "Randomly Play Music Collection '" +
+                                               BaseNameOf(context.files.collection) + "'" +
+                                               SelectivePlayMark(context.files.selectionIndex)});
     }
     return lines;
 }

@@ -18,8 +18,11 @@
 
 namespace vuv {
 
-// The exports the editor calls: plain cdecl functions. Their results are
-// never read, but for SetIDTagElement's, which tells why a tag was not
+// The exports the editor calls: plain __cdecl functions under undecorated
+// names, as the suite's plug-ins (TagLibInput's Exports.cpp and .def)
+// define them; the convention is named so that the 32-bit build, where
+// __cdecl and __stdcall differ, calls them as they return. Their results
+// are never read, but for SetIDTagElement's, which tells why a tag was not
 // written (TagWriteResult.h). Texts are ANSI; sizes are the callers' fixed
 // buffer sizes.
 using WhatFormatsFunction = int(__cdecl*)(int index, char* extension, char* description);

@@ -1,6 +1,5 @@
 #include "plugins/TagCommands.h"
 
-#include "core/TrackListView.h"
 #include "platform/Paths.h"
 #include "platform/UserMessages.h"
 #include "plugins/InputPluginHost.h"
@@ -73,7 +72,6 @@ bool RefreshFromIdTag(CollectionStore& store, const std::vector<size_t>& selecte
 {
     if (ask && !AskYesNo("Replace Music Collection Tag information from ID Tag?"))
         return false;
-    BusyScope busy;
     for (size_t index : InCollectionOrder(selected, store.Count())) {
         TrackRecord& track = store.Track(index);
         TrackRecord fresh;
@@ -91,7 +89,6 @@ bool RefreshFromIdTag(CollectionStore& store, const std::vector<size_t>& selecte
         track.lengthMs = fresh.lengthMs;
         track.fileSize = fresh.fileSize;
     }
-    TheTrackListView().Repaint();
     return true;
 }
 
@@ -102,19 +99,15 @@ bool RewriteIdTag(const CollectionStore& store, const std::vector<size_t>& selec
                          "files with that stored in Vo Varar Odududaroz, Proceed?"))
         return false;
     std::vector<std::string> failed;  // "'path': reason"
-    {
-        BusyScope busy;
-        const GenreList* genres = store.HasGenreList() ? &store.Genres() : nullptr;
-        for (size_t index : InCollectionOrder(selected, store.Count())) {
-            const TrackRecord& track = store.Track(index);
-            const PluginModule* plugin = FindPluginForExtension(ExtensionOf(track.path));
-            if (plugin == nullptr || plugin->setIDTagElement == nullptr)
-                continue;
-            const std::string reason = WriteTrackTag(track, genres);
-            if (!reason.empty())
-                failed.push_back("'" + std::string(track.path) + "': " + reason);
-        }
-        TheTrackListView().Repaint();
+    const GenreList* genres = store.HasGenreList() ? &store.Genres() : nullptr;
+    for (size_t index : InCollectionOrder(selected, store.Count())) {
+        const TrackRecord& track = store.Track(index);
+        const PluginModule* plugin = FindPluginForExtension(ExtensionOf(track.path));
+        if (plugin == nullptr || plugin->setIDTagElement == nullptr)
+            continue;
+        const std::string reason = WriteTrackTag(track, genres);
+        if (!reason.empty())
+            failed.push_back("'" + std::string(track.path) + "': " + reason);
     }
     if (unwritten != nullptr)
         *unwritten = failed.size();

@@ -1,8 +1,8 @@
 // "Refresh From ID Tag" and "Rewrite ID Tag": the collection's data read
 // from, or written into, the tags of the selected tracks' files. The track
-// list's command asks first; vuvtool runs them without the question. Both
-// show the hourglass while they work and repaint the track list at the end;
-// neither saves the collection.
+// list's command asks first (and shows the hourglass around them and
+// repaints after them); vuvtool runs them without the question. Neither
+// saves the collection.
 #pragma once
 
 #include "core/CollectionStore.h"

@@ -5,7 +5,6 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/WideRandom.h"
-#include "player/PlayerLink.h"
 
 #include <algorithm>
 #include <cstring>
@@ -24,37 +23,31 @@ bool PreferenceTest(const TrackRecord& track) { return PreferenceTest(track.pref
 
 bool PlayedRecently(const TrackRecord& track, const std::string& previouslyPlayedFile)
 {
-    FileHandle file;
-    file.Open(previouslyPlayedFile, FileAccess::Read, FileDisposition::OpenExisting, false, true);
-    if (!file.IsOpen())
+    TrackFileReader file;
+    if (!file.Open(previouslyPlayedFile))
         return false;
     char path[kPathTextSize];
     CopyBounded(path, track.path, sizeof path);
-    // Whole blocks of records at a time: the file is read on every attempt.
-    constexpr uint32_t kBlock = 64;
-    std::vector<TrackRecord> records(kBlock);
-    for (;;) {
-        const uint32_t got = file.Read(records.data(), kBlock * sizeof(TrackRecord)) / sizeof(TrackRecord);
-        for (uint32_t i = 0; i < got; ++i) {
+    // Small blocks: the file is read on every attempt, and a recent play is
+    // usually near its start.
+    constexpr size_t kBlock = 64;
+    TrackRecord records[kBlock];
+    while (const size_t got = file.ReadBlock(records, kBlock)) {
+        for (size_t i = 0; i < got; ++i) {
             records[i].path[kPathTextSize - 1] = '\0';
             if (SamePath(records[i].path, path))
                 return true;
         }
-        if (got < kBlock)
-            return false;
     }
+    return false;
 }
 
-bool RandomPick(PlayerLink& link, const PlayerFiles& files, TrackRecord& out)
+bool RandomPick(const RandomPlayFiles& files, TrackRecord& out)
 {
-    if (!link.myMusicRandom.IsSet())
+    TrackFileReader collection;
+    if (!collection.Open(files.collection))
         return false;
-    FileHandle collection;
-    collection.Open(files.collection, FileAccess::Read, FileDisposition::OpenExisting, false,
-                    true);
-    if (!collection.IsOpen())
-        return false;
-    const uint64_t n = collection.Size() / sizeof(TrackRecord);
+    const uint64_t n = collection.RecordCount();
     if (n == 0)
         return false;
     const uint64_t m = FileSize(files.selectionIndex) / 4;
@@ -72,8 +65,7 @@ bool RandomPick(PlayerLink& link, const PlayerFiles& files, TrackRecord& out)
         } else {
             position = RandomIndexBelow(uint32_t(n));
         }
-        collection.Seek(int32_t(uint64_t(position) * sizeof(TrackRecord)), SeekOrigin::Start);
-        collection.Read(&out, sizeof out);
+        collection.ReadAt(position, out);
         out.path[kPathTextSize - 1] = '\0';
         if (PreferenceTest(out) && !PlayedRecently(out, files.previouslyPlayed))
             break;
@@ -99,29 +91,32 @@ std::string PathOf(const TrackRecord& record)
 
 }  // namespace
 
-RandomDraw::RandomDraw(const std::string& collectionFile, const std::string& selectionIndexFile,
-                       const std::string& previouslyPlayedFile)
+RandomDraw::RandomDraw(const RandomPlayFiles& files)
 {
+    // Both record files are read a block at a time: a collection of 100,000
+    // tracks is 65 MB of records of which a draw keeps the paths.
+    std::vector<TrackRecord> block(kTrackFileBlock);
+    auto forEachRecord = [&block](const std::string& path, auto&& use) {
+        TrackFileReader file;
+        if (!file.Open(path))
+            return;
+        while (const size_t got = file.ReadBlock(block.data(), block.size()))
+            for (size_t i = 0; i < got; ++i)
+                use(block[i]);
+    };
     std::unordered_set<std::string> recent;
-    {
-        std::vector<TrackRecord> played;
-        ReadTrackFile(previouslyPlayedFile, played, false);
-        for (const TrackRecord& record : played)
-            recent.insert(FoldedPath(PathOf(record).c_str()));
-    }
-    std::vector<TrackRecord> records;
-    ReadTrackFile(collectionFile, records, false);
-    records_.reserve(records.size());
-    for (const TrackRecord& record : records) {
+    forEachRecord(files.previouslyPlayed,
+                  [&recent](const TrackRecord& record) { recent.insert(FoldedPath(PathOf(record).c_str())); });
+    forEachRecord(files.collection, [this, &recent](const TrackRecord& record) {
         Candidate c;
         c.path = PathOf(record);
         c.preference = record.preference;
         c.playedRecently = recent.count(FoldedPath(c.path.c_str())) != 0;
         records_.push_back(std::move(c));
-    }
+    });
     empty_.playedRecently = recent.count(std::string()) != 0;
     FileHandle index;
-    index.Open(selectionIndexFile, FileAccess::Read, FileDisposition::OpenExisting, false, true);
+    index.Open(files.selectionIndex, FileAccess::Read, FileDisposition::OpenExisting, false, true);
     const uint64_t positions = index.Size() / 4;
     if (positions > 0) {
         selection_.resize(size_t(positions));

@@ -1,12 +1,13 @@
 // The draw of random play: a track of the active collection file as last
 // saved, favouring higher preferences, avoiding recently played tracks and
 // keeping to the selection index when selective play is in force. Reads the
-// files directly on every draw; used on the user-interface thread and by the
-// player's side.
+// files directly on every draw; the play queue's next-track operation asks
+// for it while random play is on.
 #pragma once
 
 #include "core/TrackRecord.h"
-#include "player/PlayerFiles.h"
+
+#include <string>
 
 #include <cstdint>
 #include <string>
@@ -14,21 +15,26 @@
 
 namespace vuv {
 
-class PlayerLink;
-
 constexpr int kRandomPickAttempts = 50;
+
+// The files a draw reads.
+struct RandomPlayFiles {
+    std::string collection;        // the active collection file, as last saved
+    std::string selectionIndex;    // ".dpc"
+    std::string previouslyPlayed;  // ".Previously Played"
+};
 
 // Preference p (clamped to 1..9) passes one time in 10 - p.
 bool PreferenceTest(uint8_t preference);
 bool PreferenceTest(const TrackRecord& track);
 // The track's path is among the records of the previously played file.
 bool PlayedRecently(const TrackRecord& track, const std::string& previouslyPlayedFile);
-// False when random play is off or the collection file is empty or
-// unreadable. Otherwise true: the first of at most 50 drawn records that
-// passes both tests, or the last one drawn. Collections and selections of
-// more than 10,000 tracks are drawn with RandomIndexBelow so that every
-// track can come out; smaller ones draw exactly as RandomBelow(n) always did.
-bool RandomPick(PlayerLink& link, const PlayerFiles& files, TrackRecord& out);
+// False when the collection file is empty or unreadable. Otherwise true:
+// the first of at most 50 drawn records that passes both tests, or the last
+// one drawn. Collections and selections of more than 10,000 tracks are
+// drawn with RandomIndexBelow so that every track can come out; smaller
+// ones draw exactly as RandomBelow(n) always did.
+bool RandomPick(const RandomPlayFiles& files, TrackRecord& out);
 
 // The draw held in memory, for many draws in a row (the random selector
 // draws up to 320,000 times in one run): the collection file as last saved,
@@ -41,8 +47,7 @@ public:
     // A file that cannot be read counts as empty: no collection means
     // nothing to draw, no selection index the whole collection, no
     // previously played file no recent plays.
-    RandomDraw(const std::string& collectionFile, const std::string& selectionIndexFile,
-               const std::string& previouslyPlayedFile);
+    explicit RandomDraw(const RandomPlayFiles& files);
 
     // The path of a drawn track (at most 259 characters); false when the
     // collection is empty. The draw does not ask whether random play is on.

@@ -1,8 +1,11 @@
 #include "selection/SelectionIndex.h"
 
+#include "core/CollectionFile.h"
+#include "core/CollectionStore.h"
 #include "core/GenreList.h"
 #include "platform/FileHandle.h"
 #include "platform/FileReplace.h"
+#include "platform/Locations.h"
 #include "selection/SelectiveCriteria.h"
 
 #include <cstring>
@@ -15,8 +18,6 @@ namespace {
 
 std::mutex g_notifierLock;
 std::function<void()> g_notifier;
-
-constexpr size_t kRecordsPerRead = 1024;
 
 // What the criteria say about one genre name: excluded by a kind-2 record,
 // and how many kind-4 records name it (each one counts).
@@ -146,18 +147,15 @@ void NotifyPlaylistChanged()
 bool WritePassingPositions(FileHandle& index, const std::string& collectionPath,
                            const Criteria& criteria, const GenreList* genres)
 {
-    FileHandle collection;
-    collection.Open(collectionPath, FileAccess::Read, FileDisposition::OpenExisting, false, true);
-    if (!collection.IsOpen())
+    TrackFileReader collection;
+    if (!collection.Open(collectionPath))
         return false;
     GenreJudge judge(criteria, genres);
-    std::vector<TrackRecord> block(kRecordsPerRead);
+    std::vector<TrackRecord> block(kTrackFileBlock);
     std::vector<uint32_t> passing;
     uint32_t position = 0;
     bool all = true;
-    for (;;) {
-        uint32_t got = collection.Read(block.data(), uint32_t(block.size() * sizeof(TrackRecord)));
-        size_t whole = got / sizeof(TrackRecord);
+    while (const size_t whole = collection.ReadBlock(block.data(), block.size())) {
         passing.clear();
         for (size_t i = 0; i < whole; ++i, ++position) {
             if (TrackPasses(block[i], criteria, judge))
@@ -167,13 +165,16 @@ bool WritePassingPositions(FileHandle& index, const std::string& collectionPath,
         }
         if (!passing.empty())
             index.Write(passing.data(), uint32_t(passing.size() * sizeof(uint32_t)));
-        if (got < block.size() * sizeof(TrackRecord))
-            break;
     }
     return all;
 }
 
 }  // namespace
+
+SelectionFiles UserSelectionFiles()
+{
+    return SelectionFiles{GetUserFile(kCriteriaSuffix, false), GetUserFile(kSelectionIndexSuffix, false)};
+}
 
 void SetPlaylistChangedNotifier(std::function<void()> notifier)
 {
@@ -196,6 +197,14 @@ void RebuildSelectionIndex(const std::string& criteriaPath, const std::string& c
     if (everyTrackPassed)
         DeleteFileAt(indexPath);
     NotifyPlaylistChanged();
+}
+
+void RefreshSelectionAfterSave(CollectionStore& store, const std::string& collectionPath,
+                               const SelectionFiles& files)
+{
+    RebuildSelectionIndex(files.criteria, collectionPath,
+                          store.HasGenreList() ? &store.Genres() : nullptr, files.index);
+    MarkNotInSelection(store.Order(), store.Count(), files.index);
 }
 
 std::vector<uint32_t> ReadSelectionIndex(const std::string& indexPath)

@@ -13,7 +13,16 @@
 
 namespace vuv {
 
+class CollectionStore;
 class GenreList;
+
+// The per-user files of selective play.
+struct SelectionFiles {
+    std::string criteria;  // ".dps"
+    std::string index;     // ".dpc"
+};
+// The active user's files in the install folder.
+SelectionFiles UserSelectionFiles();
 
 // Rebuilds the index file from the criteria file and the collection file as
 // saved; `genres` is the collection's loaded genre list (null: none loaded).
@@ -22,8 +31,15 @@ void RebuildSelectionIndex(const std::string& criteriaPath, const std::string& c
                            const GenreList* genres, const std::string& indexPath);
 
 // Called at the end of every rebuild, to tell the player that its play
-// list changed (the player link raises "TbPlayListChanged"). None by default.
+// list changed: the editor's WinMain and vuvtool's player link wire the
+// link's "TbPlayListChanged" counter here. None by default.
 void SetPlaylistChangedNotifier(std::function<void()> notifier);
+
+// What follows every save of the store to `collectionPath` (also one the
+// user gave up): the index rebuilt from the criteria and the file as saved,
+// then the store's `notInSelection` marks recomputed from it.
+void RefreshSelectionAfterSave(CollectionStore& store, const std::string& collectionPath,
+                               const SelectionFiles& files);
 
 // The positions in the index file; empty when missing or empty.
 std::vector<uint32_t> ReadSelectionIndex(const std::string& indexPath);

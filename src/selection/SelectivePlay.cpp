@@ -1,11 +1,10 @@
 #include "selection/SelectivePlay.h"
 
+#include "core/CollectionCommands.h"
 #include "core/CollectionStore.h"
 #include "platform/FileHandle.h"
-#include "platform/Locations.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
-#include "platform/UserMessages.h"
 
 namespace vuv {
 
@@ -21,28 +20,39 @@ std::string SelectivePlayTitle()
     return name.empty() ? std::string("Selective Play") : "Selective Play '" + name + "'";
 }
 
-// The collection is saved in its current order: applying criteria must not
-// re-sort the list the user is looking at.
-bool ApplySelectivePlay(CollectionStore& store, const SelectiveCriteria& criteria)
+std::string SelectivePlayMark(const std::string& indexPath)
 {
-    const std::string criteriaFile = GetUserFile(kCriteriaSuffix, false);
-    WriteCriteria(criteriaFile, criteria);
-    store.SaveCollection(false);
-    const std::string indexFile = GetUserFile(kSelectionIndexSuffix, false);
-    bool indexMissing = false;
-    const uint64_t indexSize = FileSize(indexFile, &indexMissing);
-    if (!indexMissing && indexSize == 0 && FileSize(criteriaFile) != 0) {
-        ShowMessage(kExcludesAllTracksMessage, kProgramTitle, MessageButtons::Ok,
-                    MessageIcon::Information);
-        return false;
-    }
-    return true;
+    if (!SelectionIndexHasEntries(indexPath))
+        return std::string();
+    const std::string preset = GetText(kSelectivePlayPresetSetting);
+    return preset.empty() ? std::string(" [Selective Play]") : " [Selective Play: " + preset + "]";
 }
 
-bool ClearSelectivePlay(CollectionStore& store)
+std::string CollectionWindowTitle(const std::string& collectionPath, const std::string& indexPath)
+{
+    return "Tonbrook - Music Collection '" + BaseNameOf(collectionPath) + "'" +
+           SelectivePlayMark(indexPath);
+}
+
+// The collection is saved in its current order: applying criteria must not
+// re-sort the list the user is looking at.
+SelectiveResult ApplySelectivePlay(CollectionHost& host, const SelectionFiles& files,
+                                   const SelectiveCriteria& criteria)
+{
+    WriteCriteria(files.criteria, criteria);
+    if (!host.Save(host.Store().ActivePath(), false))
+        return SelectiveResult::NotSaved;
+    bool indexMissing = false;
+    const uint64_t indexSize = FileSize(files.index, &indexMissing);
+    if (!indexMissing && indexSize == 0 && FileSize(files.criteria) != 0)
+        return SelectiveResult::ExcludesAllTracks;
+    return SelectiveResult::Applied;
+}
+
+SelectiveResult ClearSelectivePlay(CollectionHost& host, const SelectionFiles& files)
 {
     SetPresetName(std::string());
-    return ApplySelectivePlay(store, SelectiveCriteria());
+    return ApplySelectivePlay(host, files, SelectiveCriteria());
 }
 
 }  // namespace vuv

@@ -1,5 +1,6 @@
 #include "ui/ArrangeFilesDialog.h"
 
+#include "core/CollectionCommands.h"
 #include "core/CollectionStore.h"
 #include "naming/ArrangeFiles.h"
 #include "naming/FilenamePattern.h"
@@ -84,21 +85,22 @@ INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     }
 }
 
-// The pass's moves into the store, then the collection saved (which shows
-// its own message when the file cannot be written). Once per run.
-void FinishAndSave(ArrangeSession& session, bool& saved)
-{
-    if (saved)
-        return;
-    saved = true;
-    session.Finish();
-    TheCollectionStore().SaveCollection(false);
-}
-
 struct Progress {
     ArrangeSession* session;
+    CollectionHost* collection;
     bool saved = false;
 };
+
+// The pass's moves into the store, then the collection saved through the
+// window (which asks again when the file cannot be written). Once per run.
+void FinishAndSave(Progress& progress)
+{
+    if (progress.saved)
+        return;
+    progress.saved = true;
+    progress.session->Finish();
+    progress.collection->Save(progress.collection->Store().ActivePath(), false);
+}
 
 INT_PTR CALLBACK ProgressProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -118,7 +120,7 @@ INT_PTR CALLBACK ProgressProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
             return TRUE;
         if (value == kArrangeFinished) {
             number = kArrangeShown;
-            FinishAndSave(*progress->session, progress->saved);
+            FinishAndSave(*progress);
             SetDlgItemTextA(dialog, IDC_ARRANGING_TEXT, "Completed");
             SendDlgItemMessageA(dialog, IDC_ARRANGING_BAR, PBM_SETPOS, 100, 0);
             return TRUE;
@@ -144,14 +146,13 @@ INT_PTR CALLBACK ProgressProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-void ArrangeFiles(HWND owner, HINSTANCE instance, ArrangeSession*& running)
+void ArrangeFiles(HWND owner, HINSTANCE instance, ArrangeSession*& running, CollectionHost& collection)
 {
     if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_ARRANGE_FILES), owner, SettingsProc, 0) != 1)
         return;
-    CollectionStore& store = TheCollectionStore();
     LinkArrangePlayer player(Link());
-    ArrangeSession session(store, LoadArrangeSettings(), player);
-    Progress progress{&session};
+    ArrangeSession session(collection.Store(), LoadArrangeSettings(), player);
+    Progress progress{&session, &collection};
     running = &session;
     session.Start();
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_ARRANGING), owner, ProgressProc,
@@ -159,7 +160,7 @@ void ArrangeFiles(HWND owner, HINSTANCE instance, ArrangeSession*& running)
     RedrawWindow(owner, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     // Closed before the end: the pass stops after the track it is moving,
     // and what it moved is saved.
-    FinishAndSave(session, progress.saved);
+    FinishAndSave(progress);
     running = nullptr;
 }
 

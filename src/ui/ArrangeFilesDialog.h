@@ -9,11 +9,13 @@
 namespace vuv {
 
 class ArrangeSession;
+class CollectionHost;
 
-// Runs the command over the main window. `running` points at the pass's
-// session from its start until its moves are in the store (the main
-// window's timer hands it the player's play-count reports meanwhile), and
-// is null again when the command returns.
-void ArrangeFiles(HWND owner, HINSTANCE instance, ArrangeSession*& running);
+// Runs the command over the main window on the store of `collection`,
+// which then saves it. `running` points at the pass's session from its
+// start until its moves are in the store (the main window's timer hands it
+// the player's play-count reports meanwhile), and is null again when the
+// command returns.
+void ArrangeFiles(HWND owner, HINSTANCE instance, ArrangeSession*& running, CollectionHost& collection);
 
 }  // namespace vuv

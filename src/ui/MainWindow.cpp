@@ -3,7 +3,6 @@
 #include "core/CollectionCommands.h"
 #include "core/CollectionStore.h"
 #include "core/QuickSearch.h"
-#include "core/TrackListView.h"
 #include "core/TrackSort.h"
 #include "intake/DroppedFiles.h"
 #include "naming/ArrangeFiles.h"
@@ -12,11 +11,17 @@
 #include "plugins/TrackInfo.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
+#include "platform/UserMessages.h"
 #include "player/PlayQueue.h"
 #include "player/PlayerLink.h"
 #include "resources/resource.h"
+#include "selection/SelectionIndex.h"
+#include "selection/SelectivePlay.h"
 #include "ui/ArrangeFilesDialog.h"
+#include "ui/BusyCursor.h"
 #include "ui/ButtonBar.h"
+#include "ui/CollectionSaving.h"
+#include "ui/FileDialog.h"
 #include "ui/MissingFilesCommands.h"
 #include "ui/PlayControlPanel.h"
 #include "ui/RandomSelectorDialog.h"
@@ -28,7 +33,6 @@
 #include "ui/WindowSkin.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -49,45 +53,27 @@ constexpr int kLabelFontHeight = 12;
 // during creation. A restore within the first ticks after creation is taken
 // for that and the placement is applied again.
 constexpr UINT kReapplyPlacement = WM_APP + 1;
-constexpr UINT kShowBusy = WM_APP + 2;  // wParam: busy
 constexpr int kPlacementGuardTicks = 12;  // 3 s, also for a slow start
 
-// The main window is also the view through which the collection logic
-// updates the list and the title.
-class MainWindow : public TrackListView {
+// The main window is also the program's load and save of the collection:
+// besides the store it keeps the list, the title, the selection index and
+// the player's files in step.
+class MainWindow : public CollectionHost {
 public:
-    MainWindow(HINSTANCE instance, const MainWindowOptions& options) : instance_(instance), options_(options) {}
+    MainWindow(HINSTANCE instance, const MainWindowOptions& options)
+        : instance_(instance), options_(options), play_(*options.play)
+    {
+    }
 
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     void RefreshStatus() const { InvalidateRect(hwnd_, &statusRect_, TRUE); }
     HWND Handle() const { return hwnd_; }
 
-    // TrackListView
-    void SetItemCount(size_t count) override
-    {
-        ListView_SetItemCountEx(tracks_.Handle(), int(count), LVSICF_NOSCROLL);
-    }
-    void Repaint() override { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
-    int FocusedIndex() const override { return tracks_.FocusedRow(); }
-    int FirstSelectedIndex() const override { return ListView_GetNextItem(tracks_.Handle(), -1, LVNI_SELECTED); }
-    void SelectOnly(int index) override { tracks_.SelectOneRow(index); }
-    void AddToSelection(int index) override
-    {
-        ListView_SetItemState(tracks_.Handle(), index, LVIS_SELECTED, LVIS_SELECTED);
-    }
-    void SetWindowTitle(const std::string& title) override { SetWindowTextA(hwnd_, title.c_str()); }
-    void RefreshStatusLine() override { RefreshStatus(); }
-    // Both may come from the arrange pass's worker thread: Repaint only
-    // invalidates (no synchronous paint), and the cursor is changed on the
-    // window's own thread.
-    void ShowBusy(bool busy) override
-    {
-        if (GetWindowThreadProcessId(hwnd_, nullptr) != GetCurrentThreadId())
-            PostMessageA(hwnd_, kShowBusy, busy, 0);
-        else
-            SetCursor(LoadCursor(nullptr, busy ? IDC_WAIT : IDC_ARROW));
-    }
+    // CollectionHost
+    CollectionStore& Store() override { return TheCollectionStore(); }
+    void Load(const std::string& path) override;
+    bool Save(const std::string& path, bool sortFirst) override;
 
 private:
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -108,11 +94,20 @@ private:
     void OnSearchField(int code);
     void ShowSearchFieldMenu();
     void RunCollectionCommand(int id);
+    void CombineFrom(const std::string& path);
     void ConvertSelectedTracks();
     int ActiveCount() const;
+    void SetItemCount(size_t count) { ListView_SetItemCountEx(tracks_.Handle(), int(count), LVSICF_NOSCROLL); }
+    void Repaint() { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
+    // Sorts with `state` and repaints; the focused track stays focused.
+    void SortKeepingFocus(const SortState& state, int first, int last);
+    // Makes a found track the only selected and focused one; -1: no change.
+    void ShowFound(int index);
 
     HINSTANCE instance_;
     MainWindowOptions options_;
+    PlayContext& play_;
+    SelectionFiles selection_;
     HWND hwnd_ = nullptr;
     bool initialising_ = true;
     int shownAs_ = 0;  // SW_MAXIMIZE or SW_MINIMIZE when creation placed the window so
@@ -188,9 +183,6 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_CLOSE:
         SaveAndEnd(false);
-        return TRUE;
-    case kShowBusy:
-        ShowBusy(wParam != 0);
         return TRUE;
     case kReapplyPlacement:
         if (shownAs_ == SW_MAXIMIZE && !IsZoomed(hwnd_))
@@ -282,7 +274,6 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_DESTROY:
         KillTimer(hwnd_, kTimerId);
-        SetTrackListView(nullptr);
         bar_.reset();
         return FALSE;
     default:
@@ -329,8 +320,8 @@ void MainWindow::Create()
 
     tracks_.Attach(GetDlgItem(hwnd_, IDC_TRACK_LIST), &skin_);
     tracks_.trackInfoText = [](const TrackRecord& track) { return BuildTrackInfoText(track); };
-    tracks_.playingPath = [] { return PlayingPath(Link()); };
-    tracks_.sendPlayingBoost = [](int boost) { Link().volBoost.SetU32(uint32_t(boost)); };
+    tracks_.playingPath = [this] { return PlayingPath(play_.link); };
+    tracks_.sendPlayingBoost = [this](int boost) { play_.link.volBoost.SetU32(uint32_t(boost)); };
     tracks_.Order() = LoadColumnOrder();
     tracks_.CreateColumns();
     HWND list = tracks_.Handle();
@@ -346,15 +337,16 @@ void MainWindow::Create()
     SetWindowPos(GetDlgItem(hwnd_, IDC_SEARCH_FIELD), nullptr, 168, 9, 144, 200, SWP_NOZORDER | SWP_NOACTIVATE);
 
     // 6. The play control panel, then the layout.
-    panel_.Create(hwnd_, instance_, *bar_, skin_, splitter_, !tracks_.editingAllowed);
+    panel_.Create(hwnd_, instance_, *bar_, skin_, splitter_, !tracks_.editingAllowed, play_);
     panel_.onLockChanged = [this](bool locked) {
         tracks_.editingAllowed = !locked;
         tracks_.Invalidate();
     };
     Layout();
-    // 7. The active collection (which also sets the title and the item count).
-    SetTrackListView(this);
-    TheCollectionStore().LoadCollection();
+    // 7. The collection of the last run (which also sets the title and the
+    // item count).
+    selection_ = UserSelectionFiles();
+    Load(StartCollectionPath());
     // 8. The timer; drawing may begin.
     SetTimer(hwnd_, kTimerId, kTimerMs, nullptr);
     placementGuardTicks_ = shownAs_ ? kPlacementGuardTicks : 0;
@@ -525,8 +517,13 @@ LRESULT MainWindow::OnNotify(const NMHDR& header, LPARAM lParam)
             break;
         case LVN_COLUMNCLICK: {
             const int position = reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem;
-            if (position >= 0 && position < FilledColumnCount(tracks_.Order()))
-                OnColumnClick(tracks_.Order()[position]);
+            if (position >= 0 && position < FilledColumnCount(tracks_.Order())) {
+                const int focus = OnColumnClick(TheCollectionStore(), TheSortState(), tracks_.Order()[position],
+                                                tracks_.FocusedRow());
+                Repaint();
+                if (focus >= 0)
+                    tracks_.SelectOneRow(focus);
+            }
             break;
         }
         case NM_DBLCLK:
@@ -534,7 +531,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header, LPARAM lParam)
                 OnCommand(IDM_PLAY_SELECTED, 0);
             break;
         case NM_CLICK:
-            if (alwaysShowPlaying_ && !FocusedRowIsPlaying(tracks_, Link()))
+            if (alwaysShowPlaying_ && !FocusedRowIsPlaying(tracks_, play_.link))
                 alwaysShowPlaying_ = false;
             tracks_.OnClick(*reinterpret_cast<const NMITEMACTIVATE*>(lParam));
             break;
@@ -600,18 +597,19 @@ void MainWindow::OnSearchField(int code)
             std::string entry(size_t(length) + 1, '\0');
             SendMessageA(field, CB_GETLBTEXT, WPARAM(chosen), reinterpret_cast<LPARAM>(&entry[0]));
             entry.resize(size_t(length));
-            OnSearchTextChanged(entry);
+            ShowFound(FindMatchingTrack(TheCollectionStore(), 0, entry, TheSearchFields()));
         }
         break;
     }
     case CBN_EDITCHANGE:
         alwaysShowPlaying_ = false;
-        OnSearchTextChanged(SearchText());
+        ShowFound(FindMatchingTrack(TheCollectionStore(), 0, SearchText(), TheSearchFields()));
         break;
     case CBN_DROPDOWN: {
         const std::string text = SearchText();
         SendMessageA(field, CB_RESETCONTENT, 0, 0);
-        for (const std::string& artist : SearchDropDownEntries())
+        // The store's artist names never hold the empty name.
+        for (const std::string& artist : TheCollectionStore().ArtistNames())
             SendMessageA(field, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(artist.c_str()));
         SetWindowTextA(field, text.c_str());
         break;
@@ -639,70 +637,116 @@ void MainWindow::ShowSearchFieldMenu()
 
 void MainWindow::RunCollectionCommand(int id)
 {
-    // The file dialog of each command; the command itself is the store's.
-    struct Dialog {
-        const char* title;
-        const char* folderSetting;
-        bool save;
-        DWORD flags;
-    };
-    Dialog dialog{};
+    constexpr const char* kFilter = "Music Collection\0*.mcc\0";
+    FileDialogSpec dialog{};
     switch (id) {
     case IDM_COLLECTION_NEW:
-        dialog = {"Create New Music Collection", kCollectionFolderSetting, false, OFN_PATHMUSTEXIST};
+        dialog = {"Create New Music Collection", kFilter, OFN_PATHMUSTEXIST, false, kCollectionFolderSetting};
         break;
     case IDM_COLLECTION_SAVE_AS:
-        dialog = {"Save Music Collection", kCollectionFolderSetting, true, OFN_PATHMUSTEXIST};
+        dialog = {"Save Music Collection", kFilter, OFN_PATHMUSTEXIST, true, kCollectionFolderSetting};
         break;
     case IDM_COLLECTION_LOAD:
-        dialog = {"Load Music Collection", kCollectionFolderSetting, false, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST};
+        dialog = {"Load Music Collection", kFilter, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, false,
+                  kCollectionFolderSetting};
         break;
     default:
-        dialog = {"Select Music Collection to Combine", kLastFolderSetting, false,
-                  OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST};
+        dialog = {"Select Music Collection to Combine", kFilter, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, false,
+                  kLastFolderSetting};
         break;
     }
-    char file[kMaxPath] = "";
-    const std::string folder = GetText(dialog.folderSetting);
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hwnd_;
-    ofn.lpstrFilter = "Music Collection\0*.mcc\0";
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = sizeof file;
-    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    ofn.lpstrTitle = dialog.title;
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | dialog.flags;
-    if (!(dialog.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn)))
+    const std::string file = ChooseFile(hwnd_, dialog);
+    if (file.empty())
         return;
     switch (id) {
     case IDM_COLLECTION_NEW:
-        NewCollection(file);
+        NewCollection(*this, file);
         break;
     case IDM_COLLECTION_SAVE_AS:
-        SaveCollectionAs(file);
+        SaveCollectionAs(*this, file);
         break;
     case IDM_COLLECTION_LOAD:
-        LoadCollectionFromFile(file);
+        LoadCollectionFromFile(*this, file);
         break;
     default:
-        CombineCollection(file);
+        CombineFrom(file);
         break;
     }
     RefreshStatus();
 }
 
+void MainWindow::CombineFrom(const std::string& path)
+{
+    BusyCursor busy;
+    CollectionStore& store = TheCollectionStore();
+    const CombineResult result = CombineCollection(store, path);
+    SetItemCount(store.Count());
+    // Exactly the added tracks end up selected, the first of them focused.
+    if (result.added) {
+        tracks_.SelectOneRow(int(result.firstAdded));
+        for (size_t i = result.firstAdded; i < store.Count(); ++i)
+            ListView_SetItemState(tracks_.Handle(), int(i), LVIS_SELECTED, LVIS_SELECTED);
+    }
+    Repaint();
+}
+
+void MainWindow::Load(const std::string& path)
+{
+    BusyCursor busy;
+    CollectionStore& store = TheCollectionStore();
+    // The pending report may name a track of the collection being left.
+    ClearPlayCountReport(play_.link);
+    store.LoadCollection(path);
+    play_.files.collection = store.ActivePath();
+    SetWindowTextA(hwnd_, CollectionWindowTitle(store.ActivePath(), selection_.index).c_str());
+    SetItemCount(store.Count());
+    const std::string playing = PlayingPath(play_.link);
+    if (!playing.empty()) {
+        const int index = store.FindTrackByPath(playing.c_str());
+        if (index >= 0)
+            tracks_.SelectOneRow(index);
+    }
+    MarkNotInSelection(store.Order(), store.Count(), selection_.index);
+    Repaint();
+    RefreshStatus();
+}
+
+bool MainWindow::Save(const std::string& path, bool sortFirst)
+{
+    BusyCursor busy;
+    if (sortFirst)
+        SortKeepingFocus(SaveSortState(TheSortState()), -1, -1);
+    const bool saved = SaveCollectionAsking(TheCollectionStore(), path, selection_);
+    Repaint();
+    return saved;
+}
+
+void MainWindow::SortKeepingFocus(const SortState& state, int first, int last)
+{
+    const int focus = SortTracks(TheCollectionStore(), state, first, last, tracks_.FocusedRow());
+    Repaint();
+    if (focus >= 0)
+        tracks_.SelectOneRow(focus);
+}
+
+void MainWindow::ShowFound(int index)
+{
+    if (index >= 0)
+        tracks_.SelectOneRow(index);
+}
+
 void MainWindow::PlaySelection(int id)
 {
-    PlayContext& play = ThePlayContext();
     if (id != IDM_ENQUEUE_SELECTED)
-        ResetPlayNowWindow(play);
+        ResetPlayNowWindow(play_);
     const CollectionStore& store = TheCollectionStore();
     for (size_t row : tracks_.SelectedRows()) {
         const TrackRecord& track = store.Track(row);
-        const bool ok = id == IDM_ENQUEUE_SELECTED ? Enqueue(play, track) : PlayNow(play, track);
-        if (!ok)
-            break;  // the user has been told
+        const QueueResult result = id == IDM_ENQUEUE_SELECTED ? Enqueue(play_, track) : PlayNow(play_, track);
+        if (!result) {
+            ReportQueueResult(result);
+            break;
+        }
     }
     if (id == IDM_PLAY_AND_CLOSE)
         EndDialog(hwnd_, 0);
@@ -713,11 +757,11 @@ const MainWindow::CommandRoute MainWindow::kRoutes[] = {
     {IDM_PLAY_SELECTED, [](MainWindow& w, int id, int) { w.PlaySelection(id); }},
     {IDM_PLAY_AND_CLOSE, [](MainWindow& w, int id, int) { w.PlaySelection(id); }},
     {IDM_ENQUEUE_SELECTED, [](MainWindow& w, int id, int) { w.PlaySelection(id); }},
-    {IDM_PLAY_ALBUM, [](MainWindow& w, int, int) { PlayAlbum(w.tracks_, ThePlayContext()); }},
+    {IDM_PLAY_ALBUM, [](MainWindow& w, int, int) { PlayAlbum(w.tracks_, w.play_); }},
     {IDM_SELECT_ALBUM, [](MainWindow& w, int, int) { SelectAlbum(w.tracks_); }},
     {IDM_COPY, [](MainWindow& w, int, int) { CopySelected(w.hwnd_, w.tracks_); }},
     {IDM_REMOVE, [](MainWindow& w, int, int) { RemoveSelected(w.tracks_); }},
-    {IDM_SHOW_TRACK_PLAYING, [](MainWindow& w, int, int) { ShowTrackPlaying(w.tracks_, Link()); }},
+    {IDM_SHOW_TRACK_PLAYING, [](MainWindow& w, int, int) { ShowTrackPlaying(w.tracks_, w.play_.link); }},
     {IDM_ALWAYS_SHOW_PLAYING, [](MainWindow& w, int, int) { w.alwaysShowPlaying_ = !w.alwaysShowPlaying_; }},
     {IDM_CREATE_PLAYLIST, [](MainWindow& w, int, int) { CreatePlaylistFromSelected(w.tracks_); }},
     {IDM_HIGHLIGHT_1, [](MainWindow& w, int, int) { HighlightSelected(w.tracks_, 1); }},
@@ -728,7 +772,7 @@ const MainWindow::CommandRoute MainWindow::kRoutes[] = {
     {IDM_EXPLORE_LOCATION, [](MainWindow& w, int, int) { ExploreToTrackLocation(w.tracks_); }},
     {IDM_REFRESH_FROM_TAG, [](MainWindow& w, int, int) { RefreshSelectedFromTags(w.tracks_); }},
     {IDM_REWRITE_TAG, [](MainWindow& w, int, int) { RewriteSelectedTags(w.tracks_); }},
-    {IDM_DELETE_FILES, [](MainWindow& w, int, int) { DeleteSelectedFiles(w.tracks_, Link()); }},
+    {IDM_DELETE_FILES, [](MainWindow& w, int, int) { DeleteSelectedFiles(w.tracks_, w.play_.link); }},
     {IDM_CONVERT_TO, [](MainWindow& w, int, int) { w.ConvertSelectedTracks(); }},
     {IDM_MUSICMOZ, [](MainWindow& w, int, int) { ViewMusicMozPage(w.tracks_); }},
     // The search field and its menu.
@@ -736,7 +780,8 @@ const MainWindow::CommandRoute MainWindow::kRoutes[] = {
     {IDC_FIND_NEXT_DEFAULT,
      [](MainWindow& w, int, int) {
          w.alwaysShowPlaying_ = false;
-         OnFindNextMatchingTrack(w.SearchText());
+         const int first = ListView_GetNextItem(w.tracks_.Handle(), -1, LVNI_SELECTED);
+         w.ShowFound(FindMatchingTrack(TheCollectionStore(), first + 1, w.SearchText(), TheSearchFields()));
      }},
     {IDM_SEARCH_TITLE, [](MainWindow&, int, int) { TheSearchFields().title = !TheSearchFields().title; }},
     {IDM_SEARCH_ARTIST, [](MainWindow&, int, int) { TheSearchFields().artist = !TheSearchFields().artist; }},
@@ -748,20 +793,19 @@ const MainWindow::CommandRoute MainWindow::kRoutes[] = {
     {IDM_COLLECTION_COMBINE, [](MainWindow& w, int id, int) { w.RunCollectionCommand(id); }},
     {IDM_CLEAR_ALL_TRACKS,
      [](MainWindow& w, int, int) {
-         ClearAllTracks();
+         if (ClearAllTracks(TheCollectionStore())) {
+             w.SetItemCount(0);
+             w.Repaint();
+         }
          w.RefreshStatus();
      }},
-    {IDM_UNDO_EDITING,
-     [](MainWindow& w, int, int) {
-         UndoAnyEditing();
-         w.RefreshStatus();
-     }},
-    {IDM_RANDOM_SELECTOR, [](MainWindow& w, int, int) { RunRandomSelector(w.hwnd_, w.instance_, w.tracks_); }},
+    {IDM_UNDO_EDITING, [](MainWindow& w, int, int) { w.Load(TheCollectionStore().ActivePath()); }},
+    {IDM_RANDOM_SELECTOR, [](MainWindow& w, int, int) { RunRandomSelector(w.hwnd_, w.instance_, w.tracks_, w.play_.files); }},
     {IDM_HIGHLIGHT_MISSING, [](MainWindow& w, int, int) { HighlightMissingFilesCommand(w.tracks_); }},
-    {IDM_LOCATE_MISSING, [](MainWindow& w, int, int) { LocateMissingFilesCommand(w.hwnd_, w.tracks_); }},
+    {IDM_LOCATE_MISSING, [](MainWindow& w, int, int) { LocateMissingFilesCommand(w.hwnd_, w.tracks_, w); }},
     {IDM_ARRANGE_FILES,
      [](MainWindow& w, int, int) {
-         ArrangeFiles(w.hwnd_, w.instance_, w.arranging_);
+         ArrangeFiles(w.hwnd_, w.instance_, w.arranging_, w);
          w.RefreshStatus();
      }},
     // The play control panel's menus.
@@ -813,9 +857,9 @@ void MainWindow::SaveAndEnd(bool closedByPlayer)
         GetWindowRect(hwnd_, &r);
         SavePlacement(IsIconic(hwnd_) != FALSE, IsZoomed(hwnd_) != FALSE, r.left, r.top, r.right, r.bottom);
     }
-    // The collection, sorted; a failure has shown its message and the window
-    // ends all the same.
-    TheCollectionStore().SaveCollection(true);
+    // The collection, sorted; after a failure the user chose Cancel, and the
+    // window ends all the same.
+    Save(TheCollectionStore().ActivePath(), true);
     SaveListSettings();
     EndDialog(hwnd_, 0);
 }

@@ -7,6 +7,8 @@
 // User-interface thread only; one window per process.
 #pragma once
 
+#include "player/PlayQueue.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -15,6 +17,9 @@ namespace vuv {
 
 struct MainWindowOptions {
     bool selectiveMode = false;  // placement neither restored nor stored
+    // What the play commands work on; outlives the window. Its collection
+    // file follows the collection the window loads.
+    PlayContext* play = nullptr;
 };
 
 // Runs the main window until it ends; the dialog's result.

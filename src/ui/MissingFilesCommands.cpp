@@ -1,9 +1,10 @@
 #include "ui/MissingFilesCommands.h"
 
+#include "core/CollectionCommands.h"
 #include "core/CollectionStore.h"
-#include "core/TrackListView.h"
 #include "platform/UserMessages.h"
 #include "selection/MissingFiles.h"
+#include "ui/BusyCursor.h"
 #include "ui/MainWindow.h"
 #include "ui/TrackList.h"
 
@@ -47,7 +48,7 @@ void HighlightMissingFilesCommand(TrackList& list)
 {
     size_t missing = 0;
     {
-        BusyScope busy;
+        BusyCursor busy;
         CollectionStore& store = TheCollectionStore();
         missing = HighlightMissingFiles(store.Order(), store.Count()).size();
         Repaint(list);
@@ -59,14 +60,14 @@ void HighlightMissingFilesCommand(TrackList& list)
                     kProgramTitle, MessageButtons::Ok, MessageIcon::Error);
 }
 
-void LocateMissingFilesCommand(HWND window, TrackList& list)
+void LocateMissingFilesCommand(HWND window, TrackList& list, CollectionHost& host)
 {
     const std::string folder = BrowseForFolder(window, "Locate Missing Tracks In..");
     if (folder.empty())
         return;
     LocateResult result;
     {
-        BusyScope busy;
+        BusyCursor busy;
         CollectionStore& store = TheCollectionStore();
         result = LocateMissingFiles(store.Order(), store.Count(), folder);
         Repaint(list);
@@ -77,7 +78,7 @@ void LocateMissingFilesCommand(HWND window, TrackList& list)
     }
     ShowMessage(std::to_string(result.located) + " of " + std::to_string(result.missing) + " missing tracks located.",
                 kProgramTitle, MessageButtons::Ok, MessageIcon::Error);
-    TheCollectionStore().SaveCollection(false);
+    host.Save(host.Store().ActivePath(), false);
 }
 
 }  // namespace vuv

@@ -9,12 +9,13 @@
 
 namespace vuv {
 
+class CollectionHost;
 class TrackList;
 
 // Marks the tracks whose file is gone and says how many there are.
 void HighlightMissingFilesCommand(TrackList& list);
 // Asks for a folder, repoints the missing tracks to files found in its
-// tree, says how many were found and saves the collection.
-void LocateMissingFilesCommand(HWND window, TrackList& list);
+// tree, says how many were found and saves the collection through `host`.
+void LocateMissingFilesCommand(HWND window, TrackList& list, CollectionHost& host);
 
 }  // namespace vuv

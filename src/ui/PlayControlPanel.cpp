@@ -5,10 +5,10 @@
 #include "player/PlayerLink.h"
 #include "player/QueueView.h"
 #include "platform/Paths.h"
+#include "platform/UserMessages.h"
 #include "plugins/TrackInfo.h"
+#include "ui/FileDialog.h"
 #include "ui/PlayBars.h"
-
-#include <commdlg.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -21,10 +21,17 @@ constexpr DWORD kSeekSettleMs = 2000;  // the player needs this long to move aft
 
 }  // namespace
 
+void ReportQueueResult(const QueueResult& result)
+{
+    if (!result.queueInUse.empty())
+        ShowMessage(QueueInUseMessage(result.queueInUse), kProgramTitle, MessageButtons::Ok, MessageIcon::Warning);
+}
+
 void PlayControlPanel::Create(HWND window, HINSTANCE instance, ButtonBar& bar, const WindowSkin& skin,
-                              int splitter, bool locked)
+                              int splitter, bool locked, PlayContext& context)
 {
     window_ = window;
+    context_ = &context;
     instance_ = instance;
     bar_ = &bar;
     skin_ = &skin;
@@ -32,27 +39,27 @@ void PlayControlPanel::Create(HWND window, HINSTANCE instance, ButtonBar& bar, c
     const int s = splitter;
     auto path = [](const char* name) { return SkinFilePath(name); };
     auto nothing = [] {};
-    bar.AddButton(88, s + 11, path("Editor\\PlayCntrlPrev.bmp"), [] { SkipBack(ThePlayContext()); }, 0, nullptr, nothing,
+    bar.AddButton(88, s + 11, path("Editor\\PlayCntrlPrev.bmp"), [this] { SkipBack(*context_); }, 0, nullptr, nothing,
                   "Skip Back [A right click displays Previously Played / Most Played lists]", skin.backdrop);
     pause_ = bar.AddButton(108, s + 11, path("Editor\\PlayCntrlPause.bmp"),
                            [this] {
-                               TogglePause(ThePlayContext());
+                               TogglePause(*context_);
                                Tick();
                            },
                            0, nullptr, nullptr, "Pause",
                            skin.backdrop);
     play_ = bar.AddButton(128, s + 11, path("Editor\\PlayCntrlPlay.bmp"),
                           [this] {
-                              PlayToggle(ThePlayContext());
+                              PlayToggle(*context_);
                               Tick();
                           },
                           0, nullptr, nullptr, "Play",
                           skin.backdrop);
-    bar.AddButton(148, s + 11, path("Editor\\PlayCntrlSkip.bmp"), [] { Skip(ThePlayContext()); }, 0, nullptr, nullptr, "Skip",
+    bar.AddButton(148, s + 11, path("Editor\\PlayCntrlSkip.bmp"), [this] { Skip(*context_); }, 0, nullptr, nullptr, "Skip",
                   skin.backdrop);
     random_ = bar.AddButton(178, s + 12, path("Editor\\PlayCntrlRandPlay.bmp"),
                             [this] {
-                                ToggleRandomPlay(ThePlayContext());
+                                ToggleRandomPlay(*context_);
                                 Tick();
                             },
                             0, nullptr, nullptr,
@@ -211,7 +218,7 @@ void PlayControlPanel::FillQueueView()
     if (!queue_)
         return;
     queueLines_.clear();
-    for (QueueViewLine& line : BuildQueueView(ThePlayContext()))
+    for (QueueViewLine& line : BuildQueueView(*context_))
         queueLines_.push_back({line.kind, std::move(line.text)});
     SendMessageA(queue_, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(queue_);
@@ -311,7 +318,7 @@ void PlayControlPanel::QueueTip(NMLVGETINFOTIPA& tip) const
 
 bool PlayControlPanel::Command(int id)
 {
-    PlayContext& play = ThePlayContext();
+    PlayContext& play = *context_;
     switch (id) {
     case IDM_SKIP:
         Skip(play);
@@ -324,7 +331,7 @@ bool PlayControlPanel::Command(int id)
         Tick();
         break;
     case IDM_ENQUEUE_PLAYING:
-        RequeuePlayingTrack(play);
+        ReportQueueResult(RequeuePlayingTrack(play));
         break;
     case IDM_CLEAR_QUEUE:
         ClearQueue(play);
@@ -336,21 +343,12 @@ bool PlayControlPanel::Command(int id)
     case IDM_ENQUEUE_PLAYLIST: {
         // The dialog opens where the last playlist was chosen (the common
         // dialog remembers it per program).
-        char file[kMaxPath] = "";
-        OPENFILENAMEA ofn{};
-        ofn.lStructSize = sizeof ofn;
-        ofn.hwndOwner = window_;
-        ofn.lpstrFilter = "Playlists (*.m3u, *.pls)\0*.m3u;*.pls\0All Files\0*.*\0";
-        ofn.lpstrFile = file;
-        ofn.nMaxFile = sizeof file;
-        ofn.lpstrTitle = id == IDM_PLAY_PLAYLIST ? "Play Playlist" : "Enque Playlist";
-        ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-        if (GetOpenFileNameA(&ofn)) {
-            if (id == IDM_PLAY_PLAYLIST)
-                PlayFile(play, file);
-            else
-                EnqueueFile(play, file);
-        }
+        const std::string file =
+            ChooseFile(window_, {id == IDM_PLAY_PLAYLIST ? "Play Playlist" : "Enque Playlist",
+                                 "Playlists (*.m3u, *.pls)\0*.m3u;*.pls\0All Files\0*.*\0",
+                                 OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST});
+        if (!file.empty())
+            ReportQueueResult(id == IDM_PLAY_PLAYLIST ? PlayFile(play, file) : EnqueueFile(play, file));
         break;
     }
     case IDM_RANDOM_PLAY_START:

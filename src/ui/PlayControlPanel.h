@@ -6,6 +6,7 @@
 // User-interface thread only.
 #pragma once
 
+#include "player/PlayQueue.h"
 #include "ui/ButtonBar.h"
 #include "ui/WindowSkin.h"
 
@@ -18,13 +19,18 @@
 
 namespace vuv {
 
+// Tells the user of a queue file that the player kept in use; other results
+// say nothing (a player that could not be started has been told of).
+void ReportQueueResult(const QueueResult& result);
+
 class PlayControlPanel {
 public:
     // Creates the buttons (on `bar`) and sets up the queue view; `splitter`
     // is the main window's splitter line. `locked`: the collection starts
-    // locked (the lock button latched).
+    // locked (the lock button latched). The buttons and menus play through
+    // `context`, which outlives the panel.
     void Create(HWND window, HINSTANCE instance, ButtonBar& bar, const WindowSkin& skin, int splitter,
-                bool locked);
+                bool locked, PlayContext& context);
     // Once per timer tick: latch the buttons by the player's flags, redraw the bars.
     void Tick();
     // Draws both bars into `dc`, or into the window's own DC when null.
@@ -52,6 +58,7 @@ public:
 private:
     HWND window_ = nullptr;
     HINSTANCE instance_ = nullptr;
+    PlayContext* context_ = nullptr;
     ButtonBar* bar_ = nullptr;
     const WindowSkin* skin_ = nullptr;
     HWND queue_ = nullptr;

@@ -1,13 +1,13 @@
 #include "ui/RandomSelectorDialog.h"
 
 #include "core/CollectionStore.h"
-#include "core/TrackListView.h"
 #include "core/TrackSort.h"
-#include "platform/Locations.h"
 #include "platform/Settings.h"
+#include "player/PlayerFiles.h"
 #include "resources/resource.h"
 #include "selection/RandomPlay.h"
 #include "selection/RandomSelector.h"
+#include "ui/BusyCursor.h"
 #include "ui/MainWindow.h"
 #include "ui/TrackList.h"
 
@@ -21,18 +21,17 @@ namespace {
 // never the whole next-track operation: that would take (and so remove)
 // the pending play-now request and the heads of the play queues. It draws
 // whether or not random play is on, so that the dialog always selects.
-std::vector<size_t> DrawAndMark(const RandomSelectorRequest& request)
+std::vector<size_t> DrawAndMark(const RandomSelectorRequest& request, const PlayerFiles& files)
 {
     CollectionStore& store = TheCollectionStore();
-    const RandomDraw draw(store.ActivePath(), GetUserFile(kSelectionIndexSuffix, false),
-                          GetUserFile(kPreviouslyPlayedSuffix, false));
+    const RandomDraw draw({files.collection, files.selectionIndex, files.previouslyPlayed});
     return SelectRandomTracks(store.Order(), store.Count(), request,
                               [&draw](std::string& path) { return draw.Draw(path); });
 }
 
 class RandomSelectorDialog {
 public:
-    explicit RandomSelectorDialog(TrackList& list) : list_(list) {}
+    RandomSelectorDialog(TrackList& list, const PlayerFiles& files) : list_(list), files_(files) {}
 
     static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
     {
@@ -106,7 +105,7 @@ private:
 
     void Select()
     {
-        BusyScope busy;
+        BusyCursor busy;
         RandomSelectorRequest request;
         request.byCount = ByCount();
         request.tracks = Number(IDC_RANDSEL_TRACKS);
@@ -116,15 +115,15 @@ private:
         SetNumber(request.byCount ? uint32_t(-1) : 0, kRandomSelByCountSetting);
         HWND handle = list_.Handle();
         ListView_SetItemState(handle, -1, 0, LVIS_SELECTED);
-        DrawAndMark(request);
+        DrawAndMark(request, files_);
         // The status sort, descending (and so it stays): missing tracks
         // first, then the highlighted ones, the marked among them.
         SortState& state = TheSortState();
         state.sortKey = kSortStatus;
         state.descending = true;
-        SortTracks(-1, -1, true, false);
+        CollectionStore& store = TheCollectionStore();
+        SortTracks(store, state, -1, -1);
         list_.SelectOneRow(0);
-        const CollectionStore& store = TheCollectionStore();
         for (size_t row = 0; row < store.Count(); ++row)
             if (store.Track(row).flags & kFlagHighlight4)
                 ListView_SetItemState(handle, int(row), LVIS_SELECTED, LVIS_SELECTED);
@@ -133,14 +132,15 @@ private:
     }
 
     TrackList& list_;
+    const PlayerFiles& files_;
     HWND dialog_ = nullptr;
 };
 
 }  // namespace
 
-void RunRandomSelector(HWND owner, HINSTANCE instance, TrackList& list)
+void RunRandomSelector(HWND owner, HINSTANCE instance, TrackList& list, const PlayerFiles& files)
 {
-    RandomSelectorDialog dialog(list);
+    RandomSelectorDialog dialog(list, files);
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_RANDOM_SELECTOR), owner, RandomSelectorDialog::Proc,
                     reinterpret_cast<LPARAM>(&dialog));
 }

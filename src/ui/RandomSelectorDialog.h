@@ -10,9 +10,11 @@
 namespace vuv {
 
 class TrackList;
+struct PlayerFiles;
 
-// Runs the dialog over `owner`; OK draws, marks, sorts the marked tracks
-// to the top and selects them.
-void RunRandomSelector(HWND owner, HINSTANCE instance, TrackList& list);
+// Runs the dialog over `owner`; OK draws (from the collection file, the
+// selection index and the previously played file of `files`), marks,
+// sorts the marked tracks to the top and selects them.
+void RunRandomSelector(HWND owner, HINSTANCE instance, TrackList& list, const PlayerFiles& files);
 
 }  // namespace vuv

@@ -37,35 +37,35 @@ std::string CellText(const TrackRecord& track, int columnType, const std::string
                      const std::string& typeText)
 {
     switch (columnType) {
-    case kColumnArtist:
+    case kSortArtist:
         return std::string(track.artist, strnlen(track.artist, sizeof track.artist));
-    case kColumnTitle:
+    case kSortTitle:
         return std::string(track.title, strnlen(track.title, sizeof track.title));
-    case kColumnAlbum:
+    case kSortAlbum:
         return std::string(track.album, strnlen(track.album, sizeof track.album));
-    case kColumnGenre:
+    case kSortGenre:
         return genreText;
-    case kColumnLength:
+    case kSortLength:
         return LengthText(track.lengthMs);
-    case kColumnTrackNumber:
+    case kSortTrackNumber:
         return Number(track.trackNumber);
-    case kColumnKbps:
+    case kSortKbps:
         return Number(track.kbps);
-    case kColumnKhz:
+    case kSortSampleRate:
         return Number(track.sampleRate);
-    case kColumnSize:
+    case kSortSize:
         return SizeCellText(track.fileSize);
-    case kColumnType:
+    case kSortType:
         return typeText;
-    case kColumnChannels:
+    case kSortChannels:
         return Number(track.channels);
-    case kColumnYear:
+    case kSortYear:
         return Number(track.year);
-    case kColumnFilename:
+    case kSortFilename:
         return std::string(track.path, strnlen(track.path, sizeof track.path));
-    case kColumnPlayed:
+    case kSortPlayed:
         return Number(int32_t(track.playCount));
-    case kColumnDateAdded:
+    case kSortDateAdded:
         return LongDateText(track.dateAdded);
     default:
         return std::string();

@@ -8,7 +8,7 @@ namespace vuv {
 
 namespace {
 
-const ColumnTypeInfo kColumns[kColumnTypeCount] = {
+const ColumnTypeInfo kColumns[kSortKeyCount] = {
     {"", 20, false},
     {"Artist", 143, false},
     {"Track", 254, false},
@@ -43,7 +43,7 @@ const ColumnTypeInfo& ColumnInfo(int type) { return kColumns[type]; }
 ColumnOrder DefaultColumnOrder()
 {
     ColumnOrder order{};
-    for (int p = 0; p < kColumnTypeCount; ++p)
+    for (int p = 0; p < kSortKeyCount; ++p)
         order[p] = p;
     return order;
 }
@@ -51,7 +51,7 @@ ColumnOrder DefaultColumnOrder()
 int FilledColumnCount(const ColumnOrder& order)
 {
     int n = 0;
-    while (n < kColumnTypeCount && order[n] >= 0 && order[n] < kColumnTypeCount)
+    while (n < kSortKeyCount && order[n] >= 0 && order[n] < kSortKeyCount)
         ++n;
     return n;
 }
@@ -60,7 +60,7 @@ ColumnOrder LoadColumnOrder()
 {
     ColumnOrder stored{};
     bool any = false;
-    for (int p = 0; p < kColumnTypeCount; ++p) {
+    for (int p = 0; p < kSortKeyCount; ++p) {
         stored[p] = int(GetNumber(Numbered("VUV-ColumnOdr%d", p).c_str()));
         any = any || stored[p] != 0;
     }
@@ -76,7 +76,7 @@ int LoadColumnWidth(int type)
 void SaveColumnSettings(const ColumnOrder& order, const std::function<int(int position)>& widthAt)
 {
     int filled = FilledColumnCount(order);
-    for (int p = 0; p < kColumnTypeCount; ++p) {
+    for (int p = 0; p < kSortKeyCount; ++p) {
         SetNumber(uint32_t(order[p]), Numbered("VUV-ColumnOdr%d", p).c_str());
         if (p < filled)
             SetNumber(uint32_t(widthAt(p)), Numbered("VUV-ColumnW%d", order[p]).c_str());

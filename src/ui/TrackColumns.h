@@ -1,35 +1,14 @@
-// The track list's 18 column types (also the sort keys) and `ColumnOrder`,
-// which column type stands at which list position, with the settings that
-// keep the order and the widths between runs.
+// The track list's columns: a column's type is its sort key (SortKey, 0 to
+// 17), and `ColumnOrder` says which type stands at which list position,
+// with the settings that keep the order and the widths between runs.
 #pragma once
+
+#include "core/SortKeys.h"
 
 #include <array>
 #include <functional>
 
 namespace vuv {
-
-constexpr int kColumnTypeCount = 18;
-
-enum ColumnType : int {
-    kColumnMark = 0,
-    kColumnArtist = 1,
-    kColumnTitle = 2,
-    kColumnGenre = 3,
-    kColumnPreference = 4,
-    kColumnLength = 5,
-    kColumnAlbum = 6,
-    kColumnTrackNumber = 7,
-    kColumnKbps = 8,
-    kColumnKhz = 9,
-    kColumnSize = 10,
-    kColumnType = 11,
-    kColumnChannels = 12,
-    kColumnVolumeBoost = 13,
-    kColumnYear = 14,
-    kColumnFilename = 15,
-    kColumnPlayed = 16,
-    kColumnDateAdded = 17,
-};
 
 struct ColumnTypeInfo {
     const char* header;  // "" for the mark column
@@ -42,7 +21,7 @@ const ColumnTypeInfo& ColumnInfo(int type);
 
 // Entry p is the column type at list position p; -1 marks an empty
 // position, and every position after the first empty one counts as empty.
-using ColumnOrder = std::array<int, kColumnTypeCount>;
+using ColumnOrder = std::array<int, kSortKeyCount>;
 
 ColumnOrder DefaultColumnOrder();  // 0, 1, ..., 17
 // The number of filled positions (up to the first -1 or a bad entry).

@@ -217,7 +217,7 @@ void TrackList::Draw(const DRAWITEMSTRUCT& item)
     // wide as its columns (the item rectangle may only cover the visible
     // part), cut at the buffer's width.
     const int filled = FilledColumnCount(order_);
-    int widths[kColumnTypeCount] = {};
+    int widths[kSortKeyCount] = {};
     int columnsWidth = 0;
     for (int p = 0; p < filled; ++p)
         columnsWidth += widths[p] = ListView_GetColumnWidth(list_, p);
@@ -251,10 +251,10 @@ void TrackList::Draw(const DRAWITEMSTRUCT& item)
         // images are cut at its right edge.
         const RECT cellRect{x, 0, x + w, height};
         switch (type) {
-        case kColumnMark:
+        case kSortStatus:
             DrawMark(dc, t, playing, x, 0);
             break;
-        case kColumnPreference: {
+        case kSortPreference: {
             skin_->preferenceOff.Draw(dc, x, 2);
             const int part = skin_->preference.Width() * (t.preference + 1) / 10;
             skin_->preference.DrawPart(dc, x, 2, part);
@@ -262,7 +262,7 @@ void TrackList::Draw(const DRAWITEMSTRUCT& item)
                 skin_->preferencePointer.Draw(dc, x + part - skin_->preferencePointer.Width() / 2, 1);
             break;
         }
-        case kColumnVolumeBoost:
+        case kSortVolumeBoost:
             skin_->boostBar.Draw(dc, x + 13, 2);
             if (t.volumeBoost == kVolumeBoostAutomatic) {
                 skin_->boostAuto.Draw(dc, x + 2, 2);
@@ -273,8 +273,8 @@ void TrackList::Draw(const DRAWITEMSTRUCT& item)
             }
             break;
         default: {
-            const std::string genres = type == kColumnGenre ? TheCollectionStore().Genres().GenreText(t) : std::string();
-            const std::string typeText = type == kColumnType ? FileTypeText(t.typeName) : std::string();
+            const std::string genres = type == kSortGenre ? TheCollectionStore().Genres().GenreText(t) : std::string();
+            const std::string typeText = type == kSortType ? FileTypeText(t.typeName) : std::string();
             const std::string cell = CellText(t, type, genres, typeText);
             if (!CellTextShown(cell))
                 break;
@@ -328,7 +328,7 @@ TrackList::Cell TrackList::EditCellAt(POINT point, int row, int* cellLeft) const
     if (row < 0 || !ListView_GetItemRect(list_, row, &rowRect, LVIR_BOUNDS))
         return Cell::None;
     for (Cell cell : {Cell::Preference, Cell::VolumeBoost}) {
-        const int position = PositionOf(cell == Cell::Preference ? kColumnPreference : kColumnVolumeBoost);
+        const int position = PositionOf(cell == Cell::Preference ? kSortPreference : kSortVolumeBoost);
         if (position < 0)
             continue;
         int left = rowRect.left;

@@ -1,7 +1,6 @@
 #include "ui/TrackListCommands.h"
 
 #include "core/CollectionStore.h"
-#include "core/TrackListView.h"
 #include "core/TrackSort.h"
 #include "naming/ConverterHandOff.h"
 #include "platform/FileHandle.h"
@@ -15,7 +14,9 @@
 #include "player/PlayerLink.h"
 #include "plugins/TagCommands.h"
 #include "resources/resource.h"
+#include "ui/BusyCursor.h"
 #include "ui/MainWindow.h"
+#include "ui/PlayControlPanel.h"
 #include "ui/TrackCommandRules.h"
 #include "ui/TrackList.h"
 
@@ -93,16 +94,20 @@ void PlayAlbum(const TrackList& list, PlayContext& play)
     const int focused = list.FocusedRow();
     if (focused < 0)
         return;
-    BusyScope busy;
+    BusyCursor busy;
     CollectionStore& store = TheCollectionStore();
     char album[kTagTextSize];
     memcpy(album, store.Track(size_t(focused)).album, sizeof album);
     album[kTagTextSize - 1] = '\0';
     // No ResetPlayNowWindow: a play-now request of the last two seconds
     // queues the whole album behind it.
-    for (size_t index : AlbumPlayOrder(store.Order(), store.Count(), album))
-        if (!PlayNow(play, store.Track(index)))
-            break;  // the user has been told
+    for (size_t index : AlbumPlayOrder(store.Order(), store.Count(), album)) {
+        const QueueResult result = PlayNow(play, store.Track(index));
+        if (!result) {
+            ReportQueueResult(result);
+            break;
+        }
+    }
 }
 
 void SelectAlbum(TrackList& list)
@@ -110,20 +115,20 @@ void SelectAlbum(TrackList& list)
     const int focused = list.FocusedRow();
     if (focused < 0)
         return;
-    BusyScope busy;
+    BusyCursor busy;
     CollectionStore& store = TheCollectionStore();
     char album[kTagTextSize];
     memcpy(album, store.Track(size_t(focused)).album, sizeof album);
     album[kTagTextSize - 1] = '\0';
     // Sorted by album with the automatic second key, so that each album's
     // tracks follow in track-number order; the sort state is put back.
-    SortState& state = TheSortState();
-    const SortState kept = state;
-    state.sortKey = kSortAlbum;
-    state.secondKey = -1;
-    SortTracks(-1, -1, true, true);
-    state.sortKey = kept.sortKey;
-    state.secondKey = kept.secondKey;
+    SortState byAlbum = TheSortState();
+    byAlbum.sortKey = kSortAlbum;
+    byAlbum.secondKey = -1;
+    const int follow = SortTracks(store, byAlbum, -1, -1, focused);
+    list.Invalidate();
+    if (follow >= 0)
+        list.SelectOneRow(follow);
     HWND handle = list.Handle();
     ListView_SetItemState(handle, -1, 0, LVIS_SELECTED);
     for (size_t row = 0; row < store.Count(); ++row)
@@ -139,7 +144,7 @@ void RemoveSelected(TrackList& list)
     const std::vector<size_t> rows = list.SelectedRows();
     if (rows.empty())
         return;
-    BusyScope busy;
+    BusyCursor busy;
     TheCollectionStore().RemoveTracks(rows);
     AfterRemoval(list);
 }
@@ -152,7 +157,7 @@ void DeleteSelectedFiles(TrackList& list, PlayerLink& link)
     std::vector<size_t> gone;
     std::vector<std::string> kept;  // "'path': reason"
     {
-        BusyScope busy;
+        BusyCursor busy;
         CollectionStore& store = TheCollectionStore();
         for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
             const std::string path = store.Track(*row).path;
@@ -210,7 +215,7 @@ void HighlightSelected(TrackList& list, int highlight)
 
 void ShowTrackPlaying(TrackList& list, PlayerLink& link)
 {
-    BusyScope busy;
+    BusyCursor busy;
     const std::string playing = PlayingPath(link);
     const int row = playing.empty() ? -1 : TheCollectionStore().FindTrackByPath(playing.c_str());
     if (row >= 0)
@@ -229,7 +234,7 @@ void CreatePlaylistFromSelected(const TrackList& list)
     const std::vector<size_t> rows = list.SelectedRows();
     if (rows.empty())
         return;
-    BusyScope busy;
+    BusyCursor busy;
     const std::string name = MakeTempFile("PLS");
     if (name.empty())
         return;
@@ -273,6 +278,7 @@ void RefreshSelectedFromTags(TrackList& list)
     const std::vector<size_t> rows = list.SelectedRows();
     if (rows.empty())
         return;
+    BusyCursor busy;
     RefreshFromIdTag(TheCollectionStore(), rows, true);
     list.Invalidate();
 }
@@ -282,6 +288,7 @@ void RewriteSelectedTags(TrackList& list)
     const std::vector<size_t> rows = list.SelectedRows();
     if (rows.empty())
         return;
+    BusyCursor busy;
     RewriteIdTag(TheCollectionStore(), rows, true);
     list.Invalidate();
 }

@@ -10,6 +10,8 @@
 #include "core/QuickSearch.h"
 #include "core/TrackSort.h"
 #include "platform/TextFormat.h"
+#include "selection/SelectionIndex.h"
+#include "selection/SelectivePlay.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -19,13 +21,42 @@ namespace vuvtool {
 
 using vuv::TheCollectionStore;
 
+std::string ToolContext::CollectionPath() const
+{
+    return collectionOverride.empty() ? vuv::StartCollectionPath() : collectionOverride;
+}
+
+vuv::CollectionStore& ToolCollection::Store() { return TheCollectionStore(); }
+
+void ToolCollection::Load(const std::string& path)
+{
+    vuv::CollectionStore& store = Store();
+    store.LoadCollection(path);
+    vuv::MarkNotInSelection(store.Order(), store.Count(), vuv::UserSelectionFiles().index);
+}
+
+bool ToolCollection::Save(const std::string& path, bool sortFirst)
+{
+    vuv::CollectionStore& store = Store();
+    if (sortFirst)
+        vuv::SortTracks(store, vuv::SaveSortState(vuv::TheSortState()), -1, -1);
+    const bool saved = store.SaveCollection(path);
+    vuv::RefreshSelectionAfterSave(store, path, vuv::UserSelectionFiles());
+    if (!saved)
+        Fail("Error saving '" + path + "'.");
+    return saved;
+}
+
 void LoadActiveCollection(const ToolContext& context)
 {
-    if (!context.collectionOverride.empty())
-        vuv::SetActiveCollectionOverride(context.collectionOverride);
     vuv::LoadSortSettings();
     vuv::LoadSearchFields();
-    TheCollectionStore().LoadCollection();
+    ToolCollection().Load(context.CollectionPath());
+}
+
+bool SaveActiveCollection(bool sortFirst)
+{
+    return ToolCollection().Save(TheCollectionStore().ActivePath(), sortFirst);
 }
 
 bool ParseNumber(const std::string& text, long low, long high, long& value)
@@ -87,7 +118,7 @@ int Dump(ToolContext& context, const std::vector<std::string>& args)
         state.descending = descending;
         if (second != -2)
             state.secondKey = int(second);
-        vuv::SortTracks(-1, -1, false, false);
+        vuv::SortTracks(store, state, -1, -1);
     }
     PrintLine("index\tartist\ttitle\talbum\tgenre\tyear\ttrack\tlength\tkbps\tkhz\tchannels\tsize"
               "\tpreference\tvolume\tplayed\tflags\tadded\ttype\tpath");
@@ -134,7 +165,8 @@ int Search(ToolContext& context, const std::vector<std::string>& args)
             return BadUsage("search");
     }
     LoadActiveCollection(context);
-    PrintLine(std::to_string(vuv::FindMatchingTrack(int(from), args[0])));
+    PrintLine(std::to_string(
+        vuv::FindMatchingTrack(TheCollectionStore(), int(from), args[0], vuv::TheSearchFields())));
     return kOk;
 }
 
@@ -148,9 +180,7 @@ int Save(ToolContext& context, const std::vector<std::string>& args)
             return BadUsage("save");
     }
     LoadActiveCollection(context);
-    if (!TheCollectionStore().SaveCollection(sortFirst))
-        return Fail("the collection was not saved: " + vuv::ActiveCollectionPath());
-    return kOk;
+    return SaveActiveCollection(sortFirst) ? kOk : kFailed;
 }
 
 int Combine(ToolContext& context, const std::vector<std::string>& args)
@@ -158,12 +188,12 @@ int Combine(ToolContext& context, const std::vector<std::string>& args)
     if (args.empty() || args.size() > 2 || (args.size() == 2 && args[1] != "--save"))
         return BadUsage("combine");
     LoadActiveCollection(context);
-    vuv::CombineResult result = vuv::CombineCollection(args[0]);
+    vuv::CombineResult result = vuv::CombineCollection(TheCollectionStore(), args[0]);
     if (!result.opened)
         return Fail("cannot read '" + args[0] + "'");
     PrintLine("added: " + std::to_string(result.added));
-    if (args.size() == 2 && !TheCollectionStore().SaveCollection(false))
-        return Fail("the collection was not saved: " + vuv::ActiveCollectionPath());
+    if (args.size() == 2 && !SaveActiveCollection(false))
+        return kFailed;
     return kOk;
 }
 
@@ -172,7 +202,7 @@ int Title(ToolContext& context, const std::vector<std::string>& args)
     if (!args.empty())
         return BadUsage("title");
     LoadActiveCollection(context);
-    PrintLine(TheCollectionStore().WindowTitle());
+    PrintLine(vuv::CollectionWindowTitle(TheCollectionStore().ActivePath(), vuv::UserSelectionFiles().index));
     return kOk;
 }
 

@@ -4,8 +4,8 @@
 #include "vuvtool/ToolCommand.h"
 
 #include "core/CollectionStore.h"
-#include "platform/Locations.h"
 #include "platform/Paths.h"
+#include "player/PlayerFiles.h"
 #include "selection/MissingFiles.h"
 #include "selection/RandomPlay.h"
 #include "selection/RandomSelector.h"
@@ -17,14 +17,6 @@ namespace vuvtool {
 namespace {
 
 using vuv::TheCollectionStore;
-
-bool SaveUnsorted()
-{
-    if (TheCollectionStore().SaveCollection(false))
-        return true;
-    Fail("the collection was not saved: " + TheCollectionStore().ActivePath());
-    return false;
-}
 
 // Every index names a track (0 to count - 1); repeats count once.
 int Remove(ToolContext& context, const std::vector<std::string>& args)
@@ -39,7 +31,7 @@ int Remove(ToolContext& context, const std::vector<std::string>& args)
         indexes.push_back(size_t(index));
     }
     const size_t removed = store.RemoveTracks(indexes);
-    if (!SaveUnsorted())
+    if (!SaveActiveCollection(false))
         return kFailed;
     PrintLine("removed " + std::to_string(removed));
     return kOk;
@@ -52,7 +44,7 @@ int Missing(ToolContext& context, const std::vector<std::string>& args)
     LoadActiveCollection(context);
     vuv::CollectionStore& store = TheCollectionStore();
     const std::vector<size_t> missing = vuv::HighlightMissingFiles(store.Order(), store.Count());
-    if (!SaveUnsorted())
+    if (!SaveActiveCollection(false))
         return kFailed;
     for (size_t index : missing)
         PrintLine(std::to_string(index));
@@ -71,7 +63,7 @@ int Locate(ToolContext& context, const std::vector<std::string>& args)
     vuv::CollectionStore& store = TheCollectionStore();
     const vuv::LocateResult result = vuv::LocateMissingFiles(store.Order(), store.Count(), args[0]);
     // As the command: with no missing track nothing changed, and nothing is saved.
-    if (result.missing > 0 && !SaveUnsorted())
+    if (result.missing > 0 && !SaveActiveCollection(false))
         return kFailed;
     PrintLine("located " + std::to_string(result.located) + " of " + std::to_string(result.missing));
     return kOk;
@@ -91,8 +83,8 @@ int Select(ToolContext& context, const std::vector<std::string>& args)
     (request.byCount ? request.tracks : request.minutes) = uint32_t(value);
     LoadActiveCollection(context);
     vuv::CollectionStore& store = TheCollectionStore();
-    const vuv::RandomDraw draw(store.ActivePath(), vuv::GetUserFile(vuv::kSelectionIndexSuffix, false),
-                               vuv::GetUserFile(vuv::kPreviouslyPlayedSuffix, false));
+    const vuv::PlayerFiles files = vuv::UserPlayerFiles(store.ActivePath());
+    const vuv::RandomDraw draw({files.collection, files.selectionIndex, files.previouslyPlayed});
     std::vector<size_t> marked = vuv::SelectRandomTracks(store.Order(), store.Count(), request,
                                                          [&draw](std::string& path) { return draw.Draw(path); });
     std::sort(marked.begin(), marked.end());

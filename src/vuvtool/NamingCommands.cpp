@@ -46,7 +46,6 @@ int Arrange(ToolContext& context, const std::vector<std::string>& args)
     }
     for (size_t i = 0; i < args.size(); i += 2)
         vuv::SetText(args[i + 1].c_str(), args[i] == "--root" ? vuv::kArrangeRootSetting : vuv::kArrangementSetting);
-    UseToolCollection(context);
     vuv::PlayerLink& link = ToolLink();
     LoadActiveCollection(context);
     vuv::CollectionStore& store = vuv::TheCollectionStore();
@@ -56,11 +55,9 @@ int Arrange(ToolContext& context, const std::vector<std::string>& args)
     while (session.Progress() != vuv::kArrangeFinished)
         vuv::SleepMs(20);
     session.Finish();
-    const bool saved = store.SaveCollection(false);
+    const bool saved = SaveActiveCollection(false);
     PrintLine("moved " + std::to_string(session.Moved()) + " of " + std::to_string(session.TrackCount()));
-    if (!saved)
-        return Fail("the collection was not saved: " + vuv::ActiveCollectionPath());
-    return kOk;
+    return saved ? kOk : kFailed;
 }
 
 }  // namespace

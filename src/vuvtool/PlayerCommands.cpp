@@ -22,13 +22,22 @@ bool ParseIndex(const std::string& text, size_t& index)
     return true;
 }
 
-// The tracks of the active collection, loaded as the editor loads it, at
+// A failed append: the queue file the player kept in use is printed.
+int QueueFailure(const vuv::QueueResult& result)
+{
+    if (!result.queueInUse.empty())
+        Fail(vuv::QueueInUseMessage(result.queueInUse));
+    return kFailed;
+}
+
+// The tracks of the command's collection, loaded as the editor loads it, at
 // the given positions (from 0) in the order given; false with a message
 // when one is out of range.
-bool TracksAt(const std::vector<std::string>& args, std::vector<vuv::TrackRecord>& out)
+bool TracksAt(const ToolContext& context, const std::vector<std::string>& args,
+              std::vector<vuv::TrackRecord>& out)
 {
+    ToolCollection().Load(context.CollectionPath());
     vuv::CollectionStore& store = vuv::TheCollectionStore();
-    store.LoadCollection();
     for (const std::string& arg : args) {
         size_t index = 0;
         if (!ParseIndex(arg, index) || index >= store.Count()) {
@@ -60,8 +69,8 @@ int EnqueueCommand(ToolContext& context, const std::vector<std::string>& args)
         return BadUsage("enqueue");
     vuv::PlayContext play = ToolPlayContext(context);
     for (const std::string& path : args)
-        if (!vuv::EnqueueFile(play, path))
-            return kFailed;
+        if (const vuv::QueueResult result = vuv::EnqueueFile(play, path); !result)
+            return QueueFailure(result);
     return kOk;
 }
 
@@ -71,11 +80,11 @@ int EnqueueTrackCommand(ToolContext& context, const std::vector<std::string>& ar
         return BadUsage("enqueue-track");
     vuv::PlayContext play = ToolPlayContext(context);
     std::vector<vuv::TrackRecord> tracks;
-    if (!TracksAt(args, tracks))
+    if (!TracksAt(context, args, tracks))
         return kFailed;
     for (const vuv::TrackRecord& track : tracks)
-        if (!vuv::Enqueue(play, track))
-            return kFailed;
+        if (const vuv::QueueResult result = vuv::Enqueue(play, track); !result)
+            return QueueFailure(result);
     return kOk;
 }
 
@@ -85,12 +94,12 @@ int PlayCommand(ToolContext& context, const std::vector<std::string>& args)
         return BadUsage("play");
     vuv::PlayContext play = ToolPlayContext(context);
     std::vector<vuv::TrackRecord> tracks;
-    if (!TracksAt(args, tracks))
+    if (!TracksAt(context, args, tracks))
         return kFailed;
     vuv::ResetPlayNowWindow(play);
     for (const vuv::TrackRecord& track : tracks)
-        if (!vuv::PlayNow(play, track))
-            return kFailed;
+        if (const vuv::QueueResult result = vuv::PlayNow(play, track); !result)
+            return QueueFailure(result);
     return kOk;
 }
 

@@ -132,8 +132,8 @@ int OnTracks(ToolContext& context, const std::vector<std::string>& args, const c
         vuv::RefreshFromIdTag(store, indexes, false);
     else
         vuv::RewriteIdTag(store, indexes, false, &unwritten);
-    if (!store.SaveCollection(false))
-        return Fail("the collection was not saved: " + vuv::ActiveCollectionPath());
+    if (!SaveActiveCollection(false))
+        return kFailed;
     if (unwritten != 0)
         return Fail("the ID tag was not written to " + std::to_string(unwritten) + " file(s)");
     return kOk;

@@ -1,9 +1,6 @@
 // vuvtool commands of selective play: the dialog's "OK" (or "No Selective
 // Play") with criteria given as options, and the selection index.
-#include "core/CollectionStore.h"
-#include "platform/Locations.h"
 #include "platform/Paths.h"
-#include "platform/UserMessages.h"
 #include "selection/SelectionIndex.h"
 #include "selection/SelectivePlay.h"
 #include "vuvtool/ToolCommand.h"
@@ -49,33 +46,26 @@ int CriteriaCommand(ToolContext& context, const std::vector<std::string>& args)
             return BadUsage("criteria");
         }
     }
-    UseToolCollection(context);
-    ToolLink();
-    vuv::CollectionStore& store = vuv::TheCollectionStore();
-    store.LoadCollection();
-    // The refusal is the command's answer, printed as the dialog shows it.
-    bool refused = false;
-    vuv::SetMessageSink([&](const std::string& text, const std::string&, vuv::MessageButtons,
-                            vuv::MessageIcon) {
-        if (text == vuv::kExcludesAllTracksMessage)
-            refused = true;
-        PrintLine(text);
-        return vuv::MessageAnswer::Cancel;
-    });
+    ToolLink();  // from here on, every rebuild of the index tells the player
+    ToolCollection collection;
+    collection.Load(context.CollectionPath());
     // Criteria given by hand come from no preset.
     if (!args.empty())
         vuv::SetPresetName(std::string());
-    const bool applied =
-        args.empty() ? vuv::ClearSelectivePlay(store) : vuv::ApplySelectivePlay(store, criteria);
-    return applied && !refused ? kOk : kFailed;
+    const vuv::SelectionFiles files = vuv::UserSelectionFiles();
+    const vuv::SelectiveResult result = args.empty() ? vuv::ClearSelectivePlay(collection, files)
+                                                     : vuv::ApplySelectivePlay(collection, files, criteria);
+    // The refusal is the command's answer, printed as the dialog shows it.
+    if (result == vuv::SelectiveResult::ExcludesAllTracks)
+        PrintLine(vuv::kExcludesAllTracksMessage);
+    return result == vuv::SelectiveResult::Applied ? kOk : kFailed;
 }
 
-int SelectionCommand(ToolContext& context, const std::vector<std::string>& args)
+int SelectionCommand(ToolContext&, const std::vector<std::string>& args)
 {
     if (!args.empty())
         return BadUsage("selection");
-    UseToolCollection(context);
-    const std::string index = vuv::GetUserFile(vuv::kSelectionIndexSuffix, false);
+    const std::string index = vuv::UserSelectionFiles().index;
     if (!vuv::Exists(index)) {
         PrintLine("all");
         return kOk;

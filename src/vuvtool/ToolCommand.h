@@ -2,6 +2,8 @@
 // VUVTOOL_COMMAND at static initialisation; Main.cpp dispatches by name.
 #pragma once
 
+#include "core/CollectionCommands.h"
+
 #include <string>
 #include <vector>
 
@@ -13,6 +15,9 @@ enum ExitCode { kOk = 0, kBadUsage = 1, kFailed = 2 };
 struct ToolContext {
     // The --collection PATH given before the command; empty when absent.
     std::string collectionOverride;
+    // The collection the command works on: --collection PATH, else the one
+    // the editor opens at its next start.
+    std::string CollectionPath() const;
 };
 
 using CommandFunction = int (*)(ToolContext& context, const std::vector<std::string>& args);
@@ -37,9 +42,22 @@ int BadUsage(const char* command);
 // Writes a text as its stored bytes, followed by LF.
 void PrintLine(const std::string& text);
 
-// Loads the active collection (or --collection PATH) into the store as the
-// editor does at start, with the sort and search settings.
+// vuvtool's load and save of the collection: the editor's without a
+// window. A failed save is not retried but printed ("vuvtool: Error saving
+// '<path>'."); the command then ends with kFailed.
+class ToolCollection : public vuv::CollectionHost {
+public:
+    vuv::CollectionStore& Store() override;
+    void Load(const std::string& path) override;
+    bool Save(const std::string& path, bool sortFirst) override;
+};
+
+// Loads the command's collection into the store as the editor does at
+// start, with the sort and search settings.
 void LoadActiveCollection(const ToolContext& context);
+// Saves the store to the file it was loaded from; false (printed) when it
+// was not written.
+bool SaveActiveCollection(bool sortFirst);
 
 // A whole decimal number within [low, high].
 bool ParseNumber(const std::string& text, long low, long high, long& value);

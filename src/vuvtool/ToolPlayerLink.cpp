@@ -1,19 +1,12 @@
 #include "vuvtool/ToolPlayerLink.h"
 
-#include "core/CollectionStore.h"
 #include "player/PlayerFiles.h"
-#include "player/StorePlayerLink.h"
 #include "plugins/TrackInfo.h"
+#include "selection/SelectionIndex.h"
 
 #include <cstdlib>
 
 namespace vuvtool {
-
-void UseToolCollection(const ToolContext& context)
-{
-    if (!context.collectionOverride.empty())
-        vuv::SetActiveCollectionOverride(context.collectionOverride);
-}
 
 vuv::PlayerLink& ToolLink()
 {
@@ -21,7 +14,7 @@ vuv::PlayerLink& ToolLink()
     if (!opened) {
         const char* prefix = getenv("VUV_LINK_PREFIX");
         vuv::OpenPlayerLink(prefix ? prefix : "");
-        vuv::ConnectStoreToPlayerLink();
+        vuv::SetPlaylistChangedNotifier([] { vuv::IncrementPlayListChanged(vuv::Link()); });
         opened = true;
     }
     return vuv::Link();
@@ -29,8 +22,7 @@ vuv::PlayerLink& ToolLink()
 
 vuv::PlayContext ToolPlayContext(const ToolContext& context)
 {
-    UseToolCollection(context);
-    vuv::PlayContext play(ToolLink(), vuv::UserPlayerFiles());
+    vuv::PlayContext play(ToolLink(), vuv::UserPlayerFiles(context.CollectionPath()));
     play.launchPlayer = false;
     play.fillTrack = [](vuv::TrackRecord& track) { vuv::FillTrackFromFile(track, nullptr); };
     return play;

@@ -1,8 +1,6 @@
 #include "core/CollectionCommands.h"
 
 #include "core/CollectionFile.h"
-#include "core/CollectionTotals.h"
-#include "core/PathKey.h"
 #include "core/StoreFixture.h"
 #include "platform/Paths.h"
 
@@ -30,7 +28,7 @@ TEST_F(CollectionCommandsTest, CombineAddsNewPathsWithTranslatedGenres)
     own.genreIds[0] = 10;
     WriteCollection({own});
     WriteGenres(folder.File("music.mcg"), {GenreRecord{10, "Rock"}});
-    store().LoadCollection();
+    store().LoadCollection(Collection());
 
     TrackRecord dup = MakeTrack("Dup", "d", "", "c:\\M\\OWN.mp3");
     TrackRecord a = MakeTrack("New", "a", "", "C:\\m\\a.mp3");
@@ -45,8 +43,9 @@ TEST_F(CollectionCommandsTest, CombineAddsNewPathsWithTranslatedGenres)
     ASSERT_TRUE(WriteBytes(other, RecordBytes({dup, a, again, b})));
     WriteGenres(folder.File("sub\\other.mcg"), {GenreRecord{5, "rock"}, GenreRecord{6, "Jazz"}});
 
-    CombineResult r = CombineCollection(other);
+    CombineResult r = CombineCollection(store(), other);
     EXPECT_TRUE(r.opened);
+    EXPECT_EQ(r.firstAdded, 1u);
     EXPECT_EQ(r.added, 2u);
     ASSERT_EQ(store().Count(), 3u);
     EXPECT_STREQ(store().Track(1).title, "a");
@@ -60,50 +59,46 @@ TEST_F(CollectionCommandsTest, CombineAddsNewPathsWithTranslatedGenres)
     EXPECT_EQ(combined.genreIds[3], 0);
     EXPECT_EQ(combined.flags, 0u);
     EXPECT_EQ(store().Genres().Size(), 2u);  // Rock reused, Jazz created
-    EXPECT_EQ(view.itemCount, 3u);
-    EXPECT_EQ(view.selected, (std::vector<int>{1, 2}));
-    EXPECT_EQ(view.focused, 1);
-    EXPECT_EQ(GetText(kLastFolderSetting), folder.File("sub\\"));
     EXPECT_EQ(ReadBytes(Collection()).size(), sizeof(TrackRecord));  // nothing written
 
     // Itself: nothing new. An unreadable file: nothing at all.
-    view.selected.clear();
-    EXPECT_EQ(CombineCollection(other).added, 0u);
-    EXPECT_TRUE(view.selected.empty());
-    EXPECT_FALSE(CombineCollection(folder.File("absent.mcc")).opened);
+    EXPECT_EQ(CombineCollection(store(), other).added, 0u);
+    EXPECT_FALSE(CombineCollection(store(), folder.File("absent.mcc")).opened);
+    EXPECT_EQ(store().Count(), 3u);
 
-    // Undo Any Editing drops the combined tracks.
-    UndoAnyEditing();
+    // Undo Any Editing (a load of the active file) drops the combined tracks.
+    store().LoadCollection(store().ActivePath());
     EXPECT_EQ(store().Count(), 1u);
 }
 
 TEST_F(CollectionCommandsTest, NewAsksBeforeOverwritingAndSavesFirst)
 {
     WriteCollection({MakeTrack("A", "1", "", "C:\\1.mp3")});
-    store().LoadCollection();
+    store().LoadCollection(Collection());
     store().AppendTrack(MakeTrack("B", "2", "", "C:\\2.mp3"));
     const std::string existing = folder.File("old.mcc");
     ASSERT_TRUE(WriteBytes(existing, RecordBytes({MakeTrack("O", "o", "", "C:\\o.mp3")})));
 
     answerYes = false;
-    EXPECT_FALSE(NewCollection(existing));
+    EXPECT_FALSE(NewCollection(host, existing));
     EXPECT_EQ(messages, std::vector<std::string>{"Tonbrook: Overwrite Existing Music Collection?"});
+    EXPECT_TRUE(host.calls.empty());
     EXPECT_EQ(store().Count(), 2u);
     EXPECT_EQ(ReadBytes(existing).size(), sizeof(TrackRecord));
     EXPECT_EQ(GetText(kActiveCollectionSetting), Collection());
 
     answerYes = true;
-    EXPECT_TRUE(NewCollection(existing));
+    EXPECT_TRUE(NewCollection(host, existing));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"save sorted " + Collection(), "load " + existing}));
     EXPECT_EQ(store().Count(), 0u);
+    EXPECT_EQ(store().ActivePath(), existing);
     EXPECT_EQ(ReadBytes(existing).size(), 0u);
     EXPECT_EQ(GetText(kActiveCollectionSetting), existing);
-    EXPECT_EQ(GetText(kCollectionFolderSetting), folder.Path());
     EXPECT_EQ(ReadBytes(Collection()).size(), 2 * sizeof(TrackRecord));  // saved first
-    EXPECT_EQ(view.title, "Tonbrook - Music Collection 'old'");
 
     // No extension: ".mcc" added; a new file is not asked about.
     messages.clear();
-    EXPECT_TRUE(NewCollection(folder.File("fresh")));
+    EXPECT_TRUE(NewCollection(host, folder.File("fresh")));
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(GetText(kActiveCollectionSetting), folder.File("fresh.mcc"));
     EXPECT_EQ(CollectionPathWithExtension("C:\\a.b\\c"), "C:\\a.b\\c.mcc");
@@ -113,9 +108,12 @@ TEST_F(CollectionCommandsTest, NewAsksBeforeOverwritingAndSavesFirst)
 TEST_F(CollectionCommandsTest, SaveAsLoadAndClearAllTracks)
 {
     WriteCollection({MakeTrack("B", "2", "", "C:\\2.mp3"), MakeTrack("A", "1", "", "C:\\1.mp3")});
-    store().LoadCollection();
+    store().LoadCollection(Collection());
 
-    EXPECT_TRUE(SaveCollectionAs(folder.File("copy")));
+    EXPECT_TRUE(SaveCollectionAs(host, folder.File("copy")));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"save sorted " + Collection(),
+                                                    "save sorted " + folder.File("copy.mcc"),
+                                                    "load " + folder.File("copy.mcc")}));
     EXPECT_EQ(GetText(kActiveCollectionSetting), folder.File("copy.mcc"));
     std::vector<TrackRecord> copy;
     ASSERT_TRUE(ReadTrackFile(folder.File("copy.mcc"), copy, false));
@@ -123,55 +121,24 @@ TEST_F(CollectionCommandsTest, SaveAsLoadAndClearAllTracks)
     EXPECT_STREQ(copy[0].artist, "A");  // saved sorted
     EXPECT_EQ(ReadBytes(Collection()), ReadBytes(folder.File("copy.mcc")));
 
-    LoadCollectionFromFile(Collection());
+    host.calls.clear();
+    LoadCollectionFromFile(host, Collection());
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"save sorted " + folder.File("copy.mcc"),
+                                                    "load " + Collection()}));
+    EXPECT_EQ(GetText(kActiveCollectionSetting), Collection());
     EXPECT_EQ(store().ActivePath(), Collection());
     EXPECT_EQ(store().Count(), 2u);
 
     answerYes = false;
-    EXPECT_FALSE(ClearAllTracks());
+    EXPECT_FALSE(ClearAllTracks(store()));
     EXPECT_EQ(store().Count(), 2u);
     answerYes = true;
-    EXPECT_TRUE(ClearAllTracks());
+    EXPECT_TRUE(ClearAllTracks(store()));
     EXPECT_EQ(store().Count(), 0u);
     EXPECT_EQ(ReadBytes(Collection()).size(), 2 * sizeof(TrackRecord));  // untouched
-    UndoAnyEditing();
+    store().LoadCollection(store().ActivePath());  // Undo Any Editing
     EXPECT_EQ(store().Count(), 2u);
-    ClearAllTracks();
-    store().SaveCollection(true);  // as the window's close does
+    ClearAllTracks(store());
+    host.Save(store().ActivePath(), true);  // as the window's close does
     EXPECT_EQ(ReadBytes(Collection()), "");
-}
-
-TEST_F(CollectionCommandsTest, Totals)
-{
-    EXPECT_EQ(TotalLengthText(0), "0 seconds");
-    EXPECT_EQ(TotalLengthText(59), "59 seconds");
-    EXPECT_EQ(TotalLengthText(61), "1 minutes 1 seconds");
-    EXPECT_EQ(TotalLengthText(3600 + 5), "1 hours 0 minutes");
-    for (int i = 0; i < 90; ++i) {
-        TrackRecord t = MakeTrack("A", "t", "", "C:\\t.mp3");
-        t.lengthMs = 240999;  // whole seconds per track: 240
-        t.fileSize = 0xF0000000u;
-        store().AppendTrack(t);
-    }
-    EXPECT_EQ(TotalSeconds(store()), 90u * 240u);
-    EXPECT_EQ(TotalLengthText(TotalSeconds(store())), "6 hours 0 minutes");
-    EXPECT_EQ(TotalFileSize(store()), 90ull * 0xF0000000ull);
-}
-
-TEST(PathKey, EqualPathsHashAlike)
-{
-    PathSet set;
-    const char* a = "C:\\Music\\Abc.MP3";
-    set.insert(a);
-    EXPECT_EQ(set.count("c:\\music\\aBC.mp3"), 1u);
-    EXPECT_EQ(set.count("c:\\music\\abc.mp4"), 0u);
-    // Every pair of bytes that SamePath folds together hashes alike.
-    for (int x = 1; x < 256; ++x) {
-        for (int y = 1; y < 256; ++y) {
-            const char a1[] = {'C', ':', char(x), 0}, b1[] = {'c', ':', char(y), 0};
-            if (SamePath(a1, b1)) {
-                ASSERT_EQ(PathKeyHash()(a1), PathKeyHash()(b1)) << x << " " << y;
-            }
-        }
-    }
 }

@@ -4,7 +4,6 @@
 #include "core/FileTypeNames.h"
 #include "platform/FileHandle.h"
 #include "platform/Paths.h"
-#include "selection/SelectiveCriteria.h"
 #include "core/StoreFixture.h"
 
 using namespace vuv;
@@ -38,11 +37,8 @@ TEST_F(CollectionStoreTest, LoadCleansRecordsAndFillsNameLists)
     std::string bytes = ReadBytes(Collection()) + std::string(100, 'x');
     ASSERT_TRUE(WriteBytes(Collection(), bytes));
 
-    view.busyChanges.clear();
-    store().LoadCollection();
-    EXPECT_EQ(view.busyChanges, (std::vector<bool>{true, false}));  // one hourglass, nested scopes
+    EXPECT_TRUE(store().LoadCollection(Collection()));
     ASSERT_EQ(store().Count(), 4u);
-    EXPECT_EQ(view.itemCount, 4u);
     EXPECT_STREQ(store().Track(0).path, "C:\\Music\\a.mp3");
     EXPECT_STREQ(store().Track(1).path, "\\\\server\\share\\b.xyz");
     EXPECT_EQ(store().Track(0).flags, uint32_t(kFlagHighlight2));
@@ -52,16 +48,19 @@ TEST_F(CollectionStoreTest, LoadCleansRecordsAndFillsNameLists)
     EXPECT_EQ(store().ArtistNames(), (std::vector<std::string>{"Abba", "abba"}));
     EXPECT_EQ(store().AlbumNames(), (std::vector<std::string>{"Gold", "", "gold"}));
     EXPECT_EQ(store().ActivePath(), Collection());
-    EXPECT_EQ(view.title, "Tonbrook - Music Collection 'music'");
 
     // 1000 bytes: one whole record.
     ASSERT_TRUE(WriteBytes(Collection(), bytes.substr(0, 1000)));
-    store().LoadCollection();
+    store().LoadCollection(Collection());
     EXPECT_EQ(store().Count(), 1u);
     ASSERT_TRUE(WriteBytes(Collection(), ""));
-    store().LoadCollection();
+    EXPECT_TRUE(store().LoadCollection(Collection()));
     EXPECT_EQ(store().Count(), 0u);
     EXPECT_TRUE(store().ArtistNames().empty());
+    // A missing file: an empty collection, and the path is active all the same.
+    EXPECT_FALSE(store().LoadCollection(folder.File("absent.mcc")));
+    EXPECT_EQ(store().Count(), 0u);
+    EXPECT_EQ(store().ActivePath(), folder.File("absent.mcc"));
 }
 
 TEST_F(CollectionStoreTest, SaveWritesRecordsGenresAndRoundTrips)
@@ -71,14 +70,14 @@ TEST_F(CollectionStoreTest, SaveWritesRecordsGenresAndRoundTrips)
     ASSERT_TRUE(WriteBytes(folder.File("music.mcg"),
                            std::string(reinterpret_cast<char*>(&rock), sizeof rock) +
                                std::string(reinterpret_cast<char*>(&jazz), sizeof jazz)));
-    store().LoadCollection();
+    store().LoadCollection(Collection());
     ASSERT_EQ(store().Genres().Size(), 2u);
     store().Track(0).genreIds[0] = 7;
     store().Track(0).genreIds[3] = 3;
     store().Track(1).genreIds[5] = 9;  // unknown
     store().Track(2).playCount = 12;
 
-    ASSERT_TRUE(store().SaveCollection(false));
+    ASSERT_TRUE(store().SaveCollection(Collection()));
     std::vector<TrackRecord> back;
     ASSERT_TRUE(ReadTrackFile(Collection(), back, false));
     ASSERT_EQ(back.size(), 3u);
@@ -91,27 +90,22 @@ TEST_F(CollectionStoreTest, SaveWritesRecordsGenresAndRoundTrips)
     EXPECT_EQ(ReadBytes(folder.File("music.mcg")).size(), 2 * sizeof(GenreRecord));
     EXPECT_FALSE(Exists(Collection() + ".saving"));
 
-    // Unsorted save keeps the order; a reload gives the same records back.
+    // The save keeps the order; a reload gives the same records back.
     std::string saved = ReadBytes(Collection());
-    store().LoadCollection();
-    ASSERT_TRUE(store().SaveCollection(false));
+    store().LoadCollection(Collection());
+    ASSERT_TRUE(store().SaveCollection(Collection()));
     EXPECT_EQ(ReadBytes(Collection()), saved);
 
-    // Sorted save: artist then title, in the current direction.
-    TheSortState().descending = true;
-    TheSortState().sortKey = kSortYear;
-    ASSERT_TRUE(store().SaveCollection(true));
-    EXPECT_EQ(TheSortState().sortKey, kSortYear);
-    back.clear();
-    ASSERT_TRUE(ReadTrackFile(Collection(), back, false));
-    EXPECT_STREQ(back[0].title, "one");
-    EXPECT_STREQ(back[1].title, "three");
-    EXPECT_STREQ(back[2].artist, "Alpha");
+    // To another file: the same bytes there, the active path unchanged.
+    ASSERT_TRUE(store().SaveCollection(folder.File("copy.mcc")));
+    EXPECT_EQ(ReadBytes(folder.File("copy.mcc")), saved);
+    EXPECT_EQ(ReadBytes(folder.File("copy.mcg")), ReadBytes(folder.File("music.mcg")));
+    EXPECT_EQ(store().ActivePath(), Collection());
 
     // An empty collection is an empty file.
     store().ClearCollection();
     EXPECT_EQ(store().Genres().Size(), 2u);
-    ASSERT_TRUE(store().SaveCollection(false));
+    ASSERT_TRUE(store().SaveCollection(Collection()));
     EXPECT_EQ(ReadBytes(Collection()), "");
 }
 
@@ -123,28 +117,20 @@ TEST_F(CollectionStoreTest, FailedSaveLeavesThePreviousFileWhole)
                                    ("C:\\m\\" + std::to_string(i) + ".mp3").c_str()));
     WriteCollection(tracks);
     const std::string before = ReadBytes(Collection());
-    store().LoadCollection();
+    store().LoadCollection(Collection());
     store().Track(0).playCount = 99;
     store().RemoveTrack(5);
 
     store().SimulateWriteFailureAfter(1500);
-    EXPECT_FALSE(store().SaveCollection(false));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Vo Varar Odududaroz: Error saving '" + Collection() + "'.");
+    EXPECT_FALSE(store().SaveCollection(Collection()));
+    EXPECT_TRUE(messages.empty());  // the caller tells the user
     EXPECT_EQ(ReadBytes(Collection()), before);
     EXPECT_FALSE(Exists(Collection() + ".saving"));
     EXPECT_EQ(store().Count(), 2999u);
 
-    // Retry after the cause went away writes the whole file.
-    messages.clear();
-    SetMessageSink([this](const std::string& text, const std::string&, MessageButtons,
-                          MessageIcon) {
-        messages.push_back(text);
-        store().SimulateWriteFailureAfter(-1);
-        return MessageAnswer::Retry;
-    });
-    EXPECT_TRUE(store().SaveCollection(false));
-    EXPECT_EQ(messages.size(), 1u);
+    // Once the cause went away the whole file is written.
+    store().SimulateWriteFailureAfter(-1);
+    EXPECT_TRUE(store().SaveCollection(Collection()));
     std::vector<TrackRecord> back;
     ASSERT_TRUE(ReadTrackFile(Collection(), back, false));
     ASSERT_EQ(back.size(), 2999u);
@@ -154,12 +140,12 @@ TEST_F(CollectionStoreTest, FailedSaveLeavesThePreviousFileWhole)
 TEST_F(CollectionStoreTest, SaveWritesInPlaceWhileAnotherProgramHoldsTheFile)
 {
     WriteCollection(ThreeTracks());
-    store().LoadCollection();
+    store().LoadCollection(Collection());
     store().RemoveTrack(0);
     FileHandle reader;  // as the player holds it: shared read and write, no delete
     reader.Open(Collection(), FileAccess::Read, FileDisposition::OpenExisting, false, true);
     ASSERT_TRUE(reader.IsOpen());
-    EXPECT_TRUE(store().SaveCollection(false));
+    EXPECT_TRUE(store().SaveCollection(Collection()));
     reader.Close();
     EXPECT_EQ(ReadBytes(Collection()).size(), 2 * sizeof(TrackRecord));
     EXPECT_TRUE(messages.empty());
@@ -198,69 +184,16 @@ TEST_F(CollectionStoreTest, AppendRemoveFindAndClear)
 
     store().ClearCollection();
     EXPECT_EQ(store().Count(), 0u);
-    EXPECT_EQ(view.itemCount, 0u);
     EXPECT_TRUE(store().ArtistNames().empty());
     EXPECT_TRUE(store().AlbumNames().empty());
 }
 
-TEST_F(CollectionStoreTest, SelectionIndexMarksTracksAndTitle)
+TEST_F(CollectionStoreTest, NextStartOpensTheRememberedCollectionOrTheDefault)
 {
-    WriteCollection(ThreeTracks());
-    const std::string index = GetUserFile(kSelectionIndexSuffix, false);
-    EXPECT_EQ(index, folder.Path() + GetWindowsUserName() + ".dpc");
-    uint32_t positions[] = {2, 7};
-    ASSERT_TRUE(WriteBytes(index, std::string(reinterpret_cast<char*>(positions), sizeof positions)));
-    store().LoadCollection();
-    EXPECT_TRUE(store().Track(0).flags & kFlagNotInSelection);
-    EXPECT_TRUE(store().Track(1).flags & kFlagNotInSelection);
-    EXPECT_FALSE(store().Track(2).flags & kFlagNotInSelection);
-    EXPECT_EQ(view.title, "Tonbrook - Music Collection 'music' [Selective Play]");
-    SetText("party", "EditorSelectivePlay");
-    EXPECT_EQ(store().WindowTitle(), "Tonbrook - Music Collection 'music' [Selective Play: party]");
-
-    // Saving rebuilds the index: the criteria drop Alpha.
-    ASSERT_TRUE(WriteCriteriaRecords(GetUserFile(kCriteriaSuffix, false),
-                                     {MakeNameCriteria(kCriteriaUntickedArtist, "Alpha")}));
-    ASSERT_TRUE(store().SaveCollection(false));
-    EXPECT_FALSE(store().Track(0).flags & kFlagNotInSelection);
-    EXPECT_TRUE(store().Track(1).flags & kFlagNotInSelection);
-    EXPECT_FALSE(store().Track(2).flags & kFlagNotInSelection);
-
-    // No criteria: an empty index, no marks, no selective play in the title.
-    ASSERT_TRUE(WriteCriteriaRecords(GetUserFile(kCriteriaSuffix, false), {}));
-    ASSERT_TRUE(store().SaveCollection(false));
-    EXPECT_EQ(FileSize(index), 0u);
-    EXPECT_FALSE(store().Track(1).flags & kFlagNotInSelection);
-    store().LoadCollection();
-    EXPECT_EQ(view.title, "Tonbrook - Music Collection 'music'");
-}
-
-TEST_F(CollectionStoreTest, LoadSelectsThePlayingTrackAndDropsThePendingReport)
-{
-    struct Link : CollectionPlayerLink {
-        void ClearPendingPlayedReport() override { ++cleared; }
-        std::string PlayingPath() override { return "c:\\M\\B3.MP3"; }
-        int cleared = 0;
-    } link;
-    WriteCollection(ThreeTracks());
-    store().SetPlayerLink(&link);
-    store().LoadCollection();
-    store().SetPlayerLink(nullptr);
-    EXPECT_EQ(link.cleared, 1);
-    EXPECT_EQ(view.selected, std::vector<int>{2});
-    EXPECT_EQ(view.focused, 2);
-}
-
-TEST_F(CollectionStoreTest, ActivePathFollowsOverrideSettingAndDefault)
-{
-    EXPECT_EQ(ActiveCollectionPath(), Collection());
-    SetActiveCollectionOverride(folder.File("other.mcc"));
-    EXPECT_EQ(ActiveCollectionPath(), folder.File("other.mcc"));
-    EXPECT_EQ(GetText(kActiveCollectionSetting), Collection());
-    SetActiveCollection(folder.File("third.mcc"));
-    EXPECT_EQ(ActiveCollectionPath(), folder.File("third.mcc"));
+    EXPECT_EQ(StartCollectionPath(), Collection());
+    RememberActiveCollection(folder.File("third.mcc"));
     EXPECT_EQ(GetText(kActiveCollectionSetting), folder.File("third.mcc"));
-    SetActiveCollectionOverride("");
+    EXPECT_EQ(StartCollectionPath(), folder.File("third.mcc"));
     DeleteValue(kActiveCollectionSetting);
-    EXPECT_EQ(ActiveCollectionPath(), folder.Path() + GetWindowsUserName() + ".mcc");
+    EXPECT_EQ(StartCollectionPath(), folder.Path() + GetWindowsUserName() + ".mcc");
 }

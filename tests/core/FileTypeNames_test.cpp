@@ -64,28 +64,16 @@ private:
 
 }  // namespace
 
-TEST(FileTypeNames, FallbackTexts)
-{
-    EXPECT_EQ(ComputeFileTypeText(".xyq"), "XYQ File");
-    EXPECT_EQ(ComputeFileTypeText(".x"), "X File");
-    EXPECT_EQ(ComputeFileTypeText("."), "File");
-    EXPECT_EQ(FileTypeText(FileTypeIdForPath("C:\\Music\\readme")), "File");
-    EXPECT_EQ(FileTypeText(FileTypeIdForPath("C:\\Music.d\\readme")), "File");
-    EXPECT_EQ(FileTypeText(0), "");
-}
-
-TEST(FileTypeNames, RegisteredClassDescriptionWins)
-{
-    RegisteredType type(".vuvq", "VuvTest.Qfile", "Quiet Test Audio");
-    ResetFileTypeCache();
-    EXPECT_EQ(ComputeFileTypeText(".vuvq"), "Quiet Test Audio");
-    EXPECT_EQ(FileTypeText(FileTypeIdForPath("C:\\a\\song.vuvq")), "Quiet Test Audio");
-}
-
 TEST(FileTypeNames, SharedIdsGiveWhatTheOneEntryCacheGives)
 {
+    // A registered class's description wins; otherwise "<EXT> File", and
+    // "File" for a lone dot or no extension.
     RegisteredType type(".vuvr", "VuvTest.Rfile", "Registered Test Audio");
     ResetFileTypeCache();
+    EXPECT_EQ(ComputeFileTypeText(".vuvr"), "Registered Test Audio");
+    EXPECT_EQ(ComputeFileTypeText(".xyq"), "XYQ File");
+    EXPECT_EQ(ComputeFileTypeText("."), "File");
+    EXPECT_EQ(FileTypeText(0), "");
     const char* paths[] = {"a.mp3", "b.MP3", "c.vuvr", "d.flac", "e", "f.x",
                            "g.mp3", "h.Vuvr", "i.vuvr", "j.", "k.ogg", "l.mp3"};
     OneEntryCache plain;

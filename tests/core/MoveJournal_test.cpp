@@ -19,7 +19,7 @@ protected:
     }
     std::vector<std::string> Paths()
     {
-        store().LoadCollection();
+        store().LoadCollection(Collection());
         return {store().Track(0).path, store().Track(1).path, store().Track(2).path, store().Track(3).path};
     }
 };
@@ -56,7 +56,7 @@ TEST_F(MoveJournalTest, LoadTakesTheMovesAndSettlesAnUnansweredLastOne)
     EXPECT_EQ(Paths(), moved);
 
     // A save makes the moves part of the collection and ends the journal.
-    ASSERT_TRUE(store().SaveCollection(false));
+    ASSERT_TRUE(store().SaveCollection(Collection()));
     EXPECT_FALSE(Exists(Journal()));
     EXPECT_EQ(Paths(), moved);
 }

@@ -1,10 +1,11 @@
 // Shared set-up of the tests that use the program's collection store: a
-// private settings key and folder, the install folder and the active
-// collection inside that folder, fresh sort state and a recording view.
+// private settings key and folder, the install folder and the collection of
+// the next start inside that folder, fresh sort state, a recording message
+// sink and a host that loads and saves as the program's commands ask.
 #pragma once
 
+#include "core/CollectionCommands.h"
 #include "core/CollectionStore.h"
-#include "core/TrackListView.h"
 #include "core/TrackSort.h"
 #include "platform/Locations.h"
 #include "platform/Settings.h"
@@ -19,34 +20,25 @@
 
 namespace vuvtest {
 
-// Remembers what the logic asked of the track list.
-class RecordingView : public vuv::TrackListView {
+// Loads and saves with the store alone (sorted by artist when asked), and
+// remembers the calls.
+class StoreHost : public vuv::CollectionHost {
 public:
-    void SetItemCount(size_t count) override { itemCount = count; }
-    void Repaint() override { ++repaints; }
-    int FocusedIndex() const override { return focused; }
-    int FirstSelectedIndex() const override { return selected.empty() ? -1 : selected.front(); }
-    void SelectOnly(int index) override
+    vuv::CollectionStore& Store() override { return vuv::TheCollectionStore(); }
+    void Load(const std::string& path) override
     {
-        selected.assign(1, index);
-        focused = index;
+        calls.push_back("load " + path);
+        Store().LoadCollection(path);
     }
-    void AddToSelection(int index) override
+    bool Save(const std::string& path, bool sortFirst) override
     {
-        for (int s : selected)
-            if (s == index)
-                return;
-        selected.push_back(index);
+        calls.push_back((sortFirst ? "save sorted " : "save ") + path);
+        if (sortFirst)
+            vuv::SortTracks(Store(), vuv::SaveSortState(vuv::TheSortState()), -1, -1);
+        return Store().SaveCollection(path);
     }
-    void SetWindowTitle(const std::string& text) override { title = text; }
-    void ShowBusy(bool busy) override { busyChanges.push_back(busy); }
 
-    size_t itemCount = 0;
-    int repaints = 0;
-    int focused = -1;
-    std::vector<int> selected;
-    std::string title;
-    std::vector<bool> busyChanges;
+    std::vector<std::string> calls;
 };
 
 inline vuv::TrackRecord MakeTrack(const char* artist, const char* title, const char* album,
@@ -76,10 +68,8 @@ protected:
     void SetUp() override
     {
         vuv::SetInstallFolderForRun(folder.Path());
-        vuv::SetActiveCollectionOverride("");
-        vuv::SetText(Collection().c_str(), vuv::kActiveCollectionSetting);
+        vuv::RememberActiveCollection(Collection());
         vuv::TheSortState() = vuv::SortState();
-        vuv::SetTrackListView(&view);
         vuv::SetMessageSink([this](const std::string& text, const std::string& title,
                                    vuv::MessageButtons buttons, vuv::MessageIcon) {
             messages.push_back(title + ": " + text);
@@ -91,14 +81,13 @@ protected:
         });
         store().ClearCollection();
         store().SimulateWriteFailureAfter(-1);
-        store().LoadCollection();
+        store().LoadCollection(Collection());
     }
     void TearDown() override
     {
         store().ClearCollection();
         store().Genres().Clear();
         store().SimulateWriteFailureAfter(-1);
-        vuv::SetTrackListView(nullptr);
         vuv::SetMessageSink(nullptr);
         vuv::SetInstallFolderForRun("");
     }
@@ -112,7 +101,7 @@ protected:
 
     ScopedSettingsKey settings;
     ScratchFolder folder;
-    RecordingView view;
+    StoreHost host;
     std::vector<std::string> messages;
     bool answerYes = true;
 };

@@ -89,7 +89,7 @@ std::vector<TrackRecord> TiedRecords(size_t count)
     return tracks;
 }
 
-std::vector<std::string> Titles(TrackListView&)
+std::vector<std::string> Titles()
 {
     std::vector<std::string> titles;
     for (size_t i = 0; i < TheCollectionStore().Count(); ++i)
@@ -173,45 +173,52 @@ TEST_F(TrackSortTest, AlbumYearAndSecondKeyOrders)
         t.year = t.title[0] == 'b' ? 1999 : 2001;
         store().AppendTrack(t);
     }
-    SortState& s = TheSortState();
+    SortState s;
     s.sortKey = kSortAlbum;
-    SortTracks(-1, -1, true, false);
+    EXPECT_EQ(SortTracks(store(), s, -1, -1), -1);
     // Album ignoring case, then track number.
-    EXPECT_EQ(Titles(view), (std::vector<std::string>{"a2", "c1", "a1", "b1", "b2"}));
-    EXPECT_GT(view.repaints, 0);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"a2", "c1", "a1", "b1", "b2"}));
 
     // Year clicked twice: descending, ties by artist ascending.
-    OnColumnClick(kSortYear);
+    OnColumnClick(store(), s, kSortYear);
     EXPECT_FALSE(s.descending);
-    OnColumnClick(kSortYear);
+    OnColumnClick(store(), s, kSortYear);
     EXPECT_TRUE(s.descending);
     EXPECT_EQ(s.lastClickedKey, kSortYear);
-    std::vector<std::string> t = Titles(view);
+    std::vector<std::string> t = Titles();
     EXPECT_EQ(t[0][0], 'a');
     EXPECT_EQ(t[2], "c1");
     EXPECT_EQ(t[3][0], 'b');
-    OnColumnClick(kSortYear);
+    OnColumnClick(store(), s, kSortYear);
     EXPECT_FALSE(s.descending);
 
     // Artist, second key album: per artist by album then track number.
     s.sortKey = kSortArtist;
     s.descending = false;
     s.secondKey = kSortAlbum;
-    SortTracks(-1, -1, false, false);
-    EXPECT_EQ(Titles(view), (std::vector<std::string>{"a2", "a1", "b1", "b2", "c1"}));
+    SortTracks(store(), s, -1, -1);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"a2", "a1", "b1", "b2", "c1"}));
+
+    // A sorted save: artist then title in the state's direction; the state
+    // itself is left alone.
+    s.sortKey = kSortYear;
+    s.secondKey = -1;
+    s.descending = true;
+    SortTracks(store(), SaveSortState(s), -1, -1);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"c1", "b1", "b2", "a1", "a2"}));
+    EXPECT_EQ(s.sortKey, kSortYear);
 }
 
-TEST_F(TrackSortTest, KeepFocusAndRanges)
+TEST_F(TrackSortTest, FollowedTrackAndRanges)
 {
     for (const char* t : {"d", "c", "b", "a"})
         store().AppendTrack(MakeTrack("X", t, "", (std::string("C:\\") + t).c_str()));
-    view.focused = 1;  // "c"
-    SortTracks(1, 2, false, true);  // only "c", "b"
-    EXPECT_EQ(Titles(view), (std::vector<std::string>{"d", "b", "c", "a"}));
-    EXPECT_EQ(view.selected, std::vector<int>{2});
-    SortTracks(-1, -1, false, true);
-    EXPECT_EQ(Titles(view), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(view.focused, 2);
+    SortState s;
+    EXPECT_EQ(SortTracks(store(), s, 1, 2, 1), 2);  // only "c", "b"; "c" followed
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"d", "b", "c", "a"}));
+    EXPECT_EQ(SortTracks(store(), s, -1, 99, 2), 2);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(SortTracks(store(), s, -1, -1, 4), -1);  // past the end: none
 }
 
 TEST_F(TrackSortTest, SecondKeyComesFromTheSetting)

@@ -63,7 +63,7 @@ TEST_F(ArrangeFilesTest, MovesByThePatternAndKeepsWhatCannotMove)
     };
     tracks[3].genreIds[0] = 99;  // not in the list
     WriteCollection(tracks);
-    store().LoadCollection();
+    store().LoadCollection(Collection());
     const uint16_t pop = store().Genres().IdFor("Pop", true);
     store().Track(0).genreIds[0] = store().Track(1).genreIds[0] = pop;
 
@@ -80,8 +80,8 @@ TEST_F(ArrangeFilesTest, MovesByThePatternAndKeepsWhatCannotMove)
     EXPECT_EQ(ReadBytes(store().Track(0).path), "a.ext");
 
     // Saved and loaded again, a second run finds every file in its place.
-    ASSERT_TRUE(store().SaveCollection(false));
-    store().LoadCollection();
+    ASSERT_TRUE(store().SaveCollection(Collection()));
+    store().LoadCollection(Collection());
     ArrangeSession again(store(), {folder.File("out\\"), "%g\\%a\\%a - %t"}, player);
     Run(again);
     EXPECT_EQ(again.Moved(), 0u);
@@ -91,7 +91,7 @@ TEST_F(ArrangeFilesTest, PlayingTrackStopHalfWayAndPlayCounts)
 {
     WriteCollection({Track("A", "t0", "t0.mp3"), Track("A", "t1", "t1.mp3"), Track("A", "t2", "t2.mp3"),
                      Track("A", "t3", "t3.mp3")});
-    store().LoadCollection();
+    store().LoadCollection(Collection());
     const std::string old0 = store().Track(0).path, old2 = store().Track(2).path;
     player.playing = store().Track(1).path;
     player.hold = true;

@@ -33,9 +33,8 @@ protected:
             ASSERT_TRUE(vuvtest::WriteBytes(folder.File("music.mcg"), std::string(reinterpret_cast<const char*>(genre),
                                                                                    sizeof *genre)));
         }
-        store().LoadCollection();
+        store().LoadCollection(Collection());
         ASSERT_EQ(store().Count(), tracks.size());
-        view.repaints = 0;
     }
     bool Unchanged(size_t index, const vuv::TrackRecord& before)
     {
@@ -80,12 +79,10 @@ TEST_F(TagCommandsTest, RefreshReplacesTheTagFieldsOfTheSelectedTracksOnly)
     EXPECT_FALSE(vuv::RefreshFromIdTag(store(), {0, 2}, true));
     EXPECT_EQ(messages, (std::vector<std::string>{"Tonbrook: Replace Music Collection Tag information from ID Tag?"}));
     EXPECT_TRUE(Unchanged(0, before[0]) && Unchanged(2, before[2]));
-    EXPECT_EQ(view.repaints, 0);
 
     answerYes = true;
     EXPECT_TRUE(vuv::RefreshFromIdTag(store(), {2, 0, 17, 0}, true));
     EXPECT_EQ(messages.size(), 2u);
-    EXPECT_EQ(view.repaints, 1);
 
     vuv::TrackRecord expected = before[0];
     SetWhole(expected.artist, "New Artist");
@@ -145,7 +142,6 @@ TEST_F(TagCommandsTest, RewriteWritesTheCollectionsFieldsInOrder)
 
     answerYes = true;
     EXPECT_TRUE(vuv::RewriteIdTag(store(), {4, 3, 2, 1, 0}, true));
-    EXPECT_EQ(view.repaints, 1);
     // Tracks 0 and 4 share a file: collection order shows in it.
     EXPECT_EQ(vuvtest::ReadBytes(music.File("full.ttag")),
               "ARTIST=Corvina\nTITLE=Rain\nALBUM=Clouds\nYEAR=1999\nGENRE=Trip Hop\nTRACK=3\n"

@@ -2,11 +2,14 @@
 
 #include "platform/Paths.h"
 #include "platform/Random.h"
-#include "player/PlayerTestSupport.h"
+#include "support/TestSupport.h"
+
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <set>
 
 using namespace vuv;
@@ -14,12 +17,32 @@ using namespace vuvtest;
 
 namespace {
 
+TrackRecord Track(const std::string& path, uint8_t preference)
+{
+    TrackRecord t;
+    memset(&t, 0, sizeof t);
+    SetField(t.path, path);
+    t.preference = preference;
+    return t;
+}
+
+std::string RecordsBytes(const std::vector<TrackRecord>& tracks)
+{
+    return std::string(reinterpret_cast<const char*>(tracks.data()), tracks.size() * sizeof(TrackRecord));
+}
+
+// The files of a draw in a scratch folder.
+struct DrawFiles {
+    ScratchFolder folder;
+    RandomPlayFiles files{folder.File("user.mcc"), folder.File("user.dpc"), folder.File("user.Previously Played")};
+};
+
 // Tracks of preferences 0 .. kinds - 1 in turn.
 std::vector<TrackRecord> Collection(size_t count, size_t kinds = 10)
 {
     std::vector<TrackRecord> tracks;
     for (size_t i = 0; i < count; ++i)
-        tracks.push_back(Track("C:\\m\\" + std::to_string(i) + ".mp3", "", "", uint8_t(i % kinds)));
+        tracks.push_back(Track("C:\\m\\" + std::to_string(i) + ".mp3", uint8_t(i % kinds)));
     return tracks;
 }
 
@@ -47,23 +70,21 @@ std::string PlainPick(const std::vector<TrackRecord>& tracks, const std::vector<
 
 TEST(RandomPlay, SmallCollectionsDrawAsThePlainAlgorithm)
 {
-    PlayerFixture f;
+    DrawFiles f;
     TrackRecord out;
-    EXPECT_FALSE(RandomPick(f.link, f.context.files, out));  // random play is off
-    f.link.myMusicRandom.Set();
     // Every preference, and mostly the lowest (many draws per pick).
     for (auto [kinds, withIndex] : {std::pair<size_t, bool>{10, false}, {10, true}, {2, false}}) {
         const std::vector<TrackRecord> tracks = Collection(300, kinds);
-        ASSERT_TRUE(WriteBytes(f.context.files.collection, RecordsBytes(tracks)));
+        ASSERT_TRUE(WriteBytes(f.files.collection, RecordsBytes(tracks)));
         // Recently played: the paths in other letter case.
         std::vector<TrackRecord> previous(tracks.begin() + 40, tracks.begin() + 140);
         for (TrackRecord& r : previous)
             CharUpperA(r.path);
-        ASSERT_TRUE(WriteBytes(f.context.files.previouslyPlayed, RecordsBytes(previous)));
+        ASSERT_TRUE(WriteBytes(f.files.previouslyPlayed, RecordsBytes(previous)));
         std::vector<uint32_t> index;
         for (uint32_t i = 0; withIndex && i < 300; i += 7)
             index.push_back(i);
-        ASSERT_TRUE(WriteBytes(f.context.files.selectionIndex,
+        ASSERT_TRUE(WriteBytes(f.files.selectionIndex,
                                std::string(reinterpret_cast<const char*>(index.data()), index.size() * 4)));
         SeedRandom(555);
         std::vector<std::string> expected;
@@ -71,36 +92,35 @@ TEST(RandomPlay, SmallCollectionsDrawAsThePlainAlgorithm)
             expected.push_back(PlainPick(tracks, index, previous));
         SeedRandom(555);
         for (int i = 0; i < 100; ++i) {
-            ASSERT_TRUE(RandomPick(f.link, f.context.files, out));
+            ASSERT_TRUE(RandomPick(f.files, out));
             ASSERT_EQ(std::string(out.path), expected[i]) << i;
         }
         // The draw held in memory draws the same.
         SeedRandom(555);
-        const RandomDraw draw(f.context.files.collection, f.context.files.selectionIndex, f.context.files.previouslyPlayed);
+        const RandomDraw draw(f.files);
         std::string path;
         for (int i = 0; i < 100; ++i)
             ASSERT_TRUE(draw.Draw(path) && path == expected[i]) << i;
     }
     // Two listed positions: only they come out.
     const uint32_t two[] = {3, 250};
-    ASSERT_TRUE(WriteBytes(f.context.files.selectionIndex, std::string(reinterpret_cast<const char*>(two), 8)));
+    ASSERT_TRUE(WriteBytes(f.files.selectionIndex, std::string(reinterpret_cast<const char*>(two), 8)));
     std::set<std::string> seen;
     for (int i = 0; i < 200; ++i) {
-        ASSERT_TRUE(RandomPick(f.link, f.context.files, out));
+        ASSERT_TRUE(RandomPick(f.files, out));
         seen.insert(out.path);
     }
     EXPECT_EQ(seen, (std::set<std::string>{"C:\\m\\3.mp3", "C:\\m\\250.mp3"}));
-    ASSERT_TRUE(WriteBytes(f.context.files.collection, ""));
-    EXPECT_FALSE(RandomPick(f.link, f.context.files, out));
+    ASSERT_TRUE(WriteBytes(f.files.collection, ""));
+    EXPECT_FALSE(RandomPick(f.files, out));
     std::string path;
-    EXPECT_FALSE(RandomDraw(f.context.files.collection, f.context.files.selectionIndex, "").Draw(path));
+    EXPECT_FALSE(RandomDraw(f.files).Draw(path));
 }
 
 TEST(RandomPlay, LargeCollectionsReachTracksBeyondTheGenerator)
 {
-    PlayerFixture f;
-    f.link.myMusicRandom.Set();
-    ASSERT_TRUE(WriteBytes(f.context.files.collection, RecordsBytes(Collection(20000))));
+    DrawFiles f;
+    ASSERT_TRUE(WriteBytes(f.files.collection, RecordsBytes(Collection(20000))));
     // RandomBelow(20000) yields only even positions. The draw held in
     // memory draws the same.
     SeedRandom(3);
@@ -108,13 +128,13 @@ TEST(RandomPlay, LargeCollectionsReachTracksBeyondTheGenerator)
     TrackRecord out;
     std::vector<std::string> picked;
     for (int i = 0; i < 50 && !odd; ++i) {
-        ASSERT_TRUE(RandomPick(f.link, f.context.files, out));
+        ASSERT_TRUE(RandomPick(f.files, out));
         odd = atoi(out.path + 5) % 2 == 1;
         picked.push_back(out.path);
     }
     EXPECT_TRUE(odd);
     SeedRandom(3);
-    const RandomDraw draw(f.context.files.collection, f.context.files.selectionIndex, f.context.files.previouslyPlayed);
+    const RandomDraw draw(f.files);
     std::string path;
     for (const std::string& expected : picked)
         ASSERT_TRUE(draw.Draw(path) && path == expected);

@@ -4,9 +4,6 @@
 #include "platform/FileHandle.h"
 #include "platform/Locations.h"
 #include "platform/Paths.h"
-#include "player/PlayerLink.h"
-#include "player/PlayerTestSupport.h"
-#include "player/StorePlayerLink.h"
 #include "selection/SelectionIndex.h"
 
 #include <gtest/gtest.h>
@@ -16,26 +13,37 @@ using namespace vuvtest;
 
 namespace {
 
+// Saves as the program does: the store, then the selection index.
+class SavingHost : public StoreHost {
+public:
+    explicit SavingHost(const SelectionFiles& files) : files_(files) {}
+    SavingHost(const SavingHost&) = delete;
+    bool Save(const std::string& path, bool sortFirst) override
+    {
+        const bool saved = StoreHost::Save(path, sortFirst) && !failSaves;
+        RefreshSelectionAfterSave(Store(), path, files_);
+        return saved;
+    }
+    bool failSaves = false;
+
+private:
+    const SelectionFiles& files_;
+};
+
 class SelectivePlayTest : public StoreTest {
 protected:
     void SetUp() override
     {
-        OpenPlayerLink(UniqueLinkPrefix());
-        ConnectStoreToPlayerLink();
         StoreTest::SetUp();
+        files = UserSelectionFiles();  // in the test's install folder
     }
-    void TearDown() override
-    {
-        StoreTest::TearDown();
-        ClosePlayerLink();
-    }
-    std::string CriteriaFile() { return GetUserFile(kCriteriaSuffix, false); }
-    std::string IndexFile() { return GetUserFile(kSelectionIndexSuffix, false); }
+    SelectionFiles files;
+    SavingHost saving{files};
 };
 
 }  // namespace
 
-TEST_F(SelectivePlayTest, PresetNameAndTitle)
+TEST_F(SelectivePlayTest, PresetNameTitlesAndMark)
 {
     std::string titles = SelectivePlayTitle();
     for (const std::string& preset : {folder.File("party.dps"), std::string("D:\\sets\\my.mix.dps"), std::string()}) {
@@ -43,43 +51,53 @@ TEST_F(SelectivePlayTest, PresetNameAndTitle)
         titles += "|" + GetText(kSelectivePlayPresetSetting) + "|" + SelectivePlayTitle();
     }
     EXPECT_EQ(titles, "Selective Play|party|Selective Play 'party'|my.mix|Selective Play 'my.mix'||Selective Play");
+
+    // The window title carries the mark while the index holds a position.
+    const std::string music = "C:\\m\\music.mcc";
+    std::string shown = CollectionWindowTitle(music, files.index);
+    const uint32_t position = 0;
+    ASSERT_TRUE(WriteBytes(files.index, std::string(reinterpret_cast<const char*>(&position), 4)));
+    shown += "|" + CollectionWindowTitle(music, files.index);
+    SetPresetName(folder.File("party.dps"));
+    shown += "|" + SelectivePlayMark(files.index);
+    EXPECT_EQ(shown, "Tonbrook - Music Collection 'music'|Tonbrook - Music Collection 'music' [Selective Play]"
+                     "| [Selective Play: party]");
 }
 
 TEST_F(SelectivePlayTest, OkWritesCriteriaSavesAndRefusesExcludingAll)
 {
     WriteCollection({MakeTrack("A", "1", "", "C:\\a.mp3"), MakeTrack("B", "2", "", "C:\\b.mp3"),
                      MakeTrack("", "3", "", "C:\\c.mp3")});
-    store().LoadCollection();
-    const uint32_t changes = Link().playListChanged.GetU32();
+    store().LoadCollection(Collection());
+    store().AppendTrack(MakeTrack("C", "4", "", "C:\\d.mp3"));
 
     SelectiveCriteria criteria;
     criteria.untickedArtists = {"B"};
-    EXPECT_TRUE(ApplySelectivePlay(store(), criteria));
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(ReadCriteriaRecords(CriteriaFile()).size(), 1u);
+    EXPECT_EQ(ApplySelectivePlay(saving, files, criteria), SelectiveResult::Applied);
+    // Saved in the current order, the new track with it.
+    EXPECT_EQ(saving.calls, std::vector<std::string>{"save " + Collection()});
+    EXPECT_EQ(ReadCriteriaRecords(files.criteria).size(), 1u);
     // An unticked artist also excludes the tracks without one.
-    EXPECT_EQ(ReadSelectionIndex(IndexFile()), std::vector<uint32_t>{0});
-    EXPECT_NE(Link().playListChanged.GetU32(), changes);  // the rebuild told the player
+    EXPECT_EQ(ReadSelectionIndex(files.index), (std::vector<uint32_t>{0, 3}));
 
-    criteria.untickedArtists = {"A", "B"};
-    EXPECT_FALSE(ApplySelectivePlay(store(), criteria));
-    EXPECT_EQ(messages, std::vector<std::string>{"Tonbrook: Selective play settings exclude all "
-                                                 "tracks."});
-    EXPECT_EQ(ReadCriteriaRecords(CriteriaFile()).size(), 2u);  // written all the same
+    criteria.untickedArtists = {"A", "B", "C"};
+    EXPECT_EQ(ApplySelectivePlay(saving, files, criteria), SelectiveResult::ExcludesAllTracks);
+    EXPECT_EQ(ReadCriteriaRecords(files.criteria).size(), 3u);  // written all the same
+    saving.failSaves = true;
+    EXPECT_EQ(ApplySelectivePlay(saving, files, criteria), SelectiveResult::NotSaved);
+    saving.failSaves = false;
 
     // Criteria that every track meets: no index file, nothing refused.
-    messages.clear();
     criteria = SelectiveCriteria();
     criteria.lastYear = 3000;
-    EXPECT_TRUE(ApplySelectivePlay(store(), criteria));
-    EXPECT_FALSE(Exists(IndexFile()));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(ApplySelectivePlay(saving, files, criteria), SelectiveResult::Applied);
+    EXPECT_FALSE(Exists(files.index));
 
     // No Selective Play: empty criteria, an empty index file, no preset.
     SetPresetName(folder.File("party.dps"));
-    EXPECT_TRUE(ClearSelectivePlay(store()));
+    EXPECT_EQ(ClearSelectivePlay(saving, files), SelectiveResult::Applied);
     bool criteriaMissing = true, indexMissing = true;
-    EXPECT_EQ(FileSize(CriteriaFile(), &criteriaMissing) + FileSize(IndexFile(), &indexMissing), 0u);
+    EXPECT_EQ(FileSize(files.criteria, &criteriaMissing) + FileSize(files.index, &indexMissing), 0u);
     EXPECT_FALSE(criteriaMissing || indexMissing);
     EXPECT_EQ(GetText(kSelectivePlayPresetSetting), "");
     EXPECT_TRUE(messages.empty());

@@ -12,18 +12,18 @@ TEST(TrackCells, NumbersLengthsAndSizes)
     EXPECT_EQ(vuv::SizeCellText(0) + " " + vuv::SizeCellText(1) + " " + vuv::SizeCellText(1024), "0KB 1KB 2KB");
     vuv::TrackRecord t{};
     t.kbps = 192;
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnKbps, "", ""), "192");
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnGenre, "Jazz; Soul", "MP3 File"), "Jazz; Soul");
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnType, "Jazz; Soul", "MP3 File"), "MP3 File");
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortKbps, "", ""), "192");
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortGenre, "Jazz; Soul", "MP3 File"), "Jazz; Soul");
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortType, "Jazz; Soul", "MP3 File"), "MP3 File");
     // Unknown numbers come out as "0", which is not drawn; image columns
     // have no text.
-    EXPECT_FALSE(vuv::CellTextShown(vuv::CellText(t, vuv::kColumnYear, "", "")));
-    EXPECT_FALSE(vuv::CellTextShown(vuv::CellText(t, vuv::kColumnTrackNumber, "", "")));
-    EXPECT_TRUE(vuv::CellTextShown(vuv::CellText(t, vuv::kColumnSize, "", "")));  // "0KB"
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnPreference, "", ""), "");
+    EXPECT_FALSE(vuv::CellTextShown(vuv::CellText(t, vuv::kSortYear, "", "")));
+    EXPECT_FALSE(vuv::CellTextShown(vuv::CellText(t, vuv::kSortTrackNumber, "", "")));
+    EXPECT_TRUE(vuv::CellTextShown(vuv::CellText(t, vuv::kSortSize, "", "")));  // "0KB"
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortPreference, "", ""), "");
     // A field filled to its last byte without a NUL stays inside the field.
     std::memset(t.title, 'x', sizeof t.title);
-    EXPECT_EQ(vuv::CellText(t, vuv::kColumnTitle, "", "").size(), sizeof t.title);
+    EXPECT_EQ(vuv::CellText(t, vuv::kSortTitle, "", "").size(), sizeof t.title);
 }
 
 TEST(TrackCells, TextIsCutWithEllipsisToFit)

@@ -2,8 +2,11 @@
 #include "core/StartupMode.h"
 #include "platform/Locations.h"
 #include "platform/Settings.h"
+#include "player/PlayQueue.h"
+#include "player/PlayerFiles.h"
 #include "player/PlayerLink.h"
-#include "player/StorePlayerLink.h"
+#include "plugins/TrackInfo.h"
+#include "selection/SelectionIndex.h"
 #include "ui/MainWindow.h"
 
 #include <windows.h>
@@ -44,10 +47,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         return 0;
     }
     vuv::WriteSelectorSwitch(link, 0);
-    vuv::ConnectStoreToPlayerLink();
+    // What the logic below the window is handed: the play commands fill the
+    // next track through the input plug-ins, and every rebuild of the
+    // selection index tells the player that its play list changed. The
+    // window points the context at the collection it loads.
+    vuv::PlayContext play(link, vuv::UserPlayerFiles(std::string()));
+    play.fillTrack = [](vuv::TrackRecord& track) { vuv::FillTrackFromFile(track, nullptr); };
+    vuv::SetPlaylistChangedNotifier([&link] { vuv::IncrementPlayListChanged(link); });
     vuv::MainWindowOptions options;
     options.selectiveMode = startup.mode == vuv::StartMode::Selective;
+    options.play = &play;
     vuv::RunMainWindow(instance, options);
+    vuv::SetPlaylistChangedNotifier(nullptr);
     vuv::ReleaseEditorInstance(startup.mode, instanceEvents);
     vuv::ClosePlayerLink();
     CoUninitialize();

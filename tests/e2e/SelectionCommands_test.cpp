@@ -31,8 +31,11 @@ TEST(SelectionCommands, CriteriaAsTheDialogsOkAndTheIndex)
         return std::to_string(r.exitCode) + "|" + r.out + "|" + tool.Run(with + "selection").out;
     };
     EXPECT_EQ(tool.Run(with + "selection").out, "all\n");
-    // An unticked artist also leaves out the track without one.
+    // An unticked artist also leaves out the track without one; the
+    // rebuild tells the player.
+    const uint32_t changes = tool.link.playListChanged.GetU32();
     EXPECT_EQ(after(" --untick-artist B"), "0||0\n");
+    EXPECT_NE(tool.link.playListChanged.GetU32(), changes);
     EXPECT_EQ(ReadBytes(tool.user + ".dps").substr(0, 6), std::string("\1\0\0\0B\0", 6));
     EXPECT_EQ(after(" --exclude-genre Jazz"), "0||0\n");  // and the track without a genre
     EXPECT_EQ(after(" --indeterminate-genre Rock"), "0||1\n");

@@ -1,0 +1,9 @@
+#include "platform/TextCompare.h"
+
+#include <windows.h>
+
+namespace vuv {
+
+bool SameTextIgnoringCase(const char* a, const char* b) { return lstrcmpiA(a, b) == 0; }
+
+}  // namespace vuv
