@@ -1,5 +1,6 @@
 #include "selection/MissingFiles.h"
 
+#include "core/PathKey.h"
 #include "platform/FileIdentity.h"
 #include "platform/Paths.h"
 
@@ -12,19 +13,11 @@ namespace vuv {
 
 namespace {
 
-std::string FoldedName(const std::string& name)
-{
-    std::string key = name;
-    for (char& c : key)
-        c = char(FoldPathChar(static_cast<unsigned char>(c)));
-    return key;
-}
-
 bool IsDeviceName(const std::string& name)
 {
     // CON, PRN, AUX, NUL, COM1..9, LPT1..9, with or without an extension:
     // a search by such a name finds the device in any folder.
-    std::string base = FoldedName(name.substr(0, name.find('.')));
+    std::string base = FoldedPath(name.substr(0, name.find('.')));
     while (!base.empty() && base.back() == ' ')
         base.pop_back();
     if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL")
@@ -121,7 +114,7 @@ private:
             return;
         }
         for (const FolderEntry& entry : entries) {
-            std::string key = FoldedName(entry.name);
+            std::string key = FoldedPath(entry.name);
             if (!wanted_.count(key))
                 continue;
             std::vector<uint32_t>& holders = holders_[key];
@@ -156,7 +149,7 @@ bool FindInTree(const TreeIndex& tree, const std::string& name, std::string& fou
         return false;
     }
     static const std::vector<uint32_t> kNone;
-    const std::vector<uint32_t>* held = tree.Holders(FoldedName(name));
+    const std::vector<uint32_t>* held = tree.Holders(FoldedPath(name));
     const std::vector<uint32_t>& holders = held ? *held : kNone;
     const std::vector<uint32_t>& unlisted = tree.Unlisted();
     size_t h = 0, u = 0;
@@ -191,10 +184,10 @@ std::vector<bool> FilesExist(TrackRecord* const* tracks, size_t count)
         const bool listed = ListFolder(folder, "*.*", entries, &folderMissing);
         names.clear();
         for (const FolderEntry& entry : entries)
-            names.insert(FoldedName(entry.name));
+            names.insert(FoldedPath(entry.name));
         for (size_t i : indexes) {
             if (listed)
-                exists[i] = names.count(FoldedName(std::strrchr(tracks[i]->path, '\\') + 1)) != 0;
+                exists[i] = names.count(FoldedPath(std::strrchr(tracks[i]->path, '\\') + 1)) != 0;
             else if (!folderMissing)
                 exists[i] = Exists(tracks[i]->path);
         }
@@ -232,7 +225,7 @@ LocateResult LocateMissingFiles(TrackRecord* const* tracks, size_t count, const 
         missing.push_back(i);
         const std::string name = FileNameOf(tracks[i]->path);
         if (IsPlainName(name))
-            wanted.insert(FoldedName(name));
+            wanted.insert(FoldedPath(name));
     }
     result.missing = missing.size();
     if (missing.empty())

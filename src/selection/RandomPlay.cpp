@@ -1,6 +1,7 @@
 #include "selection/RandomPlay.h"
 
 #include "core/CollectionFile.h"
+#include "core/PathKey.h"
 #include "platform/FileHandle.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
@@ -75,14 +76,6 @@ bool RandomPick(const RandomPlayFiles& files, TrackRecord& out)
 
 namespace {
 
-std::string FoldedPath(const char* path)
-{
-    std::string key = path;
-    for (char& c : key)
-        c = char(FoldPathChar(static_cast<unsigned char>(c)));
-    return key;
-}
-
 // The path field as a draw reads it: cut at its last byte.
 std::string PathOf(const TrackRecord& record)
 {
@@ -106,12 +99,12 @@ RandomDraw::RandomDraw(const RandomPlayFiles& files)
     };
     std::unordered_set<std::string> recent;
     forEachRecord(files.previouslyPlayed,
-                  [&recent](const TrackRecord& record) { recent.insert(FoldedPath(PathOf(record).c_str())); });
+                  [&recent](const TrackRecord& record) { recent.insert(FoldedPath(PathOf(record))); });
     forEachRecord(files.collection, [this, &recent](const TrackRecord& record) {
         Candidate c;
         c.path = PathOf(record);
         c.preference = record.preference;
-        c.playedRecently = recent.count(FoldedPath(c.path.c_str())) != 0;
+        c.playedRecently = recent.count(FoldedPath(c.path)) != 0;
         records_.push_back(std::move(c));
     });
     empty_.playedRecently = recent.count(std::string()) != 0;

@@ -800,7 +800,11 @@ const MainWindow::CommandRoute MainWindow::kRoutes[] = {
          w.RefreshStatus();
      }},
     {IDM_UNDO_EDITING, [](MainWindow& w, int, int) { w.Load(TheCollectionStore().ActivePath()); }},
-    {IDM_RANDOM_SELECTOR, [](MainWindow& w, int, int) { RunRandomSelector(w.hwnd_, w.instance_, w.tracks_, w.play_.files); }},
+    {IDM_RANDOM_SELECTOR,
+     [](MainWindow& w, int, int) {
+         RunRandomSelector(w.hwnd_, w.instance_, w.tracks_, w.play_.files);
+         w.RefreshStatus();
+     }},
     {IDM_HIGHLIGHT_MISSING, [](MainWindow& w, int, int) { HighlightMissingFilesCommand(w.tracks_); }},
     {IDM_LOCATE_MISSING, [](MainWindow& w, int, int) { LocateMissingFilesCommand(w.hwnd_, w.tracks_, w); }},
     {IDM_ARRANGE_FILES,

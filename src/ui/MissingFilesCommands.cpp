@@ -5,7 +5,6 @@
 #include "platform/UserMessages.h"
 #include "selection/MissingFiles.h"
 #include "ui/BusyCursor.h"
-#include "ui/MainWindow.h"
 #include "ui/TrackList.h"
 
 #include <shlobj.h>
@@ -36,12 +35,6 @@ std::string BrowseForFolder(HWND owner, const char* title)
     return path;
 }
 
-void Repaint(TrackList& list)
-{
-    list.Invalidate();
-    RefreshStatus();
-}
-
 }  // namespace
 
 void HighlightMissingFilesCommand(TrackList& list)
@@ -51,7 +44,7 @@ void HighlightMissingFilesCommand(TrackList& list)
         BusyCursor busy;
         CollectionStore& store = TheCollectionStore();
         missing = HighlightMissingFiles(store.Order(), store.Count()).size();
-        Repaint(list);
+        list.Invalidate();
     }
     if (missing == 0)
         ShowMessage("All tracks present and accounted for.");
@@ -70,7 +63,7 @@ void LocateMissingFilesCommand(HWND window, TrackList& list, CollectionHost& hos
         BusyCursor busy;
         CollectionStore& store = TheCollectionStore();
         result = LocateMissingFiles(store.Order(), store.Count(), folder);
-        Repaint(list);
+        list.Invalidate();
     }
     if (result.missing == 0) {
         ShowMessage("No tracks are missing.");

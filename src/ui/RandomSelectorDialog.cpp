@@ -8,7 +8,6 @@
 #include "selection/RandomPlay.h"
 #include "selection/RandomSelector.h"
 #include "ui/BusyCursor.h"
-#include "ui/MainWindow.h"
 #include "ui/TrackList.h"
 
 #include <commctrl.h>
@@ -128,7 +127,6 @@ private:
             if (store.Track(row).flags & kFlagHighlight4)
                 ListView_SetItemState(handle, int(row), LVIS_SELECTED, LVIS_SELECTED);
         list_.Invalidate();
-        RefreshStatus();
     }
 
     TrackList& list_;

@@ -15,7 +15,6 @@
 #include "plugins/TagCommands.h"
 #include "resources/resource.h"
 #include "ui/BusyCursor.h"
-#include "ui/MainWindow.h"
 #include "ui/PlayControlPanel.h"
 #include "ui/TrackCommandRules.h"
 #include "ui/TrackList.h"
@@ -43,14 +42,14 @@ HBITMAP LoadMenuImage(HINSTANCE instance, int id)
     return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
 }
 
-// The rows' tracks are gone from the store: no row stays selected, and the
-// list shows the new count.
+// The rows' tracks are gone from the store: no row stays selected (which
+// the window hears of, and redraws its status line), and the list shows
+// the new count.
 void AfterRemoval(TrackList& list)
 {
     ListView_SetItemState(list.Handle(), -1, 0, LVIS_SELECTED);
     list.SetItemCount();
     list.Invalidate();
-    RefreshStatus();
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #include "selection/MissingFiles.h"
 
 #include "platform/Paths.h"
-#include "player/PlayerTestSupport.h"
 #include "support/TestSupport.h"
+
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,13 @@ using namespace vuv;
 using namespace vuvtest;
 
 namespace {
+
+TrackRecord Track(const std::string& path)
+{
+    TrackRecord t{};
+    SetField(t.path, path);
+    return t;
+}
 
 // The search written out as plainly as it can be: every folder of the tree,
 // subfolders first, tests the name of every still missing track. (A path

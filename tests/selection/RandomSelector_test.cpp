@@ -1,13 +1,12 @@
 #include "selection/RandomSelector.h"
 
-#include "player/PlayerTestSupport.h"
-
 #include <gtest/gtest.h>
 
 using namespace vuv;
-using namespace vuvtest;
 
 namespace {
+
+std::string Path(int i) { return "C:\\m\\" + std::to_string(i) + ".mp3"; }
 
 // `count` tracks of `minutes` each, selected from with scripted draws (in
 // turn, round and round; none when the script is empty).
@@ -15,7 +14,8 @@ struct Collection {
     explicit Collection(size_t count, uint32_t minutes = 4)
     {
         for (size_t i = 0; i < count; ++i) {
-            tracks.push_back(Track("C:\\m\\" + std::to_string(i) + ".mp3"));
+            tracks.emplace_back();
+            SetField(tracks.back().path, Path(int(i)));
             tracks.back().lengthMs = minutes * 60000;
         }
     }
@@ -35,8 +35,6 @@ struct Collection {
     std::vector<TrackRecord> tracks;
     size_t draws = 0;
 };
-
-std::string Path(int i) { return "C:\\m\\" + std::to_string(i) + ".mp3"; }
 
 }  // namespace
 
