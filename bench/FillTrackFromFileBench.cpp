@@ -11,6 +11,7 @@
 #include "plugins/InputPluginHost.h"
 #include "plugins/TrackInfo.h"
 
+#include "MusicLibrary.h"
 #include "ThreadCpuTime.h"
 
 #include <windows.h>
@@ -23,16 +24,6 @@
 #include <vector>
 
 namespace {
-
-void Collect(const std::string& folder, std::vector<std::string>& files)
-{
-    for (const vuv::FolderEntry& entry : vuv::FolderEntries(folder, "*.*")) {
-        if (entry.isFolder)
-            Collect(entry.fullPath + "\\", files);
-        else if (vuv::IsSupportedFile(entry.fullPath))
-            files.push_back(entry.fullPath);
-    }
-}
 
 // Reads every file once; returns how many got a length from their plug-in.
 size_t ReadAll(const std::vector<std::string>& files)
@@ -54,23 +45,12 @@ size_t ReadAll(const std::vector<std::string>& files)
 
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        // tools/bench.sh runs every benchmark without arguments; this one
-        // needs the library that tools/bench-plugins.sh makes.
-        printf("FillTrackFromFileBench: no library given; run tools/bench-plugins.sh\n");
-        return 0;
-    }
-    std::string library = argv[1];
-    vuv::EnsureTrailingBackslash(library);
-    vuv::SetPluginFolder(argv[2]);
-    const int passes = argc > 3 ? atoi(argv[3]) : 3;
-
-    std::vector<std::string> files;
-    Collect(library, files);
-    if (files.empty()) {
-        fprintf(stderr, "no supported files in %s (plug-ins in %s)\n", library.c_str(), argv[2]);
-        return 1;
-    }
+    MusicLibrary library;
+    int exitCode = 0;
+    if (!OpenMusicLibrary(argc, argv, "FillTrackFromFileBench", "tools/bench-plugins.sh", library, exitCode))
+        return exitCode;
+    const std::vector<std::string>& files = library.files;
+    const int passes = library.passes;
     std::map<std::string, int> byExtension;
     for (const std::string& path : files)
         ++byExtension[vuv::ExtensionOf(path)];

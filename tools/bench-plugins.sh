@@ -8,20 +8,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-COUNT=${1:-6000}
-PASSES=${2:-3}
-LIB=$BUILD/bench-library
-STAMP=$LIB/.made-$COUNT
-
-[ -f "$TEST_BUILD/CMakeCache.txt" ] || bash "$ROOT/tools/build.sh"
-cmake --build "$TEST_BUILD" -j2 --target FillTrackFromFileBench TagLibInput >/dev/null ||
-  die "building the benchmark"
-
-if [ ! -f "$STAMP" ]; then
-  log "making a library of $COUNT files in $LIB"
-  rm -rf "$LIB"
-  mkdir -p "$LIB/templates"
-  cd "$LIB/templates"
+templates() {
   sox -n -r 44100 -c 2 -b 16 tone.wav synth 3 sine 440
   lame --quiet -V 4 --tt Rain --ta Corvina --tl Clouds --ty 2001 --tn 7 --tg Rock tone.wav vbr.mp3
   lame --quiet -b 192 --tt Snow --ta Corvina --tl Clouds tone.wav cbr.mp3
@@ -34,21 +21,6 @@ if [ ! -f "$STAMP" ]; then
      "$data/click.mpc" "$data/tagged.tta" .
   rm tone.wav
   sox -n -r 22050 -c 1 -b 16 tone.wav synth 2 sine 220
-  templates=(*)
-  n=${#templates[@]}
-  for ((i = 0; i < COUNT; i++)); do
-    t=${templates[i % n]}
-    dir=$LIB/folder$((i % 60))
-    [ -d "$dir" ] || mkdir -p "$dir"
-    cp "$t" "$dir/Artist $i - Title $i.${t##*.}"
-  done
-  cd "$LIB"
-  rm -rf "$LIB/templates"
-  touch "$STAMP"
-fi
+}
 
-ensure_prefix
-start_wine || true  # a server of this prefix may be running already
-trap stop_wine EXIT
-"$ROOT/tools/winerun" "$TEST_BUILD/bench/FillTrackFromFileBench.exe" \
-  "Z:${LIB//\//\\}" "Z:${TEST_BUILD//\//\\}\\suite\\Multiplayer\\Input" "$PASSES"
+run_library_bench FillTrackFromFileBench "$BUILD/bench-library" "${1:-6000}" 60 "${2:-3}" templates

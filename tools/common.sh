@@ -96,3 +96,34 @@ start_xvfb() {
   die "no free X display number for Xvfb"
 }
 stop_xvfb() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; XVFB_PID=; }
+
+# The plug-in benchmarks: builds bench/NAME, makes the library LIB of COUNT
+# music files once, and runs the benchmark on it PASSES times with the
+# suite's plug-ins. TEMPLATES, a function run in an empty folder, makes the
+# files that are copied round robin into FOLDERS folders of LIB, each as
+# "Artist I - Title I" with the template's extension.
+run_library_bench() {
+  local name=$1 lib=$2 count=$3 folders=$4 passes=$5 templates=$6 i t dir
+  [ -f "$TEST_BUILD/CMakeCache.txt" ] || bash "$ROOT/tools/build.sh"
+  cmake --build "$TEST_BUILD" -j2 --target "$name" TagLibInput >/dev/null || die "building the benchmark"
+  if [ ! -f "$lib/.made-$count" ]; then
+    log "making a library of $count files in $lib"
+    rm -rf "$lib"
+    mkdir -p "$lib/templates"
+    (cd "$lib/templates" && "$templates") || die "making the templates"
+    local made=("$lib"/templates/*)
+    for ((i = 0; i < count; i++)); do
+      t=${made[i % ${#made[@]}]}
+      dir=$lib/folder$((i % folders))
+      [ -d "$dir" ] || mkdir -p "$dir"
+      cp "$t" "$dir/Artist $i - Title $i.${t##*.}"
+    done
+    rm -rf "$lib/templates"
+    touch "$lib/.made-$count"
+  fi
+  ensure_prefix
+  start_wine || true  # a server of this prefix may be running already
+  trap stop_wine EXIT
+  "$ROOT/tools/winerun" "$TEST_BUILD/bench/$name.exe" \
+    "Z:${lib//\//\\}" "Z:${TEST_BUILD//\//\\}\\suite\\Multiplayer\\Input" "$passes"
+}

@@ -63,12 +63,17 @@ CollectionStore& TheCollectionStore()
     return store;
 }
 
+void CollectionStore::AddNamesOf(const TrackRecord& track)
+{
+    artists_.Add(track.artist, false);
+    albums_.Add(track.album, true);
+}
+
 TrackRecord& CollectionStore::AppendTrack(const TrackRecord& record, FileTypeLookup* types)
 {
     TrackRecord* r = pool_.Allocate();
     *r = record;
-    artists_.Add(r->artist, false);
-    albums_.Add(r->album, true);
+    AddNamesOf(*r);
     r->flags &= ~uint32_t(kFlagMissing);
     r->typeName = types ? types->IdForPath(r->path) : FileTypeIdForPath(r->path);
     tracks_.push_back(r);

@@ -77,6 +77,9 @@ public:
     // collection is cleared.
     const std::vector<std::string>& ArtistNames() const { return artists_.Names(); }
     const std::vector<std::string>& AlbumNames() const { return albums_.Names(); }
+    // Adds an edited record's artist and album to the name lists when they
+    // are missing (the same rules as AppendTrack).
+    void AddNamesOf(const TrackRecord& track);
 
     // --- the collection file ---
     // The path the store was last loaded from (empty before the first load).

@@ -66,6 +66,7 @@ TagWriteOutcome WriteTagElement(const std::string& path, const char* name,
     const PluginModule* plugin = FindPluginForExtension(ExtensionOf(path));
     if (plugin == nullptr || plugin->setIDTagElement == nullptr) {
         outcome.reason = "no input plug-in writes tags of its type";
+        outcome.noPlugin = true;
         return outcome;
     }
     PathBuffer file(path);
@@ -73,6 +74,7 @@ TagWriteOutcome WriteTagElement(const std::string& path, const char* name,
     std::string valueText = value;
     const int result = plugin->setIDTagElement(file.text, &nameText[0], &valueText[0]);
     outcome.written = result > 0;
+    outcome.elementNotKept = result == tagwrite::kElementNotKept;
     if (!outcome.written)
         outcome.reason = TagWriteFailureText(result);
     return outcome;

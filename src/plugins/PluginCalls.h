@@ -24,6 +24,11 @@ struct TagWriteOutcome {
     // Why not, as a phrase for the user ("the file is read-only"); empty
     // when written. Callers name the file themselves.
     std::string reason;
+    // No plug-in writes tags of the file's type: nothing was called.
+    bool noPlugin = false;
+    // The plug-in refused only this element or value, which the file's tag
+    // format does not keep; the file itself can be written.
+    bool elementNotKept = false;
     explicit operator bool() const { return written; }
 };
 

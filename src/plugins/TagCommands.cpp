@@ -14,18 +14,6 @@ namespace vuv {
 
 namespace {
 
-// The selected indices that name a track, ascending, each once.
-std::vector<size_t> InCollectionOrder(const std::vector<size_t>& selected, size_t count)
-{
-    std::vector<size_t> order;
-    for (size_t index : selected)
-        if (index < count)
-            order.push_back(index);
-    std::sort(order.begin(), order.end());
-    order.erase(std::unique(order.begin(), order.end()), order.end());
-    return order;
-}
-
 // Writes the track's tag elements into its file; the reason of the first
 // refusal, or empty. Every element is tried: a refusal leaves the file as it
 // was, and a later element may still fit the file's tag format.
@@ -55,7 +43,20 @@ std::string WriteTrackTag(const TrackRecord& track, const GenreList* genres)
 // At most this many files are named in the report of unwritten tags.
 constexpr size_t kMaxReportedFiles = 20;
 
-void ReportUnwrittenTags(const std::vector<std::string>& lines)
+}  // namespace
+
+std::vector<size_t> TracksInCollectionOrder(const std::vector<size_t>& selected, size_t count)
+{
+    std::vector<size_t> order;
+    for (size_t index : selected)
+        if (index < count)
+            order.push_back(index);
+    std::sort(order.begin(), order.end());
+    order.erase(std::unique(order.begin(), order.end()), order.end());
+    return order;
+}
+
+std::string UnwrittenTagsMessage(const std::vector<std::string>& lines)
 {
     std::string text = "Unable to write the ID tag of " + std::to_string(lines.size()) +
                        (lines.size() == 1 ? " file:" : " files:");
@@ -63,16 +64,14 @@ void ReportUnwrittenTags(const std::vector<std::string>& lines)
         text += "\r\n" + lines[i];
     if (lines.size() > kMaxReportedFiles)
         text += "\r\n... and " + std::to_string(lines.size() - kMaxReportedFiles) + " more.";
-    ShowMessage(text, kProgramTitle, MessageButtons::Ok, MessageIcon::Warning);
+    return text;
 }
-
-}  // namespace
 
 bool RefreshFromIdTag(CollectionStore& store, const std::vector<size_t>& selected, bool ask)
 {
     if (ask && !AskYesNo("Replace Music Collection Tag information from ID Tag?"))
         return false;
-    for (size_t index : InCollectionOrder(selected, store.Count())) {
+    for (size_t index : TracksInCollectionOrder(selected, store.Count())) {
         TrackRecord& track = store.Track(index);
         TrackRecord fresh;
         memset(&fresh, 0, sizeof fresh);
@@ -100,7 +99,7 @@ bool RewriteIdTag(const CollectionStore& store, const std::vector<size_t>& selec
         return false;
     std::vector<std::string> failed;  // "'path': reason"
     const GenreList* genres = store.HasGenreList() ? &store.Genres() : nullptr;
-    for (size_t index : InCollectionOrder(selected, store.Count())) {
+    for (size_t index : TracksInCollectionOrder(selected, store.Count())) {
         const TrackRecord& track = store.Track(index);
         const PluginModule* plugin = FindPluginForExtension(ExtensionOf(track.path));
         if (plugin == nullptr || plugin->setIDTagElement == nullptr)
@@ -112,7 +111,7 @@ bool RewriteIdTag(const CollectionStore& store, const std::vector<size_t>& selec
     if (unwritten != nullptr)
         *unwritten = failed.size();
     if (!failed.empty())
-        ReportUnwrittenTags(failed);
+        ShowMessage(UnwrittenTagsMessage(failed), kProgramTitle, MessageButtons::Ok, MessageIcon::Warning);
     return true;
 }
 

@@ -8,9 +8,18 @@
 #include "core/CollectionStore.h"
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 namespace vuv {
+
+// The indexes of `selected` that name one of `count` tracks, ascending,
+// each once.
+std::vector<size_t> TracksInCollectionOrder(const std::vector<size_t>& selected, size_t count);
+
+// The warning about files whose tag was not (wholly) written, from one line
+// "'path': reason" per file; at most 20 files are named, then how many more.
+std::string UnwrittenTagsMessage(const std::vector<std::string>& lines);
 
 // `selected` holds store indexes (list rows); they are worked in collection
 // order, each once, and indexes past the end are ignored.

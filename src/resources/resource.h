@@ -117,3 +117,41 @@
 #define IDM_SELECT_ALBUM 40079
 #define IDM_ALWAYS_SHOW_PLAYING 40080
 #define IDM_EXPORT 40081
+
+// The track properties and tag editing dialog (Properties.rc): the dialog,
+// its two pages, the genre dialogs, the genre state images, the progress
+// window of long tag writes, and their controls.
+#define IDD_PROPERTIES 111
+#define IDD_PROPERTIES_GENERAL 112
+#define IDD_PROPERTIES_DETAILS 113
+#define IDB_GENRE_EXCLUDED 114
+#define IDB_GENRE_MIXED 115
+#define IDB_GENRE_INCLUDED 116
+#define IDD_NEW_GENRE 118
+#define IDD_DELETE_GENRE 120
+#define IDD_TAG_WRITING 150
+#define IDC_ARTIST 1019
+#define IDC_DETAILS_TEXT 1020
+#define IDC_ALBUM 1021
+#define IDC_PROPERTIES_TABS 1022
+#define IDC_UNUSED_LABEL 1023
+#define IDC_YEAR 1024
+#define IDC_TITLE 1025
+#define IDC_COMMENT 1026
+#define IDC_TRACK_NUMBER 1027
+#define IDC_GENRE_LIST 1030
+#define IDC_NEW_GENRE 1033
+#define IDC_DELETE_GENRE 1034
+#define IDC_FILE_GENRE 1087
+#define IDC_PREFERENCE_LABEL 1088
+#define IDC_BOOST_LABEL 1089
+#define IDC_COMMENT_LABEL 1090
+#define IDC_NEW_GENRE_NAME 1034
+#define IDC_NEW_GENRE_OK 1035
+#define IDC_NEW_GENRE_CANCEL 1036
+#define IDC_DELETE_GENRE_NAMES 1037
+#define IDC_DELETE_GENRE_OK 1038
+#define IDC_DELETE_GENRE_CANCEL 1039
+#define IDC_TAG_WRITING_TEXT 1150
+#define IDC_TAG_WRITING_BAR 1151
+#define IDC_TAG_WRITING_STOP 1152

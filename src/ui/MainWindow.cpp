@@ -24,6 +24,7 @@
 #include "ui/FileDialog.h"
 #include "ui/MissingFilesCommands.h"
 #include "ui/PlayControlPanel.h"
+#include "ui/PropertiesDialog.h"
 #include "ui/RandomSelectorDialog.h"
 #include "ui/SkinFont.h"
 #include "ui/TrackList.h"
@@ -754,6 +755,13 @@ void MainWindow::PlaySelection(int id)
 
 const MainWindow::CommandRoute MainWindow::kRoutes[] = {
     // The track list's menu.
+    {IDM_EDIT_TAG,
+     [](MainWindow& w, int, int) {
+         w.propertiesOpen_ = true;
+         EditSelectedTracks(w.hwnd_, w.instance_, w.tracks_.Handle(), w);
+         w.propertiesOpen_ = false;
+         w.tracks_.Invalidate();
+     }},
     {IDM_PLAY_SELECTED, [](MainWindow& w, int id, int) { w.PlaySelection(id); }},
     {IDM_PLAY_AND_CLOSE, [](MainWindow& w, int id, int) { w.PlaySelection(id); }},
     {IDM_ENQUEUE_SELECTED, [](MainWindow& w, int id, int) { w.PlaySelection(id); }},

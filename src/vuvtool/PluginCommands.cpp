@@ -18,6 +18,21 @@
 
 namespace vuvtool {
 
+bool ParseTrackIndexes(const std::vector<std::string>& args, std::vector<size_t>& indexes,
+                       std::string& error)
+{
+    const size_t count = vuv::TheCollectionStore().Count();
+    for (const std::string& arg : args) {
+        long index = 0;
+        if (!ParseNumber(arg, 0, 0x7FFFFFFF, index) || size_t(index) >= count) {
+            error = "no track " + arg + " in a collection of " + std::to_string(count) + " tracks";
+            return false;
+        }
+        indexes.push_back(size_t(index));
+    }
+    return true;
+}
+
 namespace {
 
 // Sample rate in kHz as the track list shows it: "44.1", "48", "22.05".
@@ -97,23 +112,6 @@ int SetTag(ToolContext&, const std::vector<std::string>& args)
     return kOk;
 }
 
-// The store indexes (0-based, as `dump` lists them) of the arguments, all
-// checked against the loaded collection before anything is done.
-bool ParseIndexes(const std::vector<std::string>& args, std::vector<size_t>& indexes,
-                  std::string& error)
-{
-    const size_t count = vuv::TheCollectionStore().Count();
-    for (const std::string& arg : args) {
-        long index = 0;
-        if (!ParseNumber(arg, 0, 0x7FFFFFFF, index) || size_t(index) >= count) {
-            error = "no track " + arg + " in a collection of " + std::to_string(count) + " tracks";
-            return false;
-        }
-        indexes.push_back(size_t(index));
-    }
-    return true;
-}
-
 // Runs a tag command on the listed tracks without its question, then saves
 // the collection unsorted.
 int OnTracks(ToolContext& context, const std::vector<std::string>& args, const char* name,
@@ -124,7 +122,7 @@ int OnTracks(ToolContext& context, const std::vector<std::string>& args, const c
     LoadActiveCollection(context);
     std::vector<size_t> indexes;
     std::string error;
-    if (!ParseIndexes(args, indexes, error))
+    if (!ParseTrackIndexes(args, indexes, error))
         return Fail(error);
     vuv::CollectionStore& store = vuv::TheCollectionStore();
     size_t unwritten = 0;

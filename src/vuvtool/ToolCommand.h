@@ -4,6 +4,7 @@
 
 #include "core/CollectionCommands.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,12 @@ bool SaveActiveCollection(bool sortFirst);
 
 // A whole decimal number within [low, high].
 bool ParseNumber(const std::string& text, long low, long high, long& value);
+
+// The store indexes (0-based, as `dump` lists them) of the arguments, all
+// checked against the loaded collection before anything is done; false with
+// `error` set at the first that names no track.
+bool ParseTrackIndexes(const std::vector<std::string>& args, std::vector<size_t>& indexes,
+                       std::string& error);
 
 }  // namespace vuvtool
 

@@ -17,14 +17,6 @@ constexpr int kArrangeFilesCommand = 40047;
 constexpr int kRootEdit = 1066, kPatternEdit = 1021, kSetButton = 1069, kBeginButton = 1068;
 constexpr int kProgressText = 1071, kCloseButton = 1069;
 
-void SaveShot(HWND window, const char* name)
-{
-    const std::string dir = vuvtest::ScreenshotDir();
-    if (!dir.empty()) {
-        EXPECT_TRUE(vuvtest::SavePng(vuvtest::CaptureWindow(window), dir + name));
-    }
-}
-
 class ArrangeFilesWindowTest : public testing::Test {
 protected:
     void SetUp() override
@@ -87,7 +79,7 @@ TEST_F(ArrangeFilesWindowTest, SetPatternBeginAndWatchItComplete)
     for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
         PostMessageA(elements, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
     EXPECT_TRUE(vuvtest::WaitForText(example, "Example: Pop\\Corvina Rain 1992"));
-    SaveShot(editorWindow, "file-creation.png");
+    vuvtest::SaveScreenshot(editorWindow, "file-creation.png");
     PostMessageA(FindWindowExA(editorWindow, nullptr, "Button", "Ok"), BM_CLICK, 0, 0);
     EXPECT_TRUE(vuvtest::WaitForText(GetDlgItem(dialog, kPatternEdit), "[genre]\\[artist] [track] [year]"));
 
@@ -95,12 +87,12 @@ TEST_F(ArrangeFilesWindowTest, SetPatternBeginAndWatchItComplete)
     const std::string root = folder_.File("Arranged");
     SendMessageA(GetDlgItem(dialog, kRootEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(root.c_str()));
     vuvtest::Pause(200);
-    SaveShot(dialog, "arrange-dialog.png");
+    vuvtest::SaveScreenshot(dialog, "arrange-dialog.png");
     PostMessageA(GetDlgItem(dialog, kBeginButton), BM_CLICK, 0, 0);
     HWND progress = vuvtest::WaitForProcessWindow(editor.ProcessId(), nullptr, "Arranging Music Collection");
     ASSERT_NE(progress, nullptr);
     EXPECT_TRUE(vuvtest::WaitForText(GetDlgItem(progress, kProgressText), "Completed"));
-    SaveShot(progress, "arrange-progress.png");
+    vuvtest::SaveScreenshot(progress, "arrange-progress.png");
     PostMessageA(GetDlgItem(progress, kCloseButton), BM_CLICK, 0, 0);
 
     // The files are in their new places, and the collection was saved.

@@ -78,10 +78,15 @@ int Editor::WaitForEnd()
     return int(code);
 }
 
-bool Editor::Start(const std::string& arguments)
+bool Editor::Start(const std::string& arguments, const char* windowTitle)
 {
     if (!Launch(arguments, process_))
         return false;
+    if (windowTitle != nullptr) {
+        window_ = WaitForProcessWindow(process_.dwProcessId, nullptr, windowTitle, 30000);
+        Pause(1000);  // the first paint
+        return window_ != nullptr;
+    }
     for (int waited = 0; waited < 30000; waited += 100) {
         Search s{process_.dwProcessId, nullptr};
         EnumWindows(FindMain, reinterpret_cast<LPARAM>(&s));
@@ -274,27 +279,23 @@ std::string ScreenshotDir()
     return dir;
 }
 
+void SaveScreenshot(HWND window, const char* name)
+{
+    if (!ScreenshotDir().empty()) {
+        // Paints what is pending (the window's thread paints it before this
+        // returns), so that a window just opened is captured whole.
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Pause(200);
+        SaveScreenshot(CaptureWindow(window), name);
+    }
+}
+
 void SaveScreenshot(const Capture& capture, const char* name)
 {
     const std::string dir = ScreenshotDir();
-    if (!dir.empty())
+    if (!dir.empty()) {
         EXPECT_TRUE(SavePng(capture, dir + name)) << name;
-}
-
-HWND ListHeader(HWND list) { return reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)); }
-
-int ListRowY(HWND list, int row)
-{
-    RECT r{};
-    GetClientRect(ListHeader(list), &r);
-    return r.bottom + row * 18 + 9;
-}
-
-void ClickList(HWND list, int x, int y, WPARAM keys)
-{
-    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
-    PostMessageA(list, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
-    Pause(400);
+    }
 }
 
 void Pause(DWORD ms)
@@ -305,6 +306,20 @@ void Pause(DWORD ms)
             DispatchMessageA(&msg);
         Sleep(20);
     }
+}
+
+void ClickAt(HWND control, int x, int y, WPARAM keys)
+{
+    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
+    PostMessageA(control, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
+    Pause(400);
+}
+
+int TrackRowY(HWND list, int row)
+{
+    RECT header{};
+    GetClientRect(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), &header);
+    return header.bottom + row * 18 + 9;
 }
 
 }  // namespace vuvtest

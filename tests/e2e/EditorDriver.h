@@ -19,8 +19,9 @@ public:
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
-    // Starts Vuv.exe and waits (up to 30 s) for its main window.
-    bool Start(const std::string& arguments = "");
+    // Starts Vuv.exe and waits (up to 30 s) for its main window, or for its
+    // window titled `windowTitle` when given (a start without one).
+    bool Start(const std::string& arguments = "", const char* windowTitle = nullptr);
     // Starts Vuv.exe expecting it to end without a window; its exit code,
     // or -1 when it did not end within 30 s.
     int RunToEnd(const std::string& arguments = "");
@@ -79,18 +80,21 @@ bool SavePng(const Capture& capture, const std::string& path);
 // The folder for screenshots (with "\"), from VUV_SCREENSHOT_DIR, created
 // when missing; empty when not set.
 std::string ScreenshotDir();
-
-// Saves a screenshot as `name` in ScreenshotDir() (when set).
+// Saves the whole window, once painted, as `name` in that folder (an
+// expectation that it was written); nothing when no folder is set.
+void SaveScreenshot(HWND window, const char* name);
+// Saves a capture as `name` in that folder.
 void SaveScreenshot(const Capture& capture, const char* name);
 
 // Runs the window's messages of this process for `ms`.
 void Pause(DWORD ms);
 
-// The track list (a list view of 18-pixel rows): its header, the y of the
-// middle of a row in its client area, and a click at (x, y) of that area
-// as the mouse gives it (then a pause for the list to follow).
-HWND ListHeader(HWND list);
-int ListRowY(HWND list, int row);
-void ClickList(HWND list, int x, int y, WPARAM keys = 0);
+// A press and release of the left button at (x, y) of the control's client
+// area (of another process too), as the mouse gives it; `keys` adds
+// MK_CONTROL or MK_SHIFT. Then 400 ms for the control to take it.
+void ClickAt(HWND control, int x, int y, WPARAM keys = 0);
+// The y of the middle of visible row `row` (from the top of the client
+// area, below the column header) of the editor's track list.
+int TrackRowY(HWND list, int row);
 
 }  // namespace vuvtest

@@ -46,6 +46,8 @@ void SetSaved(std::initializer_list<std::pair<const char*, int>> values)
         vuvtest::SetProgramNumber(name, DWORD(value));
 }
 
+HWND Header(HWND list) { return reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)); }
+
 RECT Placed(const vuvtest::Editor& editor, int id)
 {
     RECT r{};
@@ -88,7 +90,7 @@ protected:
     }
     static int HeaderCount(const vuvtest::Editor& editor)
     {
-        return int(SendMessageA(vuvtest::ListHeader(editor.Control(kTrackList)), HDM_GETITEMCOUNT, 0, 0));
+        return int(SendMessageA(Header(editor.Control(kTrackList)), HDM_GETITEMCOUNT, 0, 0));
     }
     static int ColumnWidth(const vuvtest::Editor& editor, int column)
     {
@@ -126,8 +128,8 @@ TEST_F(MainWindowTest, OpensOnTheCollectionWithEveryColumnAndMarkedRows)
     // from the digit) in row 0, the new mark's green pill in row 1, each at
     // (list client + 2, the row's top + 2) of the mark column.
     const RECT list = Placed(editor, kTrackList);
-    const int x0 = list.left + GetSystemMetrics(SM_CXEDGE), y0 = vuvtest::ListRowY(editor.Control(kTrackList), 0) - 9 + list.top +
-                                                               GetSystemMetrics(SM_CYEDGE);
+    const int x0 = list.left + GetSystemMetrics(SM_CXEDGE),
+              y0 = vuvtest::TrackRowY(editor.Control(kTrackList), 0) - 9 + list.top + GetSystemMetrics(SM_CYEDGE);
     const vuvtest::Capture shot = vuvtest::CaptureClient(editor.Window());
     ASSERT_GT(shot.width, 0);
     vuvtest::SaveScreenshot(shot, "main-window-test.png");
@@ -221,15 +223,15 @@ TEST_F(MainWindowTest, SecondClicksInCellsSetPreferenceAndBoost)
     // Preference cell, sets preference 0. Row 1: a single click on another
     // row edits nothing. Row 2: focused, then a click at the far left of the
     // Volume Boost cell: automatic.
-    vuvtest::ClickList(list, preferenceLeft + 6, vuvtest::ListRowY(list, 0));
-    vuvtest::ClickList(list, preferenceLeft + 6, vuvtest::ListRowY(list, 0));
-    vuvtest::ClickList(list, preferenceLeft + 6, vuvtest::ListRowY(list, 1));
-    vuvtest::ClickList(list, boostLeft + 30, vuvtest::ListRowY(list, 2));
-    vuvtest::ClickList(list, boostLeft + 5, vuvtest::ListRowY(list, 2));
+    vuvtest::ClickAt(list, preferenceLeft + 6, vuvtest::TrackRowY(list, 0));
+    vuvtest::ClickAt(list, preferenceLeft + 6, vuvtest::TrackRowY(list, 0));
+    vuvtest::ClickAt(list, preferenceLeft + 6, vuvtest::TrackRowY(list, 1));
+    vuvtest::ClickAt(list, boostLeft + 30, vuvtest::TrackRowY(list, 2));
+    vuvtest::ClickAt(list, boostLeft + 5, vuvtest::TrackRowY(list, 2));
 
     // The status line: "3 Tracks Loaded" until two rows are selected.
     const vuvtest::Capture one = vuvtest::CaptureClient(editor.Window());
-    vuvtest::ClickList(list, 60, vuvtest::ListRowY(list, 0), MK_CONTROL);  // adds row 0 to row 2
+    vuvtest::ClickAt(list, 60, vuvtest::TrackRowY(list, 0), MK_CONTROL);  // adds row 0 to row 2
     const vuvtest::Capture two = vuvtest::CaptureClient(editor.Window());
     const int statusY = SplitterY() + 12;
     int changed = 0;
@@ -303,9 +305,9 @@ TEST_F(MainWindowTest, WorksWithThePlayerThroughTheLink)
     HWND queue = editor.Control(kQueueView), list = editor.Control(kTrackList);
     const LRESULT empty = SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0);
     EXPECT_GE(empty, 1);  // what plays (nothing) and the random play line
-    vuvtest::ClickList(list, 60, vuvtest::ListRowY(list, 0));
-    vuvtest::ClickList(list, 60, vuvtest::ListRowY(list, 1), MK_CONTROL);
-    vuvtest::ClickList(list, 60, vuvtest::ListRowY(list, 2), MK_CONTROL);
+    vuvtest::ClickAt(list, 60, vuvtest::TrackRowY(list, 0));
+    vuvtest::ClickAt(list, 60, vuvtest::TrackRowY(list, 1), MK_CONTROL);
+    vuvtest::ClickAt(list, 60, vuvtest::TrackRowY(list, 2), MK_CONTROL);
     PostMessageA(window, WM_COMMAND, kEnqueue, 0);
     vuvtest::Pause(1000);
     EXPECT_EQ(SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0), empty + 3);

@@ -63,7 +63,7 @@ protected:
         strcpy(playing.path, path.c_str());
         link_.trackPlaying.Set(&playing);
     }
-    void Click(int row, WPARAM keys = 0, int x = 60) { vuvtest::ClickList(list_, x, vuvtest::ListRowY(list_, row), keys); }
+    void Click(int row, WPARAM keys = 0, int x = 60) { vuvtest::ClickAt(list_, x, vuvtest::TrackRowY(list_, row), keys); }
     std::string Selected() const
     {
         std::string rows;
@@ -79,7 +79,7 @@ protected:
     void Choose(int row, std::initializer_list<int> path, const char* screenshot = nullptr)
     {
         HWND window = row >= 0 ? list_ : editor_.Window();
-        POINT at{row >= 0 ? 80 : 380, row >= 0 ? vuvtest::ListRowY(list_, row) : 15};
+        POINT at{row >= 0 ? 80 : 380, row >= 0 ? vuvtest::TrackRowY(list_, row) : 15};
         const LPARAM client = MAKELPARAM(at.x, at.y);
         ClientToScreen(window, &at);
         SetCursorPos(at.x, at.y);
@@ -113,7 +113,7 @@ protected:
     // the row's top) that have a colour.
     int Pixels(int row, RECT area, COLORREF colour) const
     {
-        POINT origin{0, vuvtest::ListRowY(list_, row) - 9};
+        POINT origin{0, vuvtest::TrackRowY(list_, row) - 9};
         ClientToScreen(list_, &origin);
         HDC screen = GetDC(nullptr);
         int n = 0;
@@ -245,7 +245,7 @@ TEST_F(TrackListCommandsTest, RandomSelectorAndMissingFiles)
     SendMessageA(item(kKbps), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("128"));
     PostMessageA(item(kCalculate), BM_CLICK, 0, 0);
     EXPECT_TRUE(vuvtest::WaitForText(item(kMinutes), "693", 3000));
-    vuvtest::SaveScreenshot(vuvtest::CaptureWindow(dialog), "random-selector.png");
+    vuvtest::SaveScreenshot(dialog, "random-selector.png");
     PostMessageA(item(kByCount), BM_CLICK, 0, 0);
     vuvtest::Pause(300);
     EXPECT_TRUE(IsWindowEnabled(item(kTracks)) && !IsWindowEnabled(item(kCalculate)));

@@ -448,7 +448,7 @@ void Bars()
     }
 }
 
-// --- Program icon and menu images -----------------------------------------
+// --- Program icon, menu images and genre states ----------------------------
 
 Canvas IconImage(int size)
 {
@@ -483,6 +483,26 @@ void ProgramResources()
         c.Fill(Polygon({{1.5, 11.5}, {2.2, 8.6}, {4.4, 10.8}}), {40, 40, 40});
     });
     menuImage("MenuPlay", [](Canvas& c) { PlayTriangle(c, 6.5, 6.5, 9, {30, 150, 70}); });
+    // Genre membership in the properties dialog's genre list, on the list's
+    // white: an empty box (no selected track has the genre), a half-filled
+    // box (some have it), a ticked box (all have it).
+    auto genreState = [](const std::string& name, int state) {
+        const Rgb white{255, 255, 255};
+        Canvas c(12, 12);
+        c.Fill(RoundRect(0, 0, 12, 12, 0), white);
+        c.Fill(Minus(RoundRect(0.5, 0.5, 11.5, 11.5, 2), RoundRect(1.5, 1.5, 10.5, 10.5, 1.2)), {96, 106, 122});
+        if (state == 1)
+            c.Fill(RoundRect(3, 3, 9, 9, 1), {150, 160, 176});
+        if (state == 2) {
+            c.Fill(RoundRect(1.5, 1.5, 10.5, 10.5, 1.2), {46, 104, 190});
+            c.Fill(Polyline({{3, 6.2}, {5.2, 8.4}, {9.2, 3.6}}, 0.95), white);
+        }
+        if (!WriteImage(c, gResDir + name + ".bmp", white, false))
+            ++gFailed;
+    };
+    genreState("GenreExcluded", 0);
+    genreState("GenreMixed", 1);
+    genreState("GenreIncluded", 2);
     menuImage("MenuConvert", [](Canvas& c) {
         c.Fill(Capsule(2, 4, 9, 4, 0.8), {40, 90, 190});
         c.Fill(Polygon({{8.5, 1.5}, {11.5, 4}, {8.5, 6.5}}), {40, 90, 190});

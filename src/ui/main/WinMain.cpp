@@ -8,6 +8,7 @@
 #include "plugins/TrackInfo.h"
 #include "selection/SelectionIndex.h"
 #include "ui/MainWindow.h"
+#include "ui/PropertiesDialog.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -27,8 +28,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     InitCommonControlsEx(&controls);
     const vuv::StartupOptions startup = vuv::ParseStartupCommandLine(GetCommandLineA());
     if (startup.mode == vuv::StartMode::TagEdit) {
-        // The tag-editing dialog opens here once the properties dialog
-        // exists; until then the mode ends at once, touching nothing.
+        // Only the file's tag: no main window, no collection, no event.
+        vuv::EditFileTag(instance, startup.tagEditPath);
         CoUninitialize();
         return 0;
     }
