@@ -19,6 +19,7 @@
 #include "platform/Settings.h"
 #include "selection/SelectionIndex.h"
 
+#include "BenchFolder.h"
 #include "MadeUpWords.h"
 #include "ThreadCpuTime.h"
 
@@ -101,12 +102,6 @@ void Generate(const std::string& path, const char* salt)
     }
     WriteTrackFile(path, tracks.data(), tracks.size(), false);
     genres.Save(GenreListPathFor(path), false);
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 double g_lastCpuMs = 0;  // CPU time of the last TimeMs / median of the last MedianMs

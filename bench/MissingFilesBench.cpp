@@ -6,10 +6,10 @@
 // with the file system's caches warm. Prints the median of three runs of
 // each, and what the folder-by-folder search would take, estimated from
 // one folder's pass.
-#include "platform/FileRemoval.h"
 #include "platform/Paths.h"
 #include "selection/MissingFiles.h"
 
+#include "BenchFolder.h"
 #include "MadeUpWords.h"
 
 #include <windows.h>
@@ -28,30 +28,12 @@ constexpr int kArtists = 250, kAlbumsEach = 10, kFilesEach = 20;
 constexpr size_t kLocateTracks = 10000, kHighlightTracks = 100000;
 constexpr int kRuns = 3;
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 template <typename Work>
 double TimeMs(Work work)
 {
     const auto start = std::chrono::steady_clock::now();
     work();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-// Deletes a folder tree (the bench's own files only).
-void DeleteTree(const std::string& folder)
-{
-    for (const FolderEntry& e : FolderEntries(folder, "*.*")) {
-        if (e.isFolder)
-            DeleteTree(e.fullPath + "\\");
-        else
-            RemoveFile(e.fullPath);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 std::vector<TrackRecord*> Order(std::vector<TrackRecord>& tracks)

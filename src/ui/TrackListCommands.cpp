@@ -52,6 +52,17 @@ void AfterRemoval(TrackList& list)
     list.Invalidate();
 }
 
+// The focused track's album (cut at its field); false without a focused row.
+bool FocusedAlbum(const TrackList& list, std::string& album)
+{
+    const int focused = list.FocusedRow();
+    if (focused < 0)
+        return false;
+    const char* field = TheCollectionStore().Track(size_t(focused)).album;
+    album.assign(field, strnlen(field, kTagTextSize - 1));
+    return true;
+}
+
 }  // namespace
 
 void ShowTrackListMenu(HWND window, HINSTANCE instance, const TrackList& list, bool alwaysShowPlaying, POINT screen)
@@ -90,17 +101,14 @@ void ShowTrackListMenu(HWND window, HINSTANCE instance, const TrackList& list, b
 
 void PlayAlbum(const TrackList& list, PlayContext& play)
 {
-    const int focused = list.FocusedRow();
-    if (focused < 0)
+    std::string album;
+    if (!FocusedAlbum(list, album))
         return;
     BusyCursor busy;
-    CollectionStore& store = TheCollectionStore();
-    char album[kTagTextSize];
-    memcpy(album, store.Track(size_t(focused)).album, sizeof album);
-    album[kTagTextSize - 1] = '\0';
+    const CollectionStore& store = TheCollectionStore();
     // No ResetPlayNowWindow: a play-now request of the last two seconds
     // queues the whole album behind it.
-    for (size_t index : AlbumPlayOrder(store.Order(), store.Count(), album)) {
+    for (size_t index : AlbumPlayOrder(store.Order(), store.Count(), album.c_str())) {
         const QueueResult result = PlayNow(play, store.Track(index));
         if (!result) {
             ReportQueueResult(result);
@@ -111,27 +119,24 @@ void PlayAlbum(const TrackList& list, PlayContext& play)
 
 void SelectAlbum(TrackList& list)
 {
-    const int focused = list.FocusedRow();
-    if (focused < 0)
+    std::string album;
+    if (!FocusedAlbum(list, album))
         return;
     BusyCursor busy;
     CollectionStore& store = TheCollectionStore();
-    char album[kTagTextSize];
-    memcpy(album, store.Track(size_t(focused)).album, sizeof album);
-    album[kTagTextSize - 1] = '\0';
     // Sorted by album with the automatic second key, so that each album's
-    // tracks follow in track-number order; the sort state is put back.
+    // tracks follow in track-number order; the program's sort state stays.
     SortState byAlbum = TheSortState();
     byAlbum.sortKey = kSortAlbum;
     byAlbum.secondKey = -1;
-    const int follow = SortTracks(store, byAlbum, -1, -1, focused);
+    const int follow = SortTracks(store, byAlbum, -1, -1, list.FocusedRow());
     list.Invalidate();
     if (follow >= 0)
         list.SelectOneRow(follow);
     HWND handle = list.Handle();
     ListView_SetItemState(handle, -1, 0, LVIS_SELECTED);
     for (size_t row = 0; row < store.Count(); ++row)
-        if (strncmp(store.Track(row).album, album, kTagTextSize) == 0)
+        if (strncmp(store.Track(row).album, album.c_str(), kTagTextSize) == 0)
             ListView_SetItemState(handle, int(row), LVIS_SELECTED, LVIS_SELECTED);
     const int nowFocused = list.FocusedRow();
     if (nowFocused >= 0)
