@@ -9,40 +9,8 @@
 #include "platform/Settings.h"
 
 #include <cstring>
-#include <functional>
 
 namespace vuv {
-namespace {
-
-// The new file is written beside the old one under this suffix and then
-// moved over it, so a failed write never touches the old file.
-constexpr const char* kSavingSuffix = ".saving";
-
-// Writes a file through `write` so that the previous file stays whole until
-// the new one is complete: the new bytes go to a file beside it, which then
-// replaces it in one step. Only when another program holds the file open
-// (so it cannot be replaced) is it written in place.
-bool WriteReplacing(const std::string& path, const std::function<bool(const std::string&)>& write)
-{
-    const std::string temporary = path + kSavingSuffix;
-    if (!write(temporary)) {
-        DeleteFileAt(temporary);
-        return false;
-    }
-    switch (ReplaceFileWith(temporary, path)) {
-    case ReplaceResult::Replaced:
-        return true;
-    case ReplaceResult::TargetInUse:
-        DeleteFileAt(temporary);
-        return write(path);
-    case ReplaceResult::Failed:
-    default:
-        DeleteFileAt(temporary);
-        return false;
-    }
-}
-
-}  // namespace
 
 std::string StartCollectionPath()
 {

@@ -13,6 +13,13 @@ uint64_t CurrentFileTimeUtc()
 
 uint32_t TickCountMs() { return GetTickCount(); }
 
+int CurrentYear()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return now.wYear;
+}
+
 std::string LongDateText(uint64_t fileTime)
 {
     FILETIME ft;

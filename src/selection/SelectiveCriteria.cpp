@@ -3,6 +3,7 @@
 #include "platform/FileHandle.h"
 
 #include <cstring>
+#include <unordered_map>
 
 namespace vuv {
 namespace {
@@ -62,7 +63,7 @@ std::vector<CriteriaRecord> ReadCriteriaRecords(const std::string& path)
     std::vector<CriteriaRecord> records;
     FileHandle file;
     file.Open(path, FileAccess::Read, FileDisposition::OpenExisting, false, true);
-    if (!file.IsOpen())
+    if (!file.IsOpen() || file.Size() > kMaxCriteriaFileBytes)
         return records;
     CriteriaRecord record;
     while (file.Read(&record, sizeof record) == sizeof record)
@@ -84,6 +85,7 @@ bool WriteCriteriaRecords(const std::string& path, const std::vector<CriteriaRec
 SelectiveCriteria ReadCriteria(const std::string& path)
 {
     SelectiveCriteria criteria;
+    std::unordered_map<std::string, size_t> genreIndex;  // name -> criteria.genres position
     bool haveStars = false, haveYears = false;
     for (const CriteriaRecord& r : ReadCriteriaRecords(path)) {
         switch (r.kind) {
@@ -95,19 +97,15 @@ SelectiveCriteria ReadCriteria(const std::string& path)
             const std::string name = CriteriaName(r);
             const GenreChoice choice =
                 r.kind == kCriteriaExcludedGenre ? GenreChoice::Exclude : GenreChoice::Indeterminate;
-            bool listed = false;
-            for (auto& genre : criteria.genres) {
-                if (genre.first == name) {
-                    // Exclude is applied first and Indeterminate after it, so
-                    // Indeterminate wins whatever the record order.
-                    if (choice == GenreChoice::Indeterminate)
-                        genre.second = choice;
-                    listed = true;
-                    break;
-                }
-            }
-            if (!listed)
+            const auto listed = genreIndex.find(name);
+            if (listed == genreIndex.end()) {
+                genreIndex.emplace(name, criteria.genres.size());
                 criteria.genres.emplace_back(name, choice);
+            } else if (choice == GenreChoice::Indeterminate) {
+                // Exclude is applied first and Indeterminate after it, so
+                // Indeterminate wins whatever the record order.
+                criteria.genres[listed->second].second = choice;
+            }
             break;
         }
         case kCriteriaMinPreference:

@@ -40,8 +40,12 @@ CriteriaRecord MakeNameCriteria(CriteriaKind kind, const std::string& name);
 CriteriaRecord MakeMinPreferenceCriteria(uint32_t minPreference);
 CriteriaRecord MakeYearRangeCriteria(uint32_t firstYear, uint32_t lastYear);
 
+// No criteria file the program writes comes near this size (one record per
+// artist and genre left out); a larger file is taken for a damaged one.
+constexpr uint64_t kMaxCriteriaFileBytes = 16u << 20;
+
 // Every complete record of the file (opened shared, no message); empty
-// when the file is missing or empty.
+// when the file is missing, empty or larger than kMaxCriteriaFileBytes.
 std::vector<CriteriaRecord> ReadCriteriaRecords(const std::string& path);
 // Creates the file anew with the records; false when not written whole.
 bool WriteCriteriaRecords(const std::string& path, const std::vector<CriteriaRecord>& records);

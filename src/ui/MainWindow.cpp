@@ -21,11 +21,14 @@
 #include "ui/BusyCursor.h"
 #include "ui/ButtonBar.h"
 #include "ui/CollectionSaving.h"
+#include "ui/ExportDialog.h"
 #include "ui/FileDialog.h"
 #include "ui/MissingFilesCommands.h"
 #include "ui/PlayControlPanel.h"
+#include "ui/PreferencesDialog.h"
 #include "ui/PropertiesDialog.h"
 #include "ui/RandomSelectorDialog.h"
+#include "ui/SelectivePlayDialog.h"
 #include "ui/SkinFont.h"
 #include "ui/TrackList.h"
 #include "ui/TrackListCommands.h"
@@ -273,6 +276,9 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
+    case WM_INITMENUPOPUP:
+        panel_.PrepareMenu(reinterpret_cast<HMENU>(wParam));
+        return FALSE;
     case WM_DESTROY:
         KillTimer(hwnd_, kTimerId);
         bar_.reset();
@@ -343,6 +349,17 @@ void MainWindow::Create()
         tracks_.editingAllowed = !locked;
         tracks_.Invalidate();
     };
+    panel_.onSelectivePlay = [this] {
+        const bool inForce = RunSelectivePlay(hwnd_, instance_, *this, selection_);
+        tracks_.Invalidate();
+        if (inForce) {
+            SortPassingTracksFirst(TheCollectionStore());
+            Repaint();
+            tracks_.SelectOneRow(0);
+        }
+        RefreshStatus();
+        return inForce;
+    };
     Layout();
     // 7. The collection of the last run (which also sets the title and the
     // item count).
@@ -355,10 +372,10 @@ void MainWindow::Create()
     InvalidateRect(hwnd_, nullptr, TRUE);
     UpdateWindow(hwnd_);
     // 9. The selective-play mode shows only its dialog, over a window moved
-    // out of sight, and ends with it. (The dialog itself comes with the
-    // selective play criteria editor; until then the mode ends at once.)
+    // out of sight, and ends with it.
     if (options_.selectiveMode) {
         MoveWindow(hwnd_, -100, -100, 0, 0, FALSE);
+        RunSelectivePlay(hwnd_, instance_, *this, selection_);
         EndDialog(hwnd_, 0);
     }
 }
@@ -820,6 +837,21 @@ const MainWindow::CommandRoute MainWindow::kRoutes[] = {
          ArrangeFiles(w.hwnd_, w.instance_, w.arranging_, w);
          w.RefreshStatus();
      }},
+    {IDM_EXPORT,
+     [](MainWindow& w, int, int) {
+         RunExportDialog(w.hwnd_, w.instance_);
+         w.tracks_.Invalidate();
+     }},
+    {IDM_PREFERENCES,
+     [](MainWindow& w, int, int) {
+         // The widths as they are now, for the columns built again after.
+         w.SaveListSettings();
+         if (RunPreferencesDialog(w.hwnd_, w.instance_, w.tracks_.Order(), w.popupInfoTips_)) {
+             w.tracks_.Invalidate();
+             w.tracks_.DeleteColumns();
+             w.tracks_.CreateColumns();
+         }
+     }},
     // The play control panel's menus.
     {IDM_SKIP, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
     {IDM_STOP, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
@@ -827,6 +859,7 @@ const MainWindow::CommandRoute MainWindow::kRoutes[] = {
     {IDM_ENQUEUE_PLAYING, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
     {IDM_CLEAR_QUEUE, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
     {IDM_SHUFFLE_QUEUE, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
+    {IDM_PLAYLIST_CREATOR, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
     {IDM_PLAY_START, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
     {IDM_RANDOM_PLAY_START, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
     {IDM_PLAY_PLAYLIST, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},

@@ -1,14 +1,17 @@
 #include "ui/PlayControlPanel.h"
 
-#include "resources/resource.h"
+#include "core/CollectionStore.h"
+#include "platform/Paths.h"
+#include "platform/UserMessages.h"
 #include "player/PlayQueue.h"
 #include "player/PlayerLink.h"
 #include "player/QueueView.h"
-#include "platform/Paths.h"
-#include "platform/UserMessages.h"
 #include "plugins/TrackInfo.h"
+#include "resources/resource.h"
+#include "selection/SelectionIndex.h"
 #include "ui/FileDialog.h"
 #include "ui/PlayBars.h"
+#include "ui/SiblingPrograms.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -38,8 +41,8 @@ void PlayControlPanel::Create(HWND window, HINSTANCE instance, ButtonBar& bar, c
     splitter_ = splitter;
     const int s = splitter;
     auto path = [](const char* name) { return SkinFilePath(name); };
-    auto nothing = [] {};
-    bar.AddButton(88, s + 11, path("Editor\\PlayCntrlPrev.bmp"), [this] { SkipBack(*context_); }, 0, nullptr, nothing,
+    bar.AddButton(88, s + 11, path("Editor\\PlayCntrlPrev.bmp"), [this] { SkipBack(*context_); }, 0, nullptr,
+                  [] { StartSiblingProgram(SiblingProgram::PreviouslyPlayed); },
                   "Skip Back [A right click displays Previously Played / Most Played lists]", skin.backdrop);
     pause_ = bar.AddButton(108, s + 11, path("Editor\\PlayCntrlPause.bmp"),
                            [this] {
@@ -64,8 +67,14 @@ void PlayControlPanel::Create(HWND window, HINSTANCE instance, ButtonBar& bar, c
                             },
                             0, nullptr, nullptr,
                             "Randomly Play From Music Collection", skin.backdrop);
-    bar.AddButton(267, s + 12, path("Editor\\PlayCntrlSelective.bmp"), nothing, 0, nullptr, nullptr,
-                  "Selective Play of Specified - Artists / Genres / Preference", skin.backdrop);
+    selective_ = bar.AddButton(267, s + 12, path("Editor\\PlayCntrlSelective.bmp"),
+                               [this] {
+                                   if (onSelectivePlay)
+                                       SetLatch(selective_, onSelectivePlay());
+                               },
+                               0, nullptr, nullptr, "Selective Play of Specified - Artists / Genres / Preference",
+                               skin.backdrop);
+    SetLatch(selective_, SelectionIndexHasEntries(UserSelectionFiles().index));
     mute_ = bar.AddButton(468, s + 9, path("Editor\\Mute.bmp"),
                           [this] {
                               Link().mute.Toggle();
@@ -75,8 +84,8 @@ void PlayControlPanel::Create(HWND window, HINSTANCE instance, ButtonBar& bar, c
     bar.AddButton(582, s + 9, path("Editor\\PlakButton.bmp"),
                   [] { NamedEvent(Link().ObjectName("evtTbShowPlak").c_str()).Set(); }, 0, nullptr, nullptr, "Tonbrook",
                   skin.backdrop);
-    bar.AddButton(609, s + 9, path("Editor\\MenuButton.bmp"), nothing, 0, nullptr, nullptr, "Options Menu",
-                  skin.backdrop);
+    bar.AddButton(609, s + 9, path("Editor\\MenuButton.bmp"), [] { StartSiblingProgram(SiblingProgram::Menu); }, 0,
+                  nullptr, nullptr, "Options Menu", skin.backdrop);
     bar.AddButton(636, s + 9, path("Editor\\Playlist.bmp"), nullptr, IDR_MENU_PLAYLIST, nullptr, nullptr,
                   "Playlist", skin.backdrop);
     RECT client{};
@@ -127,15 +136,25 @@ void PlayControlPanel::Tick()
                    {play_, link.play.IsSet()},
                    {random_, link.myMusicRandom.IsSet()},
                    {mute_, link.mute.IsSet()}};
-    for (const auto& latch : latches) {
-        if (!latch.button || latch.on == bar_->IsLatched(latch.button))
-            continue;
-        if (latch.on)
-            bar_->Latch(latch.button);
-        else
-            bar_->Release(latch.button);
-    }
+    for (const auto& latch : latches)
+        SetLatch(latch.button, latch.on);
     PositionAndVolume(nullptr);
+}
+
+void PlayControlPanel::SetLatch(BitmapButton* button, bool on)
+{
+    if (!button || on == bar_->IsLatched(button))
+        return;
+    if (on)
+        bar_->Latch(button);
+    else
+        bar_->Release(button);
+}
+
+void PlayControlPanel::PrepareMenu(HMENU menu) const
+{
+    if (!SiblingInstalled(SiblingProgram::Playlist))
+        EnableMenuItem(menu, IDM_PLAYLIST_CREATOR, MF_BYCOMMAND | MF_GRAYED);
 }
 
 void PlayControlPanel::PositionAndVolume(HDC given)
@@ -339,14 +358,14 @@ bool PlayControlPanel::Command(int id)
     case IDM_SHUFFLE_QUEUE:
         ShuffleQueue(play);
         break;
+    case IDM_PLAYLIST_CREATOR:
+        StartSiblingProgram(SiblingProgram::Playlist);
+        break;
     case IDM_PLAY_PLAYLIST:
     case IDM_ENQUEUE_PLAYLIST: {
-        // The dialog opens where the last playlist was chosen (the common
-        // dialog remembers it per program).
-        const std::string file =
-            ChooseFile(window_, {id == IDM_PLAY_PLAYLIST ? "Play Playlist" : "Enque Playlist",
-                                 "Playlists (*.m3u, *.pls)\0*.m3u;*.pls\0All Files\0*.*\0",
-                                 OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST});
+        const FileDialogSpec spec{"Select Playlist", "Playlists (M3U, PLS)\0*.m3u;*.pls\0",
+                                  OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, false, kLastFolderSetting};
+        const std::string file = ChooseFile(window_, spec);
         if (!file.empty())
             ReportQueueResult(id == IDM_PLAY_PLAYLIST ? PlayFile(play, file) : EnqueueFile(play, file));
         break;

@@ -54,8 +54,16 @@ public:
     bool Locked() const;
     // Called when the lock button toggles, with the new locked state.
     std::function<void(bool locked)> onLockChanged;
+    // The Selective button: runs selective play and says whether it is in
+    // force afterwards, which latches the button.
+    std::function<bool()> onSelectivePlay;
+    // A menu about to open (menu 130): "Playlist Creator" greyed while the
+    // playlist program is not installed.
+    void PrepareMenu(HMENU menu) const;
 
 private:
+    void SetLatch(BitmapButton* button, bool on);
+
     HWND window_ = nullptr;
     HINSTANCE instance_ = nullptr;
     PlayContext* context_ = nullptr;
@@ -73,6 +81,7 @@ private:
     BitmapButton* random_ = nullptr;
     BitmapButton* mute_ = nullptr;
     BitmapButton* lock_ = nullptr;
+    BitmapButton* selective_ = nullptr;
     bool draggingPosition_ = false;
     bool draggingVolume_ = false;
     int draggedPercent_ = -1;  // -1 while the bar follows the player

@@ -70,6 +70,8 @@ bool Launch(const std::string& arguments, PROCESS_INFORMATION& process)
 
 int Editor::RunToEnd(const std::string& arguments) { return Launch(arguments, process_) ? WaitForEnd() : -1; }
 
+bool Editor::StartProcess(const std::string& arguments) { return Launch(arguments, process_); }
+
 int Editor::WaitForEnd()
 {
     DWORD code = DWORD(-1);
@@ -138,8 +140,14 @@ void ClearEditorSettings()
 {
     for (const char* name : {"VUV-X", "VUV-Y", "VUV-W", "VUV-H", "VUV-Iconic", "VUV-Start", "EditorLocked",
                              "VUVNoPopupInfoTips", "ActiveMusicCollection", "ArrangeRoot", "Arrangement",
-                             "RdlLastFileCreation0"})
+                             "RdlLastFileCreation0", "TbpExportLayout", "TbpExportTop", "TbpExportBottom",
+                             "TbpExportNoArtistTitle", "TbpExportBeforeArtist", "TbpExportAfterArtist",
+                             "TbpExportNoAlbumTitle", "TbpExportBeforeAlbum", "TbpExportAfterAlbum",
+                             "TbpExportCopyToClip", "TbpExportHTML", "DefaultSearchSubFolders", "VUV2ndSortOn",
+                             "EditorSelectivePlay", "LastAccessedFolder"})
         DeleteProgramValue(name);
+    DeleteFileA(SuiteUserFile(".dps").c_str());
+    DeleteFileA(SuiteUserFile(".dpc").c_str());
     char name[32];
     for (int i = 0; i < 18; ++i) {
         std::snprintf(name, sizeof name, "VUV-ColumnOdr%d", i);
@@ -147,6 +155,14 @@ void ClearEditorSettings()
         std::snprintf(name, sizeof name, "VUV-ColumnW%d", i);
         DeleteProgramValue(name);
     }
+}
+
+std::string SuiteUserFile(const char* suffix)
+{
+    char name[256] = "defuser";
+    DWORD size = sizeof name;
+    GetUserNameA(name, &size);
+    return SuiteDir() + name + suffix;
 }
 
 bool WriteCollection(const std::string& manifestPath, const std::string& collectionPath,

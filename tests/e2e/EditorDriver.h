@@ -25,6 +25,9 @@ public:
     // Starts Vuv.exe expecting it to end without a window; its exit code,
     // or -1 when it did not end within 30 s.
     int RunToEnd(const std::string& arguments = "");
+    // Starts Vuv.exe without waiting for a window (the "<selective>" mode
+    // shows none of its own).
+    bool StartProcess(const std::string& arguments);
     // Waits (up to 30 s) for the started editor to end on its own; its exit
     // code, or -1.
     int WaitForEnd();
@@ -49,9 +52,13 @@ void SetProgramNumber(const char* name, DWORD value);
 bool ProgramNumber(const char* name, DWORD* value);
 void SetProgramText(const char* name, const std::string& value);
 void DeleteProgramValue(const char* name);
-// Removes the window, column, search and arrangement settings the editor
-// writes.
+// Removes the window, column, search, arrangement, export, preferences and
+// selective play settings the editor writes, and the selective play files
+// it leaves in the suite.
 void ClearEditorSettings();
+// The per-user file of the suite the editor under test runs from (its
+// install folder + the Windows user name + `suffix`).
+std::string SuiteUserFile(const char* suffix);
 
 // A collection described by manifest lines (see vuvtool demo-collection),
 // written by vuvtool; false when vuvtool failed.

@@ -59,3 +59,19 @@ TEST(SelectiveCriteria, WriterOrderAndReaderRules)
     EXPECT_TRUE(none.untickedArtists.empty());
     EXPECT_TRUE(none.genres.empty());
 }
+
+// A file far beyond any the program writes is taken for no criteria; one
+// of many genres at the limit is read whole.
+TEST(SelectiveCriteria, OversizedFiles)
+{
+    ScratchFolder folder;
+    const std::string path = folder.File("big.dps");
+    std::vector<CriteriaRecord> records(kMaxCriteriaFileBytes / sizeof(CriteriaRecord));
+    for (size_t i = 0; i < records.size(); ++i)
+        records[i] = MakeNameCriteria(kCriteriaExcludedGenre, std::to_string(i));
+    ASSERT_TRUE(WriteCriteriaRecords(path, records));
+    EXPECT_EQ(ReadCriteria(path).genres.size(), records.size());
+    records.push_back(MakeMinPreferenceCriteria(3));
+    ASSERT_TRUE(WriteCriteriaRecords(path, records));
+    EXPECT_TRUE(ReadCriteriaRecords(path).empty());
+}
