@@ -16,6 +16,7 @@
 #include "resources/resource.h"
 #include "ui/BusyCursor.h"
 #include "ui/PlayControlPanel.h"
+#include "ui/SiblingPrograms.h"
 #include "ui/TrackCommandRules.h"
 #include "ui/TrackList.h"
 
@@ -33,7 +34,6 @@ namespace {
 
 // The player has this long to let go of the playing file before it is deleted.
 constexpr uint32_t kPlayerReleaseMs = 2000;
-constexpr const char* kPlaylistProgram = "Lystra.exe";
 // At most this many files are named in the message of files not deleted.
 constexpr size_t kMaxReportedFiles = 20;
 
@@ -250,8 +250,7 @@ void CreatePlaylistFromSelected(const TrackList& list)
     // Each path as its whole 260-byte field, from the top.
     for (size_t row : rows)
         file.Write(TheCollectionStore().Track(row).path, kPathTextSize);
-    const std::string command =
-        "\"" + GetInstallFolder(false) + kPlaylistProgram + "\" <passfiles>" + name;
+    const std::string command = "\"" + SiblingProgramPath(SiblingProgram::Playlist) + "\" <passfiles>" + name;
     const bool started = RunProgram(command, false);
     file.Close();
     // Left for the playlist program to read; nobody reads it when it did
