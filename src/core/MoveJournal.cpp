@@ -1,6 +1,7 @@
 #include "core/MoveJournal.h"
 
 #include "core/PathKey.h"
+#include "platform/FileReplace.h"
 #include "platform/Paths.h"
 
 #include <cstring>
@@ -52,32 +53,57 @@ size_t ReplayMoveJournal(const std::string& journalPath, TrackRecord* const* tra
     byPath.reserve(count);
     for (size_t i = 0; i < count; ++i)
         byPath.emplace(FoldedPath(tracks[i]->path), tracks[i]);
+    // Files an add moved whose track is not in the collection: where each
+    // is now (folded) -> {where it is now, where it came from}.
+    std::unordered_map<std::string, std::pair<std::string, std::string>> unsaved;
 
     size_t applied = 0;
     auto apply = [&](const MoveJournalRecord& r) {
         auto found = byPath.find(FoldedPath(r.from));
-        if (found == byPath.end())
+        if (found == byPath.end()) {
+            auto file = unsaved.find(FoldedPath(r.from));
+            if (file != unsaved.end()) {
+                const std::string origin = file->second.second;
+                unsaved.erase(file);
+                unsaved[FoldedPath(r.to)] = {r.to, origin};
+            }
             return;
+        }
         TrackRecord* track = found->second;
         byPath.erase(found);
         SetField(track->path, r.to);
         byPath.emplace(FoldedPath(track->path), track);
         ++applied;
     };
+    auto added = [&](const MoveJournalRecord& r) {
+        if (byPath.count(FoldedPath(r.to)) == 0)
+            unsaved[FoldedPath(r.to)] = {r.to, r.from};
+    };
     for (size_t k = 0; k < records.size(); ++k) {
         const MoveJournalRecord& r = records[k];
         if (r.state == kMoveDone)
             apply(r);
+        else if (r.state == kAddMoveDone)
+            added(r);
         // An intended move followed by another record has had its answer
         // (or failed); only the last one can be unanswered.
-        if (r.state != kMoveIntended || k + 1 != records.size())
+        if ((r.state != kMoveIntended && r.state != kAddMoveIntended) || k + 1 != records.size())
             continue;
-        const bool moved = !Exists(r.from) && Exists(r.to);
+        const bool sourceThere = Exists(r.from), targetThere = Exists(r.to);
+        const bool moved = !sourceThere && targetThere;
         if (moved)
-            apply(r);
+            r.state == kMoveIntended ? apply(r) : added(r);
+        else if (r.state == kAddMoveIntended && sourceThere && targetThere)
+            DeleteFileAt(r.to);
         MoveJournal journal;
         if (journal.Open(journalPath))
-            journal.Write(moved ? kMoveDone : kMoveNotDone, r.from, r.to);
+            journal.Write(!moved ? kMoveNotDone : r.state == kMoveIntended ? kMoveDone : kAddMoveDone, r.from, r.to);
+    }
+    for (const auto& file : unsaved) {
+        const std::string& now = file.second.first;
+        const std::string& origin = file.second.second;
+        if (!Exists(origin) && Exists(now))
+            MoveFileTo(now, origin);
     }
     return applied;
 }

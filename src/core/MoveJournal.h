@@ -15,6 +15,16 @@
 // source means it moved. A successful save of the collection makes the
 // journal's moves part of the file and deletes it; until then it grows, so
 // that a pass started after a replay appends after the settled records.
+//
+// Adding tracks with the move into the arrangement journals its moves too,
+// under states of their own: such a file belongs to a track that exists
+// only once the collection is saved. A replay that finds no track at the
+// file's new place (the process ended before the save) moves the file back
+// to where it came from, following any arrange moves journaled after it,
+// so that the old collection file meets the old disk. An unanswered add
+// move whose source and target both exist was cut off in the middle of a
+// copy across volumes (the target did not exist when the move began): the
+// partial copy at the target is deleted and the source stays.
 #pragma once
 
 #include "core/TrackRecord.h"
@@ -40,7 +50,9 @@ static_assert(offsetof(MoveJournalRecord, from) == 4 && offsetof(MoveJournalReco
 enum MoveState : uint32_t {
     kMoveIntended = 1,  // written before the rename
     kMoveDone = 2,      // the rename succeeded
-    kMoveNotDone = 3,   // a replay found that the intended rename did not happen
+    kMoveNotDone = 3,   // the intended rename did not happen (an add's failure, or a replay's finding)
+    kAddMoveIntended = 4,  // adding a track: written before the rename into the arrangement
+    kAddMoveDone = 5,      // adding a track: the rename succeeded
 };
 
 // The collection path + ".moves".
@@ -62,9 +74,9 @@ private:
 };
 
 // Replays the journal at `journalPath` onto the tracks in memory (the
-// store's display order; see the top of this file) and appends the answer
-// of an unanswered last record. The number of tracks whose path changed; 0
-// without a journal.
+// store's display order) and the files of unsaved adds (see the top of this
+// file), and appends the answer of an unanswered last record. The number
+// of tracks whose path changed; 0 without a journal.
 size_t ReplayMoveJournal(const std::string& journalPath, TrackRecord* const* tracks, size_t count);
 
 }  // namespace vuv

@@ -7,10 +7,9 @@
 #include "platform/Paths.h"
 #include "player/PlayerLink.h"
 #include "resources/resource.h"
-#include "ui/FileCreationWindow.h"
+#include "ui/DialogItems.h"
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <cstdio>
 
@@ -21,31 +20,10 @@ namespace {
 constexpr UINT_PTR kProgressTimer = 1;
 constexpr UINT kProgressMs = 250;
 
-std::string ItemText(HWND dialog, int id)
-{
-    char text[kPathTextSize] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-void BrowseForRoot(HWND dialog)
-{
-    char chosen[MAX_PATH] = "";
-    BROWSEINFOA info{};
-    info.hwndOwner = dialog;
-    info.pszDisplayName = chosen;
-    info.lpszTitle = "Select Root Folder...";
-    info.ulFlags = BIF_RETURNONLYFSDIRS;
-    PIDLIST_ABSOLUTE folder = SHBrowseForFolderA(&info);
-    if (!folder)
-        return;
-    if (SHGetPathFromIDListA(folder, chosen) && chosen[0])
-        SetDlgItemTextA(dialog, IDC_ARRANGE_ROOT, chosen);
-    CoTaskMemFree(folder);
-}
-
 INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
+    if (EndOnCancel(dialog, message, wParam, IDC_ARRANGE_CANCEL))
+        return TRUE;
     switch (message) {
     case WM_INITDIALOG: {
         const ArrangeSettings settings = LoadArrangeSettings();
@@ -58,28 +36,18 @@ INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_ARRANGE_BROWSE:
-            BrowseForRoot(dialog);
+            BrowseFolderInto(dialog, IDC_ARRANGE_ROOT, "Select Root Folder...");
             return TRUE;
-        case IDC_ARRANGE_SET: {
-            std::string pattern = ItemText(dialog, IDC_ARRANGE_PATTERN);
-            if (EditPattern(dialog, pattern, "Tonbrook - Set File Arrangement"))
-                SetDlgItemTextA(dialog, IDC_ARRANGE_PATTERN, pattern.c_str());
+        case IDC_ARRANGE_SET:
+            EditPatternIn(dialog, IDC_ARRANGE_PATTERN, "Tonbrook - Set File Arrangement");
             return TRUE;
-        }
         case IDC_ARRANGE_BEGIN:
             StoreArrangeSettings({ItemText(dialog, IDC_ARRANGE_ROOT), DisplayToStored(ItemText(dialog, IDC_ARRANGE_PATTERN))});
             EndDialog(dialog, 1);
             return TRUE;
-        case IDC_ARRANGE_CANCEL:
-        case IDCANCEL:
-            EndDialog(dialog, 0);
-            return TRUE;
         default:
             return FALSE;
         }
-    case WM_CLOSE:
-        EndDialog(dialog, 0);
-        return TRUE;
     default:
         return FALSE;
     }

@@ -10,6 +10,7 @@
 #include <commdlg.h>
 
 #include <string>
+#include <vector>
 
 namespace vuv {
 
@@ -28,5 +29,16 @@ struct FileDialogSpec {
 
 // The chosen file's full path; empty when the user cancelled.
 std::string ChooseFile(HWND owner, const FileDialogSpec& spec);
+
+// The open dialog with several files allowed (a result buffer of 100,000
+// characters): the chosen files' full paths in the order given; empty when
+// the user cancelled. The folder setting gets the folder they were picked
+// in.
+std::vector<std::string> ChooseFiles(HWND owner, const FileDialogSpec& spec);
+
+// That dialog's result buffer: one full path, or a folder followed by the
+// names picked in it (NUL-separated, ending in a double NUL). The paths in
+// order; `folder` gets the folder of the pick (with a trailing "").
+std::vector<std::string> PickedPaths(const char* buffer, size_t size, std::string& folder);
 
 }  // namespace vuv

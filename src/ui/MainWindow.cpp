@@ -4,7 +4,6 @@
 #include "core/CollectionStore.h"
 #include "core/QuickSearch.h"
 #include "core/TrackSort.h"
-#include "intake/DroppedFiles.h"
 #include "naming/ArrangeFiles.h"
 #include "naming/ConverterHandOff.h"
 #include "platform/Locations.h"
@@ -33,6 +32,7 @@
 #include "ui/TrackList.h"
 #include "ui/TrackListCommands.h"
 #include "ui/TrackListRules.h"
+#include "ui/TrackSourceCommands.h"
 #include "ui/WindowPlacement.h"
 #include "ui/WindowSkin.h"
 
@@ -101,6 +101,7 @@ private:
     void CombineFrom(const std::string& path);
     void ConvertSelectedTracks();
     int ActiveCount() const;
+    IntakeWindow Intake() { return {hwnd_, &tracks_, instance_, this, &play_}; }
     void SetItemCount(size_t count) { ListView_SetItemCountEx(tracks_.Handle(), int(count), LVSICF_NOSCROLL); }
     void Repaint() { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
     // Sorts with `state` and repaints; the focused track stays focused.
@@ -260,19 +261,9 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP:
         panel_.MouseUp();
         return TRUE;
-    case WM_DROPFILES: {
-        HDROP drop = reinterpret_cast<HDROP>(wParam);
-        std::vector<std::string> paths;
-        const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-        for (UINT i = 0; i < count; ++i) {
-            char path[kMaxPath] = "";
-            if (DragQueryFileA(drop, i, path, sizeof path))
-                paths.push_back(path);
-        }
-        DragFinish(drop);
-        AddDroppedFiles(paths);
+    case WM_DROPFILES:
+        AddDropped(Intake(), reinterpret_cast<HDROP>(wParam));
         return TRUE;
-    }
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
@@ -488,8 +479,7 @@ void MainWindow::OnTimer()
         SetForegroundWindow(hwnd_);
     }
     panel_.Tick();
-    // (The hand-off file of tracks to add is taken here once the track
-    // sources are in the program.)
+    WatchHandOff(Intake(), link.fileToAdd);
     const uint32_t changed = link.playListChanged.GetU32();
     if (lastPlayListChanged_ != int64_t(changed)) {
         lastPlayListChanged_ = changed;
@@ -503,7 +493,7 @@ void MainWindow::OnTimer()
             tracks_.Invalidate();
         return;
     }
-    if (link.close.IsSet()) {
+    if (link.close.IsSet() && !IntakeRunning()) {
         SaveAndEnd(true);
         return;
     }
@@ -800,6 +790,14 @@ const MainWindow::CommandRoute MainWindow::kRoutes[] = {
     {IDM_DELETE_FILES, [](MainWindow& w, int, int) { DeleteSelectedFiles(w.tracks_, w.play_.link); }},
     {IDM_CONVERT_TO, [](MainWindow& w, int, int) { w.ConvertSelectedTracks(); }},
     {IDM_MUSICMOZ, [](MainWindow& w, int, int) { ViewMusicMozPage(w.tracks_); }},
+    {IDM_PASTE_SHORTCUT, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
+    // The "Add Music" button and its menu.
+    {IDM_ADD_FOLDER, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
+    {IDM_ADD_FILES, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
+    {IDM_ADD_PLAYLIST_ENTRIES, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
+    {IDM_ADD_PLAYLIST_ITEM, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
+    {IDM_NEW_TRACK_PREFERENCES, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
+    {IDM_NEW_TRACK_LOOKOUT, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
     // The search field and its menu.
     {IDC_SEARCH_FIELD, [](MainWindow& w, int, int code) { w.OnSearchField(code); }},
     {IDC_FIND_NEXT_DEFAULT,

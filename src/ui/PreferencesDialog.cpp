@@ -1,6 +1,7 @@
 #include "ui/PreferencesDialog.h"
 
 #include "core/TrackSort.h"
+#include "intake/TrackSources.h"
 #include "platform/Settings.h"
 #include "platform/UserMessages.h"
 #include "resources/resource.h"
@@ -12,7 +13,6 @@
 namespace vuv {
 namespace {
 
-constexpr const char* kSubFoldersSetting = "DefaultSearchSubFolders";  // 0 = search sub-folders
 constexpr const char* kNoInfoTipsSetting = "VUVNoPopupInfoTips";
 
 struct Preferences {
@@ -23,7 +23,7 @@ struct Preferences {
 
 void Open(HWND dialog, Preferences& p)
 {
-    CheckDlgButton(dialog, IDC_PREF_SUBFOLDERS, GetNumber(kSubFoldersSetting) == 0 ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_PREF_SUBFOLDERS, GetNumber(kSearchSubFoldersSetting) == 0 ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_PREF_INFO_TIPS, *p.popupInfoTips ? BST_CHECKED : BST_UNCHECKED);
     HWND sortItem = GetDlgItem(dialog, IDC_PREF_SECOND_SORT);
     SendMessageA(sortItem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("[Smart]"));
@@ -43,7 +43,7 @@ void Open(HWND dialog, Preferences& p)
 void Confirm(HWND dialog, Preferences& p)
 {
     p.columns.Commit();
-    SetNumber(IsDlgButtonChecked(dialog, IDC_PREF_SUBFOLDERS) == BST_CHECKED ? 0 : 1, kSubFoldersSetting);
+    SetNumber(IsDlgButtonChecked(dialog, IDC_PREF_SUBFOLDERS) == BST_CHECKED ? 0 : 1, kSearchSubFoldersSetting);
     *p.popupInfoTips = IsDlgButtonChecked(dialog, IDC_PREF_INFO_TIPS) == BST_CHECKED;
     SetNumber(*p.popupInfoTips ? 0 : 1, kNoInfoTipsSetting);
     const LRESULT entry = SendDlgItemMessageA(dialog, IDC_PREF_SECOND_SORT, CB_GETCURSEL, 0, 0);

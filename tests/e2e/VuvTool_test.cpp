@@ -230,6 +230,42 @@ TEST_F(VuvToolNamingTest, ArrangeKilledInItsPassLosesNothing)
     EXPECT_FALSE(Exists(Collection() + ".moves"));
 }
 
+TEST(VuvTool, AddAddItemAndHandOffPrintWhatTheyAdded)
+{
+    ToolRunner tool;
+    ASSERT_TRUE(tool.copied);
+    const std::string input = tool.folder.File("Multiplayer\\Input\\"), music = tool.folder.File("Music\\");
+    for (const std::string& folder : {tool.folder.File("Multiplayer"), input, music, music + "Sub"})
+        CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA((SuiteDir() + "Multiplayer\\Input\\TagLibInput.dll").c_str(),
+                          (input + "TagLibInput.dll").c_str(), FALSE));
+    for (const char* name : {"A - One.mp3", "Sub\\B - Two.ogg", "notes.txt"})
+        ASSERT_TRUE(WriteBytes(music + name, "not really music"));
+    ASSERT_TRUE(WriteBytes(music + "list.m3u", "Sub\\B - Two.ogg\r\nC - Gone.mp3\r\nnotes.txt\r\n"));
+    const std::string with = "--collection \"" + tool.folder.File("tool.mcc") + "\" ";
+    // The folder gives its two music files, the playlist B again and the
+    // missing C: three new tracks of four paths.
+    // (No "\" before a closing quote: the command line would take it as a quote.)
+    ToolResult r = tool.Run(with + "add --recurse \"" + tool.folder.File("Music") + "\" \"" + music + "list.m3u\"");
+    EXPECT_EQ(r.out, "added 3 of 4\n");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(tool.Run(with + "add-item \"" + music + "list.m3u\"").out, "added 1 of 1\n");
+    EXPECT_EQ(tool.Run(with + "add").exitCode, 1);
+
+    // A sibling program's hand-off: a known file, a new one, a garbage
+    // record and a cut one; the file is emptied.
+    std::string records;
+    for (const std::string& path : {music + "A - One.mp3", music + "D - New.mp3"})
+        records += path + std::string(260 - path.size(), '\0');
+    ASSERT_TRUE(WriteBytes(tool.user + ".AddToEditor", records + std::string(260, '\x01') + "C:\\cut"));
+    tool.link.fileToAdd.Set();
+    r = tool.Run(with + "handoff");
+    EXPECT_EQ(r.out, "added 1 of 3\n");
+    EXPECT_NE(r.err.find("at most 259 characters"), std::string::npos) << r.err;
+    EXPECT_EQ(ReadBytes(tool.user + ".AddToEditor"), "");
+    EXPECT_FALSE(tool.link.fileToAdd.IsSet());
+    EXPECT_EQ(ReadBytes(tool.folder.File("tool.mcc")).size(), 5 * sizeof(vuv::TrackRecord));
+
 // remove, missing, locate and select on a collection whose files lie in a
 // scratch tree: the lines printed, the exit codes and the saved collection.
 TEST(VuvTool, RemoveMissingLocateAndSelect)

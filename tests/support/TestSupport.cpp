@@ -207,8 +207,13 @@ int RunUnixScript(const std::string& script, std::string* output)
     PROCESS_INFORMATION pi{};
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return -1;
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    // For a Unix program Wine gives no process handle, and the thread
+    // handle's field then holds a value that is not this call's (closing it
+    // would close another handle of this process).
+    if (pi.hProcess) {
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
     const std::string status = folder.File("status.txt");
     for (int waited = 0; GetFileAttributesA(status.c_str()) == INVALID_FILE_ATTRIBUTES; waited += 10) {
         if (waited > 300000)
