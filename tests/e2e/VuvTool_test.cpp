@@ -265,6 +265,7 @@ TEST(VuvTool, AddAddItemAndHandOffPrintWhatTheyAdded)
     EXPECT_EQ(ReadBytes(tool.user + ".AddToEditor"), "");
     EXPECT_FALSE(tool.link.fileToAdd.IsSet());
     EXPECT_EQ(ReadBytes(tool.folder.File("tool.mcc")).size(), 5 * sizeof(vuv::TrackRecord));
+}
 
 // remove, missing, locate and select on a collection whose files lie in a
 // scratch tree: the lines printed, the exit codes and the saved collection.
