@@ -35,12 +35,10 @@ protected:
     TrackListCommandsTest() : link_(vuvtest::EditorLinkPrefix())
     {
         SetPlaying("");
-        GetCursorPos(&pointer_);
         vuvtest::ClearEditorSettings();
     }
     ~TrackListCommandsTest() override
     {
-        SetCursorPos(pointer_.x, pointer_.y);  // other tests press where no button is
         SetPlaying("");
         vuvtest::ClearEditorSettings();
         for (const char* name : {"VUVRandomSel", "VUVRandomTracks", "VUVRandomLength"})
@@ -72,19 +70,15 @@ protected:
         return rows;
     }
     int Count() const { return int(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0)); }
-    // Opens a menu by a right click on a row (row >= 0, the pointer there) or
-    // a click on the "Collection" button, goes down to the item of each menu
-    // of `path` (Right opens a submenu on its first item), and presses Enter
-    // (or, with `screenshot`, saves one and presses Esc).
+    // A right click on the row opens its menu (where the pointer is, which
+    // the test leaves alone: other tests running beside it use it); keys go
+    // down to the item of each menu of `path` (Right opens a submenu on its
+    // first item) and press Enter, or, with `screenshot`, save one and Esc.
     void Choose(int row, std::initializer_list<int> path, const char* screenshot = nullptr)
     {
-        HWND window = row >= 0 ? list_ : editor_.Window();
-        POINT at{row >= 0 ? 80 : 380, row >= 0 ? vuvtest::TrackRowY(list_, row) : 15};
-        const LPARAM client = MAKELPARAM(at.x, at.y);
-        ClientToScreen(window, &at);
-        SetCursorPos(at.x, at.y);
-        PostMessageA(window, row >= 0 ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, 0, client);
-        PostMessageA(window, row >= 0 ? WM_RBUTTONUP : WM_LBUTTONUP, 0, client);
+        const LPARAM at = MAKELPARAM(80, vuvtest::TrackRowY(list_, row));
+        PostMessageA(list_, WM_RBUTTONDOWN, 0, at);
+        PostMessageA(list_, WM_RBUTTONUP, 0, at);
         HWND menu = vuvtest::WaitForProcessWindow(editor_.ProcessId(), "#32768", nullptr, 5000);
         ASSERT_NE(menu, nullptr) << "no menu";
         auto key = [menu](WPARAM key, int times) {
@@ -128,7 +122,6 @@ protected:
     vuvtest::ScratchFolder folder_;
     vuvtest::Editor editor_;
     HWND list_ = nullptr;
-    POINT pointer_{};
 };
 
 }  // namespace
@@ -175,10 +168,11 @@ TEST_F(TrackListCommandsTest, MenuCommandsOnTheSelectedTracks)
     PostMessageA(list_, WM_KEYDOWN, VK_DOWN, 0);
     vuvtest::Pause(300);
     EXPECT_EQ(Selected(), "2 ");
-    vuvtest::Pause(2500);
+    for (int waited = 0; waited < 5000 && Selected() != "1 "; waited += 100)
+        vuvtest::Pause(100);
     EXPECT_EQ(Selected(), "1 ");
     Click(3);
-    vuvtest::Pause(2500);
+    vuvtest::Pause(3000);
     EXPECT_EQ(Selected(), "3 ");
 
     Click(2);
@@ -223,7 +217,7 @@ TEST_F(TrackListCommandsTest, MenuCommandsOnTheSelectedTracks)
     EXPECT_EQ(vuvtest::ReadBytes(folder_.File("c.mcc")), "");
 }
 
-// The collection menu (its button, then keys): the random selector with
+// The collection menu's random selector with
 // its calculator and settings, "Highlight Missing Files" with its message
 // and marks, and the folder browser of "Locate Missing Files".
 TEST_F(TrackListCommandsTest, RandomSelectorAndMissingFiles)
@@ -232,8 +226,10 @@ TEST_F(TrackListCommandsTest, RandomSelectorAndMissingFiles)
           {Line(folder_.File("1.mp3"), "A1", "X", 1), Line(folder_.File("2.mp3"), "A2", "X", 2),
            Line(folder_.File("gone 1.mp3"), "A3", "X", 3), Line(folder_.File("3.mp3"), "A4", "X", 4),
            Line(folder_.File("gone 2.mp3"), "A5", "X", 5), Line(folder_.File("4.mp3"), "A6", "X", 6)});
-    enum { kRandomSelector = 7, kHighlightMissing = 9, kLocateMissing = 10 };
-    Choose(-1, {kRandomSelector});
+    // The collection menu's commands (its button needs the pointer, which
+    // other tests running beside this one use).
+    auto command = [this](WPARAM id) { PostMessageA(editor_.Window(), WM_COMMAND, id, 0); };
+    command(40068);  // "Random Selector"
     HWND dialog = vuvtest::WaitForProcessWindow(editor_.ProcessId(), "#32770", "Random Selector", 5000);
     ASSERT_NE(dialog, nullptr);
     auto item = [dialog](int id) { return GetDlgItem(dialog, id); };
@@ -259,7 +255,7 @@ TEST_F(TrackListCommandsTest, RandomSelectorAndMissingFiles)
     for (auto [name, value] : {std::pair<const char*, DWORD>{"VUVRandomSel", DWORD(-1)}, {"VUVRandomTracks", 3}, {"VUVRandomLength", 693}})
         EXPECT_TRUE(vuvtest::ProgramNumber(name, &stored) && stored == value) << name;
 
-    Choose(-1, {kHighlightMissing});
+    command(40046);  // "Highlight Missing Files"
     EXPECT_EQ(Answer(IDOK), "2 tracks are missing.\r\nMissing tracks will be shown with a red circle.");
     Click(20);
     vuvtest::SaveScreenshot(vuvtest::CaptureClient(editor_.Window()), "missing-highlighted.png");
@@ -268,7 +264,7 @@ TEST_F(TrackListCommandsTest, RandomSelectorAndMissingFiles)
         redRows += Pixels(row, {4, 4, 14, 14}, RGB(232, 84, 84)) > 20;
     EXPECT_EQ(redRows, 2);
     // The folder browser asks with the command's title; Cancel changes nothing.
-    Choose(-1, {kLocateMissing});
+    command(40044);  // "Locate Missing Files"
     HWND browser = vuvtest::WaitForProcessWindow(editor_.ProcessId(), "#32770", "Browse for Folder", 5000);
     EXPECT_NE(FindWindowExA(browser, nullptr, nullptr, "Locate Missing Tracks In.."), nullptr);
     PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
