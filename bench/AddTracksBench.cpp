@@ -52,7 +52,7 @@ public:
         // As the programs save: the file, then the selection index rebuilt.
         const double start = NowMs();
         CollectionStore& store = TheCollectionStore();
-        const bool saved = store.SaveCollection(store.ActivePath());
+        const bool saved = bool(store.SaveCollection(store.ActivePath()));
         RefreshSelectionAfterSave(store, store.ActivePath(), UserSelectionFiles());
         saveMs = NowMs() - start;
         return saved;

@@ -6,8 +6,8 @@
 //   - the tag editor's reads of one file: its fields from the elements,
 //     then the Details page's record and text (a "GetTrackInfo" and a
 //     "GetStringInfo"), in microseconds per file.
-// Each is timed over the whole library `passes` times; the median pass is
-// printed, with the thread's CPU time beside it.
+// Each is timed over the whole library `passes` times; the median is
+// printed, with the thread's median CPU time beside it.
 //
 // usage: TagReadBench LIBRARY_FOLDER PLUGIN_FOLDER [passes]
 // tools/bench-plugins.sh makes the library and runs it (against an older
@@ -18,10 +18,10 @@
 #include "plugins/PluginCalls.h"
 #include "plugins/TrackInfo.h"
 
+#include "BenchFolder.h"
 #include "MusicLibrary.h"
 #include "ThreadCpuTime.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -58,22 +58,23 @@ struct Pass {
     double wallMs, cpuMs;
 };
 
-// Median pass of `passes` over every file; `sink` keeps the work observable.
+// The medians of `passes` passes over every file; `sink` keeps the work
+// observable.
 Pass MedianPass(const std::vector<std::string>& files, int passes,
                 const std::function<size_t(const std::string&)>& read, size_t& sink)
 {
     for (const std::string& path : files)  // warm-up, untimed
         sink += read(path);
-    std::vector<Pass> timed;
+    std::vector<double> wall, cpu;
     for (int pass = 0; pass < passes; ++pass) {
         const double cpuStart = ThreadCpuMs();
         const uint32_t start = vuv::TickCountMs();
         for (const std::string& path : files)
             sink += read(path);
-        timed.push_back({double(vuv::TickCountMs() - start), ThreadCpuMs() - cpuStart});
+        wall.push_back(double(vuv::TickCountMs() - start));
+        cpu.push_back(ThreadCpuMs() - cpuStart);
     }
-    std::sort(timed.begin(), timed.end(), [](const Pass& a, const Pass& b) { return a.wallMs < b.wallMs; });
-    return timed[timed.size() / 2];
+    return {Median(wall), Median(cpu)};
 }
 
 double PerSecond(size_t count, double ms) { return ms <= 0 ? 0.0 : count * 1000.0 / ms; }

@@ -80,11 +80,16 @@ CombineResult CombineCollection(CollectionStore& store, const std::string& chose
     if (!result.opened)
         return result;
 
+    if (store.Count() + reader.RecordCount() > kMaxCollectionTracks) {
+        result.tooLarge = true;
+        return result;
+    }
     GenreList otherGenres;
     otherGenres.Load(GenreListPathFor(chosenPath));
     GenreList& genres = store.Genres();
     for (const GenreRecord& g : otherGenres.Records())
-        genres.IdFor(g.name, true);
+        if (genres.IdFor(g.name, true) == 0)
+            ++result.genresLeftOut;
     // Old id -> id of the same name in the active list, for the ids the
     // other list holds (worked out once per id).
     std::unordered_map<uint16_t, uint16_t> translated;
@@ -121,6 +126,17 @@ CombineResult CombineCollection(CollectionStore& store, const std::string& chose
         }
     }
     return result;
+}
+
+std::string CombineRefusalText(const CombineResult& result, const std::string& chosenPath)
+{
+    if (result.tooLarge)
+        return "'" + chosenPath + "' was not combined: together the collections hold more tracks than a "
+                                  "Music Collection can (at most 1,000,000).";
+    if (result.genresLeftOut)
+        return "The genre list holds every genre id it can: " + std::to_string(result.genresLeftOut) +
+               " genres of '" + chosenPath + "' were not added, and its tracks lost them.";
+    return std::string();
 }
 
 }  // namespace vuv

@@ -49,16 +49,24 @@ void LoadCollectionFromFile(CollectionHost& host, const std::string& chosenPath)
 bool ClearAllTracks(CollectionStore& store);
 
 struct CombineResult {
-    bool opened = false;    // false: the file could not be read (no message)
-    size_t firstAdded = 0;  // index of the first added track
-    size_t added = 0;       // tracks appended at the end, in file order
+    bool opened = false;      // false: the file could not be read (no message)
+    bool tooLarge = false;    // together beyond kMaxCollectionTracks: nothing added
+    size_t firstAdded = 0;    // index of the first added track
+    size_t added = 0;         // tracks appended at the end, in file order
+    size_t genresLeftOut = 0; // genre names not added: every genre id is taken
 };
 
 // "Combine": merges the other collection's genre names into the active
 // genre list, and appends each of its tracks whose path (ignoring case) is
-// not yet in the store, with its genre ids translated by name. Nothing is
-// written; the window then selects exactly the added tracks.
+// not yet in the store, with its genre ids translated by name (ids of names
+// left out become 0). Nothing is written; the window then selects exactly
+// the added tracks and tells of what was refused or left out
+// (CombineRefusalText).
 CombineResult CombineCollection(CollectionStore& store, const std::string& chosenPath);
+
+// The message for a combine that was refused or left genres out; empty
+// when there is nothing to tell.
+std::string CombineRefusalText(const CombineResult& result, const std::string& chosenPath);
 
 // The path as New and Save As use it: ".mcc" appended when it has no
 // extension.

@@ -13,7 +13,8 @@ std::string GenreListPathFor(const std::string& collectionPath)
 
 bool TrackFileReader::Open(const std::string& path, bool showErrors)
 {
-    file_.Open(path, FileAccess::Read, FileDisposition::OpenExisting, showErrors, true);
+    file_.Open(path, FileAccess::Read, FileDisposition::OpenExisting, showErrors,
+               FileShare::ReadWriteDelete);
     ended_ = !file_.IsOpen();
     recordCount_ = file_.IsOpen() ? file_.Size() / sizeof(TrackRecord) : 0;
     return file_.IsOpen();
@@ -34,12 +35,6 @@ bool TrackFileReader::ReadAt(uint64_t index, TrackRecord& out)
 {
     file_.Seek(int32_t(index * sizeof(TrackRecord)), SeekOrigin::Start);
     return file_.Read(&out, sizeof out) == sizeof out;
-}
-
-bool TrackFileWriter::Create(const std::string& path, bool showErrors, bool share)
-{
-    file_.Open(path, FileAccess::Write, FileDisposition::CreateAlways, showErrors, share);
-    return file_.IsOpen();
 }
 
 template <typename RecordAt>
@@ -83,8 +78,9 @@ bool ReadTrackFile(const std::string& path, std::vector<TrackRecord>& out, bool 
 bool WriteTrackFile(const std::string& path, const TrackRecord* tracks, size_t count,
                     bool showErrors)
 {
-    TrackFileWriter writer;
-    return writer.Create(path, showErrors, false) && writer.Write(tracks, count);
+    FileHandle file;
+    file.Open(path, FileAccess::Write, FileDisposition::CreateAlways, showErrors, false);
+    return file.IsOpen() && TrackFileWriter(file).Write(tracks, count);
 }
 
 }  // namespace vuv

@@ -27,10 +27,14 @@ std::string GenreListPathFor(const std::string& collectionPath);
 // they are stored (no clean-up).
 class TrackFileReader {
 public:
-    // Opens the file for reading, shared with readers and writers. False
-    // when it cannot be opened (told to the user when `showErrors`).
+    // Opens the file for reading, shared with readers and writers, and
+    // letting a save replace it meanwhile (this reader keeps reading the
+    // file it opened). False when it cannot be opened (told to the user
+    // when `showErrors`).
     bool Open(const std::string& path, bool showErrors = false);
     bool IsOpen() const { return file_.IsOpen(); }
+    // Whether a read failed (an I/O error rather than the end of the file).
+    bool Failed() const { return file_.ReadFailed(); }
     // Whole records in the file when it was opened.
     uint64_t RecordCount() const { return recordCount_; }
     // Reads the next up to `capacity` records into `block`; returns how many
@@ -47,22 +51,18 @@ private:
     bool ended_ = false;
 };
 
-// Writes records in their stored form (StoredForm) to a file created anew,
-// in blocks through a buffer: the writer's own, or one the caller keeps
+// Writes records in their stored form (StoredForm) to an open file, in
+// blocks through a buffer: the writer's own, or one the caller keeps
 // between writes (fresh memory is dear under Wine, see the store's load).
 class TrackFileWriter {
 public:
-    explicit TrackFileWriter(std::vector<TrackRecord>* buffer = nullptr)
-        : block_(buffer ? *buffer : ownBlock_)
+    explicit TrackFileWriter(FileHandle& file, std::vector<TrackRecord>* buffer = nullptr)
+        : file_(file), block_(buffer ? *buffer : ownBlock_)
     {
     }
     TrackFileWriter(const TrackFileWriter&) = delete;
     TrackFileWriter& operator=(const TrackFileWriter&) = delete;
 
-    // Creates the file, replacing any file of the name; with `share`, other
-    // programs may read and write it meanwhile. False when it cannot be
-    // created (told to the user when `showErrors`).
-    bool Create(const std::string& path, bool showErrors, bool share);
     // Appends the records; false when a write fell short.
     bool Write(const TrackRecord* records, size_t count);
     bool Write(const TrackRecord* const* records, size_t count);
@@ -71,7 +71,7 @@ private:
     template <typename RecordAt>
     bool WriteBlocks(size_t count, RecordAt recordAt);
 
-    FileHandle file_;
+    FileHandle& file_;
     std::vector<TrackRecord> ownBlock_;
     std::vector<TrackRecord>& block_;
 };

@@ -6,11 +6,26 @@
 #include "platform/FileReplace.h"
 #include "platform/Locations.h"
 #include "platform/Paths.h"
+#include "platform/Process.h"
+#include "platform/SafeSave.h"
 #include "platform/Settings.h"
 
 #include <cstring>
+#include <new>
 
 namespace vuv {
+
+std::string CollectionTooLargeText(const std::string& path)
+{
+    return "'" + path + "' holds more tracks than a Music Collection can (at most 1,000,000), or more than "
+                        "there is memory for. It was not loaded, and it is kept as it is.";
+}
+
+std::string CollectionKeptText(const std::string& path)
+{
+    return "'" + path + "' was not loaded, so it is kept as it is: nothing was saved to it. "
+                        "\"Save As..\" keeps the tracks shown in another file.";
+}
 
 std::string StartCollectionPath()
 {
@@ -56,6 +71,24 @@ void CollectionStore::RemoveTrack(size_t index)
     tracks_.erase(tracks_.begin() + long(index));
 }
 
+size_t CollectionStore::RemoveTracks(const std::vector<size_t>& indexes)
+{
+    std::vector<bool> doomed(tracks_.size(), false);
+    for (size_t index : indexes)
+        if (index < tracks_.size())
+            doomed[index] = true;
+    size_t kept = 0;
+    for (size_t i = 0; i < tracks_.size(); ++i) {
+        if (doomed[i])
+            pool_.Free(tracks_[i]);
+        else
+            tracks_[kept++] = tracks_[i];
+    }
+    const size_t removed = tracks_.size() - kept;
+    tracks_.resize(kept);
+    return removed;
+}
+
 int CollectionStore::FindTrackByPath(const char* path) const
 {
     for (size_t i = 0; i < tracks_.size(); ++i)
@@ -72,16 +105,11 @@ void CollectionStore::ClearCollection()
     albums_.Clear();
 }
 
-bool CollectionStore::LoadCollection(const std::string& path)
+LoadOutcome CollectionStore::ReadRecords(TrackFileReader& reader)
 {
-    ClearCollection();
-    genres_.Clear();
-    hasGenres_ = false;
-    activePath_ = path.substr(0, kMaxPath - 1);
-
-    TrackFileReader reader;
-    const bool opened = reader.Open(activePath_);
-    if (opened) {
+    if (reader.RecordCount() > kMaxCollectionTracks)
+        return LoadOutcome::TooLarge;
+    try {
         tracks_.reserve(size_t(reader.RecordCount()));
         // Read through one reused buffer and copy into the pool: reading
         // straight into fresh memory is many times slower under Wine, whose
@@ -108,42 +136,86 @@ bool CollectionStore::LoadCollection(const std::string& path)
                 }
                 done += room;
             }
+            if (tracks_.size() > kMaxCollectionTracks)  // the file grew meanwhile
+                return LoadOutcome::TooLarge;
         }
+    } catch (const std::bad_alloc&) {
+        return LoadOutcome::TooLarge;
+    }
+    return reader.Failed() ? LoadOutcome::Unreadable : LoadOutcome::Loaded;
+}
+
+LoadResult CollectionStore::LoadCollection(const std::string& path)
+{
+    ClearCollection();
+    genres_.Clear();
+    hasGenres_ = false;
+    activePath_ = path.substr(0, kMaxPath - 1);
+
+    LoadResult result;
+    TrackFileReader reader;
+    if (reader.Open(activePath_))
+        result.outcome = ReadRecords(reader);
+    else
+        result.outcome = Exists(activePath_) ? LoadOutcome::Unreadable : LoadOutcome::Missing;
+    const std::string genrePath = GenreListPathFor(activePath_);
+    if (!genres_.Load(genrePath) && Exists(genrePath) && result.outcome != LoadOutcome::TooLarge)
+        result.outcome = LoadOutcome::Unreadable;
+    hasGenres_ = true;
+    keepActiveFile_ = result.outcome == LoadOutcome::Unreadable || result.outcome == LoadOutcome::TooLarge;
+    if (keepActiveFile_) {
+        ClearCollection();
+        pool_.Release();  // a refused file may have filled the memory
+        tracks_.shrink_to_fit();
+        return result;
     }
     // Files an interrupted arrange pass moved: their tracks take the new
     // paths until the next save writes them.
     ReplayMoveJournal(MoveJournalPathFor(activePath_), tracks_.data(), tracks_.size());
-    genres_.Load(GenreListPathFor(activePath_));
-    hasGenres_ = true;
-    return opened;
+    return result;
 }
 
-bool CollectionStore::WriteRecordsTo(const std::string& path)
+bool CollectionStore::WriteRecordsTo(FileHandle& file)
 {
-    TrackFileWriter writer(&ioBuffer_);
-    if (!writer.Create(path, false, true))
-        return false;
-    if (failAfterRecords_ >= 0 && size_t(failAfterRecords_) < tracks_.size()) {
+    TrackFileWriter writer(file, &ioBuffer_);
+    if (failAfterRecords_ >= 0 && size_t(failAfterRecords_) <= tracks_.size()) {
         writer.Write(tracks_.data(), size_t(failAfterRecords_));
+        if (endProcessAtFailure_)
+            EndProcessNow(3);
         return false;
     }
     return writer.Write(tracks_.data(), tracks_.size());
 }
 
-bool CollectionStore::SaveCollection(const std::string& path)
+SaveResult CollectionStore::SaveCollection(const std::string& path)
 {
+    SaveResult result;
+    if (keepActiveFile_ && SamePath(FullPathOf(path), FullPathOf(activePath_))) {
+        result.outcome = SaveOutcome::NotLoaded;
+        result.path = path;
+        return result;
+    }
     if (hasGenres_)
         for (TrackRecord* r : tracks_)
             genres_.Normalise(*r);
-    const bool saved =
-        WriteReplacing(path, [this](const std::string& p) { return WriteRecordsTo(p); });
+    // The collection's lock around both files: the collection and its genre
+    // list always come from the same save.
+    SaveLock lock(path);
+    const std::string genrePath = GenreListPathFor(path);
+    if (!lock.Acquire() ||
+        WriteReplacing(path, [this](FileHandle& f) { return WriteRecordsTo(f); }) != WriteOutcome::Written) {
+        result.outcome = SaveOutcome::Failed;
+        result.path = path;
+        return result;
+    }
     // The file now holds every move the journal kept.
-    if (saved)
-        DeleteFileAt(MoveJournalPathFor(path));
-    if (hasGenres_)
-        WriteReplacing(GenreListPathFor(path),
-                       [this](const std::string& p) { return genres_.Save(p, false); });
-    return saved;
+    DeleteFileAt(MoveJournalPathFor(path));
+    if (hasGenres_ &&
+        WriteReplacing(genrePath, [this](FileHandle& f) { return genres_.WriteTo(f); }) != WriteOutcome::Written) {
+        result.outcome = SaveOutcome::Failed;
+        result.path = genrePath;
+    }
+    return result;
 }
 
 }  // namespace vuv

@@ -11,6 +11,7 @@
 // the list, the title, the selection index and the player in step.
 #pragma once
 
+#include "core/CollectionFile.h"
 #include "core/FileTypeNames.h"
 #include "core/GenreList.h"
 #include "core/NameList.h"
@@ -22,6 +23,38 @@
 #include <vector>
 
 namespace vuv {
+
+// The most tracks a collection may hold (about 650 MB of records): a file
+// beyond it is refused unread, as is one that does not fit in memory.
+constexpr size_t kMaxCollectionTracks = 1000000;
+
+// What LoadCollection found. Only Loaded reads as true.
+enum class LoadOutcome {
+    Loaded,
+    Missing,     // no file (or a file without its genre list): an empty collection
+    Unreadable,  // the file or its genre list is there but could not be read
+    TooLarge,    // beyond kMaxCollectionTracks, or not enough memory
+};
+struct LoadResult {
+    LoadOutcome outcome = LoadOutcome::Loaded;
+    explicit operator bool() const { return outcome == LoadOutcome::Loaded; }
+};
+
+// What SaveCollection did. Only Saved reads as true.
+enum class SaveOutcome {
+    Saved,
+    Failed,     // `path` was not written (full disk, read-only, held by another program)
+    NotLoaded,  // `path` is the file that was not read at load: kept as it is
+};
+struct SaveResult {
+    SaveOutcome outcome = SaveOutcome::Saved;
+    std::string path;  // the file not written or kept; empty when saved
+    explicit operator bool() const { return outcome == SaveOutcome::Saved; }
+};
+
+// The messages of a refused load and of a refused save (NotLoaded).
+std::string CollectionTooLargeText(const std::string& path);
+std::string CollectionKeptText(const std::string& path);
 
 // Setting names of the collection store.
 constexpr const char* kActiveCollectionSetting = "ActiveMusicCollection";
@@ -58,6 +91,10 @@ public:
     // Frees the record; later tracks move down one place. The name lists
     // keep their entries.
     void RemoveTrack(size_t index);
+    // Frees the records at `indexes` (any order; repeats and indexes past
+    // the end are ignored) in one pass; the others keep their order. The
+    // number removed.
+    size_t RemoveTracks(const std::vector<size_t>& indexes);
     // Index of the first track whose path equals `path` ignoring case, -1
     // when none.
     int FindTrackByPath(const char* path) const;
@@ -83,26 +120,38 @@ public:
 
     // Replaces the contents by the collection file at `path` (cut to 259
     // characters) and its genre list; ActivePath() becomes `path`. "Undo
-    // Any Editing" is exactly this. A file that cannot be opened gives an
-    // empty collection and false; a missing genre list an empty one.
-    bool LoadCollection(const std::string& path);
+    // Any Editing" is exactly this. A missing file gives an empty
+    // collection, a missing genre list an empty one. A file that is there
+    // but could not be read whole, or is too large, gives an empty
+    // collection too, and the store then refuses to save over that file
+    // until the next load: the user's data in it is never replaced by what
+    // the store holds.
+    LoadResult LoadCollection(const std::string& path);
     // Writes the records (their genre ids normalised first) to the
-    // collection file at `path` and the genre list beside it. The previous
-    // file stays whole until the new one is completely written. False when
-    // the collection file was not written; the store is unchanged either
-    // way. ActivePath() stays.
-    bool SaveCollection(const std::string& path);
+    // collection file at `path` and the genre list beside it, each through
+    // a temporary file that replaces it only once complete, with the saves
+    // of other programs and threads to the same collection kept apart:
+    // whatever fails, each file on disk is one whole version. Refused
+    // (NotLoaded) for the file the last load could not read. The store is
+    // unchanged either way; ActivePath() stays.
+    SaveResult SaveCollection(const std::string& path);
     // Frees every record and empties both name lists; the genre list stays.
     // Nothing is written.
     void ClearCollection();
 
-    // Makes the next saves fail as a full disk would, after `records`
-    // records of a file were written; a negative value ends that. For the
-    // tests of save safety only.
-    void SimulateWriteFailureAfter(long records) { failAfterRecords_ = records; }
+    // For the tests of save safety only: the next saves stop after
+    // `records` records of the collection file were written, failing as a
+    // full disk would, or with `endProcess` ending the process as a kill
+    // would; a negative value ends that.
+    void SimulateWriteFailureAfter(long records, bool endProcess = false)
+    {
+        failAfterRecords_ = records;
+        endProcessAtFailure_ = endProcess;
+    }
 
 private:
-    bool WriteRecordsTo(const std::string& path);
+    LoadOutcome ReadRecords(TrackFileReader& reader);
+    bool WriteRecordsTo(FileHandle& file);
 
     RecordPool pool_;
     std::vector<TrackRecord*> tracks_;
@@ -111,7 +160,9 @@ private:
     bool hasGenres_ = false;
     NameList artists_;
     NameList albums_;
+    bool keepActiveFile_ = false;  // the last load could not read activePath_
     long failAfterRecords_ = -1;
+    bool endProcessAtFailure_ = false;
     std::vector<TrackRecord> ioBuffer_;  // reused by every read and write of the file
 };
 

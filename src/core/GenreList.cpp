@@ -3,6 +3,7 @@
 #include "platform/FileHandle.h"
 #include "platform/Random.h"
 #include "platform/TextCompare.h"
+#include "platform/WideRandom.h"
 
 #include <cstring>
 
@@ -12,6 +13,7 @@ void GenreList::Clear()
 {
     records_.clear();
     indexById_.clear();
+    indexByName_.clear();
 }
 
 void GenreList::Append(const GenreRecord& record)
@@ -20,13 +22,17 @@ void GenreList::Append(const GenreRecord& record)
     r.name[kTagTextSize - 1] = '\0';
     records_.push_back(r);
     indexById_.emplace(r.id, records_.size() - 1);
+    indexByName_.emplace(TextKeyIgnoringCase(r.name), records_.size() - 1);
 }
 
 void GenreList::Reindex()
 {
     indexById_.clear();
-    for (size_t i = 0; i < records_.size(); ++i)
+    indexByName_.clear();
+    for (size_t i = 0; i < records_.size(); ++i) {
         indexById_.emplace(records_[i].id, i);
+        indexByName_.emplace(TextKeyIgnoringCase(records_[i].name), i);
+    }
 }
 
 const char* GenreList::NameOf(uint16_t id) const
@@ -37,17 +43,35 @@ const char* GenreList::NameOf(uint16_t id) const
     return it == indexById_.end() ? nullptr : records_[it->second].name;
 }
 
+uint16_t GenreList::FreeId() const
+{
+    // Below 10,000 genres some id the draw reaches is surely free.
+    bool drawable = indexById_.size() < kRandomBelowReach;
+    for (int32_t v = 0; !drawable && v < kMaxGenreId; ++v)
+        drawable = RandomBelowCanYield(kMaxGenreId, v) && !Holds(uint16_t(v + 1));
+    if (drawable) {
+        uint16_t id;
+        do {
+            id = uint16_t(RandomBelow(kMaxGenreId) + 1);
+        } while (Holds(id));
+        return id;
+    }
+    for (uint32_t id = 1; id <= kMaxGenreId; ++id)
+        if (!Holds(uint16_t(id)))
+            return uint16_t(id);
+    return 0;
+}
+
 uint16_t GenreList::IdFor(const char* name, bool create)
 {
-    for (const GenreRecord& r : records_)
-        if (SameTextIgnoringCase(r.name, name))
-            return r.id;
+    auto found = indexByName_.find(TextKeyIgnoringCase(name));
+    if (found != indexByName_.end())
+        return records_[found->second].id;
     if (!create)
         return 0;
-    uint16_t id;
-    do {
-        id = uint16_t(RandomBelow(kMaxGenreId) + 1);
-    } while (Holds(id));
+    const uint16_t id = FreeId();
+    if (id == 0)
+        return 0;
     GenreRecord r;
     memset(&r, 0, sizeof r);
     r.id = id;
@@ -116,12 +140,16 @@ bool GenreList::Load(const std::string& path)
 {
     Clear();
     FileHandle file;
-    file.Open(path, FileAccess::Read, FileDisposition::OpenExisting, false, true);
+    file.Open(path, FileAccess::Read, FileDisposition::OpenExisting, false, FileShare::ReadWriteDelete);
     if (!file.IsOpen())
         return false;
     GenreRecord r;
     while (file.Read(&r, sizeof r) == sizeof r)
         Append(r);
+    if (file.ReadFailed()) {
+        Clear();
+        return false;
+    }
     return true;
 }
 
@@ -129,11 +157,13 @@ bool GenreList::Save(const std::string& path, bool showErrors) const
 {
     FileHandle file;
     file.Open(path, FileAccess::Write, FileDisposition::CreateAlways, showErrors, false);
-    if (!file.IsOpen())
-        return false;
-    if (records_.empty())
-        return true;
-    return file.Write(records_.data(), uint32_t(records_.size() * sizeof(GenreRecord)));
+    return file.IsOpen() && WriteTo(file);
+}
+
+bool GenreList::WriteTo(FileHandle& file) const
+{
+    return records_.empty() ||
+           file.Write(records_.data(), uint32_t(records_.size() * sizeof(GenreRecord)));
 }
 
 }  // namespace vuv

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/TrackRecord.h"
+#include "platform/FileHandle.h"
 
 #include <cstdint>
 #include <string>
@@ -36,9 +37,11 @@ public:
     const char* NameOf(uint16_t id) const;
     bool Holds(uint16_t id) const { return NameOf(id) != nullptr; }
 
-    // The id of a name (compared without case); when not found and `create`,
-    // draws random ids 1..65520 until a free one turns up and appends the
-    // name under it; otherwise 0.
+    // The id of the first genre whose name equals `name` without regard to
+    // case (SameTextIgnoringCase), found through a hash of the names. When
+    // there is none and `create`, the name is appended under a free id
+    // (FreeId); 0 when there is none and it was not created, because it
+    // was not asked for or every id is taken.
     uint16_t IdFor(const char* name, bool create);
 
     // Frees the record of `id`; records that still hold the id show nothing
@@ -55,16 +58,23 @@ public:
     void Normalise(TrackRecord& track) const;
 
     // Reads N records until a short read; false when the file cannot be
-    // opened (the list is then empty).
+    // opened or a read failed (the list is then empty).
     bool Load(const std::string& path);
     // Writes all records; false when the file was not written completely.
     bool Save(const std::string& path, bool showErrors) const;
+    bool WriteTo(FileHandle& file) const;
 
 private:
     void Reindex();
+    // Random ids 1..65520 drawn until a free one turns up, as the suite
+    // always drew them. The draw reaches only the ids RandomBelow yields;
+    // when every one of those is taken it would never end, and the lowest
+    // free id is taken instead. 0 when every id is taken.
+    uint16_t FreeId() const;
 
     std::vector<GenreRecord> records_;
     std::unordered_map<uint16_t, size_t> indexById_;
+    std::unordered_map<std::string, size_t> indexByName_;  // TextKeyIgnoringCase -> first record
 };
 
 }  // namespace vuv

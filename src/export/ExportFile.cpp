@@ -1,7 +1,7 @@
 #include "export/ExportFile.h"
 
 #include "platform/FileHandle.h"
-#include "platform/FileReplace.h"
+#include "platform/SafeSave.h"
 #include "platform/Paths.h"
 
 #include <algorithm>
@@ -30,19 +30,15 @@ std::string ExportFilePath(const std::string& chosenPath, bool html)
 
 bool WriteExportFile(const std::string& path, const std::string& text)
 {
-    return WriteReplacing(path, [&text](const std::string& target) {
-        FileHandle file;
-        file.Open(target, FileAccess::Write, FileDisposition::CreateAlways, false, true);
-        if (!file.IsOpen())
-            return false;
-        for (size_t done = 0; done < text.size();) {
-            const size_t n = std::min(kWriteBlock, text.size() - done);
-            if (!file.Write(text.data() + done, uint32_t(n)))
-                return false;
-            done += n;
-        }
-        return true;
-    });
+    return WriteReplacing(path, [&text](FileHandle& file) {
+               for (size_t done = 0; done < text.size();) {
+                   const size_t n = std::min(kWriteBlock, text.size() - done);
+                   if (!file.Write(text.data() + done, uint32_t(n)))
+                       return false;
+                   done += n;
+               }
+               return true;
+           }) == WriteOutcome::Written;
 }
 
 }  // namespace vuv

@@ -2,7 +2,7 @@
 
 #include "export/ExportFile.h"
 #include "platform/FileHandle.h"
-#include "platform/FileReplace.h"
+#include "platform/SafeSave.h"
 #include "platform/Paths.h"
 
 #include <cstdint>
@@ -127,11 +127,9 @@ bool WriteExportPreset(const std::string& path, const ExportInputs& inputs)
         else
             bytes += char(inputs.*f.flag ? 1 : 0);
     }
-    return WriteReplacing(path, [&bytes](const std::string& target) {
-        FileHandle file;
-        file.Open(target, FileAccess::Write, FileDisposition::CreateAlways, false, true);
-        return file.IsOpen() && file.Write(bytes.data(), uint32_t(bytes.size()));
-    });
+    return WriteReplacing(path, [&bytes](FileHandle& file) {
+               return file.Write(bytes.data(), uint32_t(bytes.size()));
+           }) == WriteOutcome::Written;
 }
 
 std::string PresetPathWithExtension(const std::string& chosenPath)

@@ -31,12 +31,6 @@ bool ScanFolder(const std::string& folder, std::vector<std::string>& paths, bool
 // appended as it is. A playlist that cannot be read gives nothing.
 void ExpandPickedPath(std::vector<std::string>& paths, const std::string& path);
 
-// Every entry of a playlist, numbered from 1 up to the first number that
-// has none, each resolved against the playlist's folder: what looking up
-// the entries one by one (GetPlaylistEntry) gives, from one read of the
-// file instead of one per entry. Empty when the file cannot be read.
-std::vector<std::string> PlaylistEntriesByNumber(const std::string& playlist);
-
 // The filter list of "Add Individual Music Files" (NUL-separated, ending in
 // a double NUL): "Music Files and Playlists" with every format's pattern
 // and ";*.m3u;*.pls", then each format's description and pattern.

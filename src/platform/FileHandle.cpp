@@ -25,7 +25,8 @@ bool SetPosition(void* handle, uint64_t offset, DWORD method)
 FileHandle::~FileHandle() { Close(); }
 
 FileHandle::FileHandle(FileHandle&& other) noexcept
-    : handle_(other.handle_), name_(std::move(other.name_)), showErrors_(other.showErrors_)
+    : handle_(other.handle_), name_(std::move(other.name_)), showErrors_(other.showErrors_),
+      readFailed_(other.readFailed_)
 {
     other.handle_ = nullptr;
 }
@@ -37,6 +38,7 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
         handle_ = other.handle_;
         name_ = std::move(other.name_);
         showErrors_ = other.showErrors_;
+        readFailed_ = other.readFailed_;
         other.handle_ = nullptr;
     }
     return *this;
@@ -45,16 +47,26 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
 void FileHandle::Open(const std::string& name, FileAccess access, FileDisposition disposition,
                       bool showErrors, bool share)
 {
+    Open(name, access, disposition, showErrors, share ? FileShare::ReadWrite : FileShare::None);
+}
+
+void FileHandle::Open(const std::string& name, FileAccess access, FileDisposition disposition,
+                      bool showErrors, FileShare share)
+{
     Close();
     name_ = name.substr(0, 259);
     showErrors_ = showErrors;
+    readFailed_ = false;
     DWORD desired = access == FileAccess::Read    ? GENERIC_READ
                     : access == FileAccess::Write ? GENERIC_WRITE
                                                   : GENERIC_READ | GENERIC_WRITE;
     DWORD create = disposition == FileDisposition::CreateAlways   ? CREATE_ALWAYS
                    : disposition == FileDisposition::OpenExisting ? OPEN_EXISTING
+                   : disposition == FileDisposition::CreateNew    ? CREATE_NEW
                                                                   : OPEN_ALWAYS;
-    DWORD shareMode = share ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0;
+    DWORD shareMode = share == FileShare::None        ? 0
+                      : share == FileShare::ReadWrite ? FILE_SHARE_READ | FILE_SHARE_WRITE
+                                                      : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     HANDLE h = CreateFileA(name.c_str(), desired, shareMode, nullptr, create,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
@@ -89,6 +101,7 @@ uint32_t FileHandle::Read(void* buffer, uint32_t size, FilePosition position)
         SetPosition(handle_, 0, FILE_END);
     DWORD got = 0;
     if (!ReadFile(H(handle_), buffer, size, &got, nullptr)) {
+        readFailed_ = true;
         ReportFailure("Unable to read from '", "Disk Read Error");
         return 0;
     }

@@ -12,7 +12,13 @@
 namespace vuv {
 
 enum class FileAccess { Read, Write, ReadWrite };
-enum class FileDisposition { CreateAlways, OpenExisting, OpenAlways };
+// CreateNew fails when a file of the name exists.
+enum class FileDisposition { CreateAlways, OpenExisting, OpenAlways, CreateNew };
+// What other openers may do while the file is open. With delete sharing
+// the file may also be renamed, replaced or deleted meanwhile (the open
+// handle keeps reading the file it opened): the program's own readers of
+// the files it saves by replacing them open so.
+enum class FileShare { None, ReadWrite, ReadWriteDelete };
 enum class SeekOrigin { Start, Current, End };
 
 // Position codes of Read and Write.
@@ -30,11 +36,16 @@ public:
     // With `share`, other openers may read and write at the same time.
     void Open(const std::string& name, FileAccess access, FileDisposition disposition,
               bool showErrors, bool share = false);
+    void Open(const std::string& name, FileAccess access, FileDisposition disposition,
+              bool showErrors, FileShare share);
     bool IsOpen() const { return handle_ != nullptr; }
     void Close();
 
     // Bytes read; a short read at the end of the file is silent. 0 when closed.
     uint32_t Read(void* buffer, uint32_t size, FilePosition position = kCurrent);
+    // Whether a read failed since the file was opened (rather than coming to
+    // the end of the file): what was read may then lack its rest.
+    bool ReadFailed() const { return readFailed_; }
     // True only when all `size` bytes were written. Only codes 0 and 1 move.
     bool Write(const void* buffer, uint32_t size, FilePosition position = kCurrent);
     void Seek(int32_t offset, SeekOrigin origin);
@@ -57,6 +68,7 @@ private:
     void* handle_ = nullptr;  // OS file handle; null while nothing is open
     std::string name_;
     bool showErrors_ = false;
+    bool readFailed_ = false;
 };
 
 // Reads one line byte by byte, storing at most `max` characters and a NUL

@@ -2,7 +2,6 @@
 // leave a half-written file in place of a good one and for arranging files.
 #pragma once
 
-#include <functional>
 #include <string>
 
 namespace vuv {
@@ -23,14 +22,5 @@ bool MoveFileTo(const std::string& source, const std::string& target);
 
 // Deletes a file; false when it could not be deleted (a missing file too).
 bool DeleteFileAt(const std::string& path);
-
-// Writes a file through `write` (which creates the file it is given and
-// reports whether every byte went in) so that the previous file stays whole
-// until the new one is complete: the bytes go to `path` + ".saving" beside
-// it, which then replaces it in one step. A failed write leaves nothing
-// under either name; a read-only file is left alone (false). Only when
-// another program holds the file open (so it cannot be replaced) is it
-// written in place.
-bool WriteReplacing(const std::string& path, const std::function<bool(const std::string&)>& write);
 
 }  // namespace vuv

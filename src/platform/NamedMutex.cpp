@@ -26,11 +26,14 @@ void NamedMutex::Lock()
     held_ = true;
 }
 
-bool NamedMutex::TryLock()
+bool NamedMutex::TryLock() { return LockWithin(0); }
+
+bool NamedMutex::LockWithin(uint32_t timeoutMs)
 {
     if (!handle_)
         return false;
-    const DWORD r = WaitForSingleObject(handle_, 0);
+    // A holder that died leaves the mutex abandoned; the wait owns it then.
+    const DWORD r = WaitForSingleObject(handle_, timeoutMs);
     if (r != WAIT_OBJECT_0 && r != WAIT_ABANDONED)
         return false;
     held_ = true;

@@ -3,6 +3,8 @@
 // whose creation failed.
 #pragma once
 
+#include <cstdint>
+
 namespace vuv {
 
 class NamedMutex {
@@ -17,6 +19,8 @@ public:
     // Waits without time-out: holders keep the mutex for one copy only.
     void Lock();
     bool TryLock();
+    // Waits up to `timeoutMs`; whether this object now holds the mutex.
+    bool LockWithin(uint32_t timeoutMs);
     void Unlock();
     bool IsHeld() const { return held_; }
     void Close();

@@ -25,6 +25,9 @@ std::string StripExtension(const std::string& path);
 std::string BaseNameOf(const std::string& path);
 // Appends "\" to a non-empty path that does not end with one.
 void EnsureTrailingBackslash(std::string& path);
+// The path made absolute against the current folder (as the system opens
+// it); the path itself when that fails.
+std::string FullPathOf(const std::string& path);
 
 // Creates every missing folder of the path; existing folders are left alone
 // and failures are ignored. A network path starts below its share.
@@ -38,10 +41,19 @@ struct FolderEntry {
     std::string name;
     std::string fullPath;  // folder + name
     bool isFolder = false;
+    // A link, junction or other reparse point: the entry stands for another
+    // place, which may be one of its own parents.
+    bool isLink = false;
 };
 // The entries of `folder` matching the wildcard `pattern` ("*.*" for all),
 // in the file system's order, without "." and "..".
 std::vector<FolderEntry> FolderEntries(const std::string& folder, const std::string& pattern);
+// The same into `entries`; false when the folder could not be searched at
+// all (missing, not a folder, no right to list it), which an empty result
+// alone cannot tell from an empty folder. `missing` (optional) tells that
+// the folder's path leads nowhere, so that nothing below it exists.
+bool ListFolder(const std::string& folder, const std::string& pattern, std::vector<FolderEntry>& entries,
+                bool* missing = nullptr);
 
 // Paths compared without regard to case, as everywhere in the program: each
 // byte is folded by the system's upper-casing of the ANSI code page, so that

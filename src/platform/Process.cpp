@@ -140,6 +140,12 @@ bool IsWindowsXpFamily()
     return info.dwMajorVersion == 5 && info.dwMinorVersion != 0;
 }
 
+void EndProcessNow(unsigned code)
+{
+    TerminateProcess(GetCurrentProcess(), code);
+    ExitProcess(code);  // not reached
+}
+
 std::string OwnExecutablePath()
 {
     char path[MAX_PATH] = "";

@@ -36,4 +36,8 @@ std::vector<std::string> ArgumentsWithoutAnsiForm();
 // The full path of the running program's executable.
 std::string OwnExecutablePath();
 
+// Ends the process at once with `code`, as a kill would: no clean-up, no
+// destructors, files left as they are. For the tests' fault injection.
+[[noreturn]] void EndProcessNow(unsigned code);
+
 }  // namespace vuv

@@ -36,6 +36,16 @@ int32_t RandomBelow(int32_t range)
     return int32_t(((g_state / 10000) * uint32_t(range)) / 10000);
 }
 
+bool RandomBelowCanYield(int32_t range, int32_t value)
+{
+    if (range <= 0 || value < 0 || value >= range)
+        return false;
+    // The draw is (q * range) / 10000 for q from 0 to 9999; the smallest q
+    // reaching `value` is the only candidate.
+    const int64_t q = (int64_t(value) * 10000 + range - 1) / range;
+    return q <= 9999 && q * range / 10000 == value;
+}
+
 void SeedRandom(uint32_t state)
 {
     g_state = state % kModulus;

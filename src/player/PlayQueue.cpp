@@ -59,7 +59,7 @@ bool OpenForAppend(FileHandle& file, const std::string& name, uint32_t pauseMs,
     }
 }
 
-QueueResult AppendQueueRecord(const std::string& name, const TrackRecord& track, uint32_t pauseMs)
+QueueResult AppendToQueueFile(const std::string& name, const TrackRecord& track, uint32_t pauseMs)
 {
     QueueResult result;
     FileHandle file;
@@ -68,9 +68,22 @@ QueueResult AppendQueueRecord(const std::string& name, const TrackRecord& track,
         result.queueInUse = name;
         return result;
     }
-    const QueueRecord record = QueueRecordOf(track);
-    result.ok = file.Write(&record, kQueueRecordSize, kFromEnd);
+    result.ok = AppendQueueRecord(file, QueueRecordOf(track));
     return result;
+}
+
+// Whether the queue file holds `playlist` as an item none of whose entries
+// were handed out yet.
+bool HoldsUnstartedItem(FileHandle& queueFile, const char* playlist)
+{
+    QueueRecord record;
+    queueFile.Seek(0, SeekOrigin::Start);
+    while (queueFile.Read(&record, kQueueRecordSize) == kQueueRecordSize) {
+        record.track.path[kPathTextSize - 1] = '\0';
+        if (record.taken == 0 && SamePath(record.track.path, playlist))
+            return true;
+    }
+    return false;
 }
 
 bool ReadFirstPreviouslyPlayed(const PlayContext& context, uint32_t position, TrackRecord& out)
@@ -124,7 +137,7 @@ bool StartPlay(PlayContext& context)
 
 QueueResult Enqueue(PlayContext& context, const TrackRecord& track)
 {
-    const QueueResult result = AppendQueueRecord(context.files.queue, track, kEnqueueRetryMs);
+    const QueueResult result = AppendToQueueFile(context.files.queue, track, kEnqueueRetryMs);
     IncrementPlayListChanged(context.link);
     return result;
 }
@@ -140,7 +153,7 @@ QueueResult PlayNow(PlayContext& context, const TrackRecord& track)
     const uint32_t last = link.lastSetTsp.GetU32();
     QueueResult result;
     if (TickCountMs() - last <= kPlayNowWindowMs)
-        result = AppendQueueRecord(context.files.priorityQueue, track, 0);
+        result = AppendToQueueFile(context.files.priorityQueue, track, 0);
     else
         link.trackShouldPlay.Set(&track);
     link.lastSetTsp.SetU32(TickCountMs());
@@ -390,12 +403,15 @@ bool NextTrack(PlayContext& context, TrackRecord& out)
                 context.fillTrack(out);
             return true;
         }
+        // A playlist already waiting unstarted in the priority queue is not
+        // queued again: the draw comes to it all the same, and a playlist
+        // that names itself (directly or through others) cannot make the
+        // priority queue grow with every next.
         FileHandle priority;
-        priority.Open(context.files.priorityQueue, FileAccess::Write,
+        priority.Open(context.files.priorityQueue, FileAccess::ReadWrite,
                       FileDisposition::OpenAlways, false, false);
-        if (priority.IsOpen()) {
-            const QueueRecord item = QueueRecordOf(RecordWithPath(out.path));
-            priority.Write(&item, kQueueRecordSize, kFromEnd);
+        if (priority.IsOpen() && !HoldsUnstartedItem(priority, out.path)) {
+            AppendQueueRecord(priority, QueueRecordOf(RecordWithPath(out.path)));
             priority.Close();
             IncrementPlayListChanged(context.link);
         }

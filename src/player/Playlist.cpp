@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <unordered_map>
 
 namespace vuv {
 
@@ -13,6 +14,36 @@ namespace {
 bool EqualsIgnoringCase(const std::string& a, const char* b)
 {
     return SamePath(a.c_str(), b);
+}
+
+// Opens a playlist for reading (shared, no message) and passes over a byte
+// order mark; false when it cannot be opened.
+bool OpenPlaylist(const std::string& playlist, FileHandle& file, TextLineReader& lines)
+{
+    file.Open(playlist, FileAccess::Read, FileDisposition::OpenExisting, false, true);
+    if (!file.IsOpen())
+        return false;
+    lines.SkipByteOrderMark();
+    return true;
+}
+
+// The number n of a line that begins with "File<n>=", n in decimal as "%u"
+// writes it (no sign, no leading zero), and where its entry starts; false
+// for any other line.
+bool PlsEntryNumber(const char* line, uint32_t& n, const char*& entry)
+{
+    if (strncmp(line, "File", 4) != 0 || line[4] < '1' || line[4] > '9')
+        return false;
+    uint64_t value = 0;
+    const char* p = line + 4;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        if ((value = value * 10 + uint64_t(*p - '0')) > 0xFFFFFFFFu)
+            return false;
+    if (*p != '=')
+        return false;
+    n = uint32_t(value);
+    entry = p + 1;
+    return true;
 }
 
 }  // namespace
@@ -32,7 +63,7 @@ PlaylistEntries::PlaylistEntries(const std::string& playlist, uint32_t first)
     : playlist_(playlist), next_(first)
 {
     IsPlaylist(playlist, &isPls_);
-    file_.Open(playlist, FileAccess::Read, FileDisposition::OpenExisting, false, true);
+    OpenPlaylist(playlist, file_, lines_);
 }
 
 bool PlaylistEntries::Next(std::string& entry)
@@ -43,7 +74,7 @@ bool PlaylistEntries::Next(std::string& entry)
     snprintf(key, sizeof key, "File%u=", unsigned(next_));
     const size_t keyLength = strlen(key);
     char line[kPlaylistLineMax + 1];
-    while (ReadTextLine(file_, line, kPlaylistLineMax)) {
+    while (lines_.ReadLine(line, kPlaylistLineMax)) {
         if (isPls_) {
             if (strncmp(line, key, keyLength) != 0)
                 continue;
@@ -69,6 +100,44 @@ std::string GetPlaylistEntry(const std::string& playlist, uint32_t n)
     if (n == 0 || !PlaylistEntries(playlist, n).Next(entry))
         return std::string();
     return entry;
+}
+
+std::vector<std::string> NumberedEntries(const std::string& playlist, uint32_t first)
+{
+    std::vector<std::string> entries;
+    FileHandle file;
+    TextLineReader lines(file);
+    if (first == 0 || !OpenPlaylist(playlist, file, lines))
+        return entries;
+    bool isPls = false;
+    IsPlaylist(playlist, &isPls);
+    std::unordered_map<uint32_t, std::string> byNumber;  // PLS: the first line of each number
+    uint32_t counted = 0;                                 // M3U: entry lines so far
+    char line[kPlaylistLineMax + 1];
+    while (lines.ReadLine(line, kPlaylistLineMax)) {
+        uint32_t n = 0;
+        const char* entry = nullptr;
+        if (isPls) {
+            if (PlsEntryNumber(line, n, entry) && n >= first)
+                byNumber.emplace(n, entry);
+        } else if (line[0] != '#' && line[0] != '\0' && ++counted >= first) {
+            entries.push_back(line);
+        }
+    }
+    for (uint32_t n = first; isPls; ++n) {
+        auto found = byNumber.find(n);
+        if (found == byNumber.end())
+            break;
+        entries.push_back(std::move(found->second));
+    }
+    for (size_t i = 0; i < entries.size(); ++i) {
+        ResolveEntryPath(entries[i], playlist);
+        if (entries[i].empty()) {  // reads as no entry, as GetPlaylistEntry's does
+            entries.resize(i);
+            break;
+        }
+    }
+    return entries;
 }
 
 void ResolveEntryPath(std::string& entry, const std::string& playlist)
@@ -107,6 +176,13 @@ void TakeNextEntry(FileHandle& queueFile, QueueRecord& head, TrackRecord& out)
         queueFile.Write(&head, kQueueRecordSize, kFromStart);
     else
         queueFile.ShiftTail(kQueueRecordSize, -int64_t(kQueueRecordSize));
+}
+
+bool AppendQueueRecord(FileHandle& queueFile, const QueueRecord& record)
+{
+    const uint64_t size = queueFile.Size();
+    queueFile.Truncate(size - size % kQueueRecordSize);  // also moves there
+    return queueFile.Write(&record, kQueueRecordSize);
 }
 
 bool ReadQueueHead(FileHandle& queueFile, QueueRecord& head)
@@ -156,11 +232,7 @@ bool ExpandQueueFile(const std::string& source, const std::string& destination)
             written = out.Write(&record, kQueueRecordSize) && written;
             continue;
         }
-        const std::string playlist = record.track.path;
-        for (uint32_t n = record.taken + 1;; ++n) {
-            const std::string entry = GetPlaylistEntry(playlist, n);
-            if (entry.empty())
-                break;
+        for (const std::string& entry : NumberedEntries(record.track.path, record.taken + 1)) {
             QueueRecord single;
             memset(&single, 0, sizeof single);
             SetEntryPath(single.track, entry);

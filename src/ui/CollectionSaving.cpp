@@ -9,11 +9,17 @@ bool SaveCollectionAsking(CollectionStore& store, const std::string& path, const
 {
     bool saved = false;
     for (;;) {
-        if (store.SaveCollection(path)) {
+        const SaveResult result = store.SaveCollection(path);
+        if (result) {
             saved = true;
             break;
         }
-        if (ShowMessage("Error saving '" + path + "'.", kSaveErrorTitle, MessageButtons::RetryCancel,
+        if (result.outcome == SaveOutcome::NotLoaded) {
+            ShowMessage(CollectionKeptText(result.path), kSaveErrorTitle, MessageButtons::Ok,
+                        MessageIcon::Warning);
+            break;
+        }
+        if (ShowMessage("Error saving '" + result.path + "'.", kSaveErrorTitle, MessageButtons::RetryCancel,
                         MessageIcon::Error) != MessageAnswer::Retry)
             break;
     }

@@ -15,10 +15,11 @@ class CollectionStore;
 constexpr const char* kSaveErrorTitle = "Vo Varar Odududaroz";
 
 // Writes the store to `path`; after a failed write asks "Error saving
-// '<path>'." (Retry and Cancel, stop icon) and on Retry writes the whole
-// file again. Then rebuilds the selection index and the marks, also after
-// Cancel. False when the user gave up: the previous file is then whole and
-// the store unchanged.
+// '<file>'." (Retry and Cancel, stop icon) and on Retry writes the whole
+// file again. A file the store refuses to save over (it was not read at
+// load) is named in a warning instead. Then rebuilds the selection index
+// and the marks, also after Cancel. False when nothing was saved: the
+// previous file is then whole and the store unchanged.
 bool SaveCollectionAsking(CollectionStore& store, const std::string& path, const SelectionFiles& files);
 
 }  // namespace vuv

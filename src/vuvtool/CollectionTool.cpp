@@ -15,6 +15,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace vuvtool {
@@ -31,7 +32,8 @@ vuv::CollectionStore& ToolCollection::Store() { return TheCollectionStore(); }
 void ToolCollection::Load(const std::string& path)
 {
     vuv::CollectionStore& store = Store();
-    store.LoadCollection(path);
+    if (store.LoadCollection(path).outcome == vuv::LoadOutcome::TooLarge)
+        exit(Fail(vuv::CollectionTooLargeText(path)));
     vuv::MarkNotInSelection(store.Order(), store.Count(), vuv::UserSelectionFiles().index);
 }
 
@@ -40,11 +42,23 @@ bool ToolCollection::Save(const std::string& path, bool sortFirst)
     vuv::CollectionStore& store = Store();
     if (sortFirst)
         vuv::SortTracks(store, vuv::SaveSortState(vuv::TheSortState()), -1, -1);
-    const bool saved = store.SaveCollection(path);
+    const vuv::SaveResult result = store.SaveCollection(path);
     vuv::RefreshSelectionAfterSave(store, path, vuv::UserSelectionFiles());
-    if (!saved)
-        Fail("Error saving '" + path + "'.");
-    return saved;
+    if (result.outcome == vuv::SaveOutcome::NotLoaded)
+        Fail(vuv::CollectionKeptText(result.path));
+    else if (!result)
+        Fail("Error saving '" + result.path + "'.");
+    return bool(result);
+}
+
+void ApplyTestFaults()
+{
+    // VUV_TEST_SAVE_FAULT=kill-after:N ends the process as a kill would,
+    // once N records of the collection file were written by a save.
+    const char* fault = getenv("VUV_TEST_SAVE_FAULT");
+    long records = 0;
+    if (fault && strncmp(fault, "kill-after:", 11) == 0 && ParseNumber(fault + 11, 0, 0x7FFFFFFF, records))
+        TheCollectionStore().SimulateWriteFailureAfter(records, true);
 }
 
 void LoadActiveCollection(const ToolContext& context)
@@ -89,6 +103,25 @@ int Info(ToolContext& context, const std::vector<std::string>& args)
     return kOk;
 }
 
+// A text field of a dump line: tabs, line breaks and backslashes escaped
+// ("\t", "\n", "\r", "\\"), so that every track stays one line of
+// tab-separated fields.
+std::string Escaped(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '\t': out += "\\t"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\\': out += "\\\\"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
 int Dump(ToolContext& context, const std::vector<std::string>& args)
 {
     // Any of the options asks for a sort; the key defaults to the
@@ -129,10 +162,10 @@ int Dump(ToolContext& context, const std::vector<std::string>& args)
             line += '\t';
             line += field;
         };
-        add(t.artist);
-        add(t.title);
-        add(t.album);
-        add(store.Genres().GenreText(t));
+        add(Escaped(t.artist));
+        add(Escaped(t.title));
+        add(Escaped(t.album));
+        add(Escaped(store.Genres().GenreText(t)));
         add(std::to_string(t.year));
         add(std::to_string(unsigned(t.trackNumber)));
         add(std::to_string(t.lengthMs));
@@ -145,8 +178,8 @@ int Dump(ToolContext& context, const std::vector<std::string>& args)
         add(std::to_string(t.playCount));
         add(std::to_string(t.flags));
         add(std::to_string(t.dateAdded));
-        add(vuv::FileTypeText(t.typeName));
-        add(t.path);
+        add(Escaped(vuv::FileTypeText(t.typeName)));
+        add(Escaped(t.path));
         PrintLine(line);
     }
     return kOk;
@@ -191,6 +224,10 @@ int Combine(ToolContext& context, const std::vector<std::string>& args)
     vuv::CombineResult result = vuv::CombineCollection(TheCollectionStore(), args[0]);
     if (!result.opened)
         return Fail("cannot read '" + args[0] + "'");
+    if (result.tooLarge)
+        return Fail(vuv::CombineRefusalText(result, args[0]));
+    if (result.genresLeftOut)
+        Fail(vuv::CombineRefusalText(result, args[0]));
     PrintLine("added: " + std::to_string(result.added));
     if (args.size() == 2 && !SaveActiveCollection(false))
         return kFailed;

@@ -80,6 +80,7 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdout), _O_BINARY);
     vuv::SetDefaultLocation(vuv::SettingsRoot::CurrentUser, vuv::kProgramSettingsKey);
     vuv::SetMessageSink(vuvtool::ConsoleMessage);
+    vuvtool::ApplyTestFaults();
 
     // Every argument is a path or a tag text in the ANSI code page; one that
     // lost characters on the way would name another file or write another

@@ -54,12 +54,8 @@ int PlaylistCommand(ToolContext&, const std::vector<std::string>& args)
 {
     if (args.size() != 1)
         return BadUsage("playlist");
-    for (uint32_t n = 1;; ++n) {
-        const std::string entry = vuv::GetPlaylistEntry(args[0], n);
-        if (entry.empty())
-            break;
+    for (const std::string& entry : vuv::NumberedEntries(args[0], 1))
         PrintLine(entry);
-    }
     return kOk;
 }
 

@@ -45,13 +45,18 @@ void PrintLine(const std::string& text);
 
 // vuvtool's load and save of the collection: the editor's without a
 // window. A failed save is not retried but printed ("vuvtool: Error saving
-// '<path>'."); the command then ends with kFailed.
+// '<path>'.", or that the file was not loaded and is kept); the command
+// then ends with kFailed. A collection too large to load ends the command
+// at once with its message and kFailed.
 class ToolCollection : public vuv::CollectionHost {
 public:
     vuv::CollectionStore& Store() override;
     void Load(const std::string& path) override;
     bool Save(const std::string& path, bool sortFirst) override;
 };
+
+// Installs the faults the tests ask for through the environment.
+void ApplyTestFaults();
 
 // Loads the command's collection into the store as the editor does at
 // start, with the sort and search settings.

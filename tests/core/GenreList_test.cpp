@@ -1,5 +1,6 @@
 #include "core/GenreList.h"
 
+#include "platform/TextCompare.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +82,33 @@ TEST(GenreList, IdForFindsWithoutCaseAndCreatesWithFreshRandomIds)
     std::string tooLong(150, 'g');
     uint16_t cut = list.IdFor(tooLong.c_str(), true);
     EXPECT_EQ(strlen(list.NameOf(cut)), 99u);
+}
+
+TEST(GenreList, AFullListStopsAndLookupsAnswerAsTheSystemComparisonDoes)
+{
+    GenreList full;
+    for (uint32_t id = 1; id <= kMaxGenreId; ++id)
+        if (id != 2)
+            full.Append(Genre(uint16_t(id), ("g" + std::to_string(id)).c_str()));
+    // RandomBelow(65520) never yields 1 (its draws step by about 6.5): the
+    // one free id is found all the same, then none is left.
+    EXPECT_EQ(full.IdFor("new", true), 2);
+    EXPECT_EQ(full.IdFor("newer", true), 0);
+
+    // Names with every middle byte, and a few the system may fold: each is
+    // found as the first name a scan with the system's comparison finds.
+    GenreList list;
+    std::vector<std::string> names{"xssy", "XAEy", "x\xADy"};
+    for (int c = 1; c < 256; ++c)
+        names.push_back(std::string("x") + char(c) + "y");
+    for (size_t i = 0; i < names.size(); ++i)
+        list.Append(Genre(uint16_t(i + 1), names[i].c_str()));
+    for (const std::string& name : names) {
+        size_t first = 0;
+        while (!SameTextIgnoringCase(names[first].c_str(), name.c_str()))
+            ++first;
+        ASSERT_EQ(list.IdFor(name.c_str(), false), first + 1) << name;
+    }
 }
 
 TEST(GenreList, TextAndRemovedIds)

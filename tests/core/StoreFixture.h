@@ -35,7 +35,7 @@ public:
         calls.push_back((sortFirst ? "save sorted " : "save ") + path);
         if (sortFirst)
             vuv::SortTracks(Store(), vuv::SaveSortState(vuv::TheSortState()), -1, -1);
-        return Store().SaveCollection(path);
+        return bool(Store().SaveCollection(path));
     }
 
     std::vector<std::string> calls;

@@ -70,9 +70,9 @@ TEST(EditCommand, AppliesTheDialogsEditSavesTheCollectionAndTellsWhatWasNotWritt
 
     // A collection that cannot be written: the tags are, the count still
     // comes last, the failure is told and the status is 2.
-    CreateDirectoryA((collection + ".saving").c_str(), nullptr);
+    SetFileAttributesA(collection.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(edit("1 --set preference=1"), 2);
-    RemoveDirectoryA((collection + ".saving").c_str());
+    SetFileAttributesA(collection.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(out, "edited 1 of 1\n");
     EXPECT_NE(err.find("vuvtool: Error saving '" + collection + "'."), std::string::npos) << err;
 }

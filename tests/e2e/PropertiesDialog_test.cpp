@@ -206,14 +206,13 @@ TEST_F(PropertiesDialogTest, SeveralTracksShareAnEditAndARefusingFileStaysAsItWa
     SetText(GetDlgItem(page, kAlbum), "Hiver \xE9t\xE9");
     vuvtest::ClickAt(GetDlgItem(page, kGenres), 40, 2 * kGenreRow + 8);
     vuvtest::ClickAt(GetDlgItem(page, kBoostStrip), 4, 5);
-    // The collection cannot be written at first: the editor asks, and Retry
-    // saves once it can.
-    const std::string blocker = collection_ + ".saving";
-    CreateDirectoryA(blocker.c_str(), nullptr);
+    // The collection cannot be written at first (read-only): the editor
+    // asks, and Retry saves once it can.
+    SetFileAttributesA(collection_.c_str(), FILE_ATTRIBUTE_READONLY);
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntilGone(dialog));
     HWND retry = Find("Vo Varar Odududaroz");
-    RemoveDirectoryA(blocker.c_str());
+    SetFileAttributesA(collection_.c_str(), FILE_ATTRIBUTE_NORMAL);
     ASSERT_NE(retry, nullptr);
     EXPECT_EQ(WindowText(GetDlgItem(retry, 0xFFFF)), "Error saving '" + collection_ + "'.");
     PostMessageA(retry, WM_COMMAND, IDRETRY, 0);

@@ -2,6 +2,7 @@
 // ToolRunner) so that its install folder and with it the per-user
 // selection files lie in a scratch folder and not in the built suite.
 #include "core/CollectionFile.h"
+#include "core/CollectionStore.h"
 #include "core/GenreList.h"
 #include "core/TrackRecord.h"
 #include "e2e/EditorDriver.h"
@@ -12,7 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <atomic>
+#include <set>
 #include <sstream>
+#include <thread>
 
 using namespace vuvtest;
 
@@ -44,7 +48,7 @@ TEST(VuvTool, InfoDumpSearchAndTitle)
     ToolRunner tool;
     ASSERT_TRUE(tool.copied);
     const std::string collection = tool.folder.File("tool.mcc"), with = "--collection \"" + collection + "\" ";
-    vuv::TrackRecord b = Track("Beta", "Love Song", "", "C:\\m\\b.mp3", 3600000);
+    vuv::TrackRecord b = Track("Beta", "Love Song", "Tab\tback\\slash\r\nline", "C:\\m\\b.mp3", 3600000);
     b.genreIds[0] = 4;
     b.year = -1;
     b.dateAdded = 0xFFFFFFFFFFull;
@@ -57,13 +61,14 @@ TEST(VuvTool, InfoDumpSearchAndTitle)
     ToolResult r = tool.Run(with + "info");
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "tracks: 3\nartists: 3\nalbums: 2\ngenres: 1\nlength: 1 hours 1 minutes\nsize: 3.00 MB\n");
-    // Descending artist; equal artists by title ascending.
+    // Descending artist; equal artists by title ascending. One line per
+    // track: tabs, line breaks and backslashes of texts escaped.
     r = tool.Run(with + "dump --sort 1 --desc");
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, r.out.find("\n1\t")),
               "index\tartist\ttitle\talbum\tgenre\tyear\ttrack\tlength\tkbps\tkhz\tchannels\tsize\tpreference\tvolume"
-              "\tplayed\tflags\tadded\ttype\tpath\n0\tBeta\tLove Song\t\tRock\t-1\t0\t3600000\t0\t0\t0\t1048576\t0\t0"
-              "\t0\t0\t1099511627775\tMP3 File\tC:\\m\\b.mp3");
+              "\tplayed\tflags\tadded\ttype\tpath\n0\tBeta\tLove Song\tTab\\tback\\\\slash\\r\\nline\tRock\t-1\t0"
+              "\t3600000\t0\t0\t0\t1048576\t0\t0\t0\t0\t1099511627775\tMP3 File\tC:\\\\m\\\\b.mp3");
     EXPECT_NE(r.out.find("\n1\talpha\tBeat\t"), std::string::npos);
     EXPECT_NE(r.out.find("\n2\tAlpha\tZed\t"), std::string::npos);
     for (auto [command, out] : {std::pair<const char*, const char*>{"search \"bet  love\"", "0\n"},
@@ -106,11 +111,70 @@ TEST(VuvTool, SaveAndCombine)
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_FALSE(r.err.empty());
     // A save that cannot write: the message on stderr, status 2.
-    CreateDirectoryA((collection + ".saving").c_str(), nullptr);
+    ASSERT_TRUE(SetReadOnly(collection, true));
     r = tool.Run(with + "save");
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("Error saving '"), std::string::npos) << r.err;
-    RemoveDirectoryA((collection + ".saving").c_str());
+    SetReadOnly(collection, false);
+}
+
+// A collection of `count` tracks whose artists fall, so that a sorted save
+// changes every byte.
+std::string WriteBigCollection(const ToolRunner& tool, int count)
+{
+    std::vector<vuv::TrackRecord> tracks;
+    for (int i = 0; i < count; ++i)
+        tracks.push_back(Track(std::to_string(count * 2 - i).c_str(), "t", "", ("C:\\m\\" + std::to_string(i) + ".mp3").c_str(), 0));
+    EXPECT_TRUE(vuv::WriteTrackFile(tool.folder.File("big.mcc"), tracks.data(), tracks.size(), false));
+    return tool.folder.File("big.mcc");
+}
+
+// This program saves a collection (naming it in capitals) again and again
+// while vuvtool saves it sorted, many times over: every save goes through,
+// and the file is always one whole version.
+TEST(VuvTool, SavesOfOneCollectionNeverInterleave)
+{
+    ToolRunner tool;
+    const std::string collection = WriteBigCollection(tool, 20000);
+    std::string upper = collection;
+    CharUpperA(&upper[0]);
+    vuv::CollectionStore& store = vuv::TheCollectionStore();
+    store.LoadCollection(upper);
+    for (int round = 0; round < 6; ++round) {
+        std::atomic<bool> done{false};
+        ToolResult sorted;
+        std::thread other([&] {
+            sorted = tool.Run("--collection \"" + collection + "\" save --sort");
+            done = true;
+        });
+        while (!done)
+            EXPECT_TRUE(store.SaveCollection(upper)) << round;
+        other.join();
+        EXPECT_EQ(sorted.exitCode, 0) << sorted.err;
+        std::vector<vuv::TrackRecord> back;
+        ASSERT_TRUE(vuv::ReadTrackFile(collection, back, false));
+        std::set<std::string> paths;
+        for (const vuv::TrackRecord& t : back)
+            paths.insert(t.path);
+        ASSERT_TRUE(back.size() == 20000 && paths.size() == 20000) << round << ": " << back.size();
+    }
+    store.ClearCollection();
+}
+
+// A save killed half-way, or just before its file would replace the
+// collection: the collection stays whole, and the next save goes through.
+TEST(VuvTool, KilledSavesLeaveTheCollectionWhole)
+{
+    ToolRunner tool;
+    const std::string collection = WriteBigCollection(tool, 3000), with = "--collection \"" + collection + "\" ";
+    const std::string before = ReadBytes(collection);
+    for (const char* fault : {"kill-after:1500", "kill-after:3000"}) {
+        SetEnvironmentVariableA("VUV_TEST_SAVE_FAULT", fault);
+        EXPECT_NE(tool.Run(with + "save --sort").exitCode, 0) << fault;
+        SetEnvironmentVariableA("VUV_TEST_SAVE_FAULT", nullptr);
+        EXPECT_TRUE(ReadBytes(collection) == before) << fault;
+    }
+    EXPECT_EQ(tool.Run(with + "save --sort").exitCode, 0);
 }
 
 namespace {
@@ -154,8 +218,12 @@ protected:
         std::vector<std::string> paths;
         std::istringstream lines(Run(WithCollection("dump")).out);
         std::string line;
-        for (std::getline(lines, line); std::getline(lines, line);)
-            paths.push_back(line.substr(line.rfind('\t') + 1));
+        for (std::getline(lines, line); std::getline(lines, line);) {
+            std::string path;  // dump doubles each backslash
+            for (size_t i = line.rfind('\t') + 1; i < line.size(); ++i)
+                path += line[i] == '\\' ? line[++i] : line[i];
+            paths.push_back(path);
+        }
         return paths;
     }
     // Whether each song's file is in exactly one place, old or new.
@@ -265,4 +333,45 @@ TEST(VuvTool, AddAddItemAndHandOffPrintWhatTheyAdded)
     EXPECT_EQ(ReadBytes(tool.user + ".AddToEditor"), "");
     EXPECT_FALSE(tool.link.fileToAdd.IsSet());
     EXPECT_EQ(ReadBytes(tool.folder.File("tool.mcc")).size(), 5 * sizeof(vuv::TrackRecord));
+}
+
+// remove, missing, locate and select on a collection whose files lie in a
+// scratch tree: the lines printed, the exit codes and the saved collection.
+TEST(VuvTool, RemoveMissingLocateAndSelect)
+{
+    ToolRunner tool;
+    ASSERT_TRUE(tool.copied);
+    const std::string collection = tool.folder.File("list.mcc"), with = "--collection \"" + collection + "\" ";
+    const std::string music = tool.folder.File("Music\\");
+    CreateDirectoryA(music.c_str(), nullptr);
+    CreateDirectoryA((music + "Sub").c_str(), nullptr);
+    for (const char* file : {"here.mp3", "Moved.mp3", "Sub\\moved.MP3"})
+        ASSERT_TRUE(WriteBytes(music + file, "x"));
+    // 0 present, 1 and 3 moved (the subfolder's file wins), 2 gone for good.
+    const std::vector<vuv::TrackRecord> tracks = {
+        Track("A", "", "", (music + "here.mp3").c_str(), 240000), Track("B", "", "", "C:\\Old\\moved.mp3", 240000),
+        Track("C", "", "", "C:\\Old\\gone.mp3", 240000), Track("D", "", "", "D:\\Else\\MOVED.mp3", 240000)};
+    ASSERT_TRUE(vuv::WriteTrackFile(collection, tracks.data(), tracks.size(), false));
+
+    EXPECT_EQ(tool.Run(with + "missing").out, "1\n2\n3\nmissing 3 of 4\n");
+    std::vector<vuv::TrackRecord> saved;
+    ASSERT_TRUE(vuv::ReadTrackFile(collection, saved, false));
+    EXPECT_EQ(saved[2].flags, uint32_t(vuv::kFlagMissing));
+    EXPECT_EQ(tool.Run(with + "locate \"" + tool.folder.File("nowhere") + "\"").exitCode, 2);
+    EXPECT_EQ(tool.Run(with + "locate \"" + tool.folder.File("Music") + "\"").out, "located 2 of 3\n");
+    saved.clear();
+    ASSERT_TRUE(vuv::ReadTrackFile(collection, saved, false));
+    EXPECT_EQ(std::string(saved[1].path) + " " + saved[3].path, music + "Sub\\moved.mp3 " + music + "Sub\\MOVED.mp3");
+    // 4-minute tracks: 10 minutes hold two; more tracks than there are: all.
+    const std::string two = tool.Run(with + "select --minutes 10").out;
+    EXPECT_EQ(two.substr(two.size() - 11), "selected 2\n") << two;
+    EXPECT_EQ(tool.Run(with + "select --count 50").out, "0\n1\n2\n3\nselected 4\n");
+    EXPECT_EQ(tool.Run(with + "select --minutes 100000").out, "0\n1\n2\n3\nselected 4\n");
+    for (const char* bad : {"select --count", "select --count -1", "select --hours 3", "remove 4", "remove x", "locate"})
+        EXPECT_EQ(tool.Run(with + bad).exitCode, 1) << bad;
+    EXPECT_EQ(tool.Run(with + "remove").out, "removed 0\n");
+    EXPECT_EQ(tool.Run(with + "remove 3 0 3").out, "removed 2\n");
+    EXPECT_EQ(Artists(collection), (std::vector<std::string>{"B", "C"}));
+    EXPECT_EQ(tool.Run(with + "remove 0 1").out, "removed 2\n");
+    EXPECT_EQ(tool.Run(with + "select --count 5").out, "selected 0\n");
 }

@@ -55,7 +55,8 @@ TEST_F(TrackSourcesTest, PlaylistsGiveTheirEntriesInOneReadAsLookupsByNumberDo)
         std::vector<std::string> byNumber;
         for (uint32_t n = 1; !vuv::GetPlaylistEntry(list, n).empty(); ++n)
             byNumber.push_back(vuv::GetPlaylistEntry(list, n));
-        EXPECT_EQ(vuv::PlaylistEntriesByNumber(list), byNumber) << list;
+        EXPECT_EQ(vuv::NumberedEntries(list, 1), byNumber) << list;
+        EXPECT_EQ(vuv::NumberedEntries(list, 2), std::vector<std::string>(byNumber.begin() + 1, byNumber.end()));
     }
     // A picked playlist gives its entries that a plug-in claims (missing
     // files too); any other path stays as it is.

@@ -97,7 +97,13 @@ TEST(PlayQueue, NextTrackOrderAndQueueFiles)
     q.link.myMusicRandom.Set();
     EXPECT_TRUE(AnythingToPlay(q.context));  // random play on, but an empty collection
     EXPECT_FALSE(NextTrack(q.context, t));
-    // A partial record at the end of a queue file is not counted.
+    // A partial record at the end of a queue file is not counted, and the
+    // next append starts where it starts.
+    const std::string whole = RecordsBytes({Track("C:\\a.mp3")}) + std::string(4, '\0');  // + taken
+    ASSERT_TRUE(WriteBytes(q.context.files.queue, whole + std::string(17, 'X')));
+    ASSERT_TRUE(EnqueueFile(q.context, "C:\\b.mp3"));
+    EXPECT_EQ(FileSize(q.context.files.queue), 2u * kQueueRecordSize);
+    EXPECT_EQ(QueuePaths(q.context.files.queue), (std::vector<std::string>{"C:\\a.mp3", "C:\\b.mp3"}));
     ASSERT_TRUE(WriteBytes(q.context.files.queue, std::string(100, 'x')));
     EXPECT_FALSE(TakeQueueHead(q.context.files.queue, t));
 }
@@ -126,7 +132,13 @@ TEST(PlayQueue, PlaylistTracksPlayAsOneItem)
     q.link.myMusicRandom.Reset();
     ASSERT_TRUE(EnqueueFile(q.context, loop));
     EXPECT_FALSE(NextTrack(q.context, t));
+    // Nor does the priority queue grow with every next.
+    ASSERT_TRUE(WriteBytes(loop, "loop.m3u\nloop.m3u\nloop.m3u\n"));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_FALSE(NextTrack(q.context, t));
+    EXPECT_LE(ReadQueue(q.context.files.priorityQueue).size(), 2u);
 }
+
 
 TEST(PlayQueue, PlayToggleStartsResumesStopsAndTheOtherControlsSetTheirFlags)
 {

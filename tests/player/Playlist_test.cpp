@@ -49,11 +49,12 @@ TEST(Playlist, EntriesOfM3uAndPlsFiles)
     ScratchFolder folder;
     // M3U: comments and blank lines skipped, any line end.
     const std::string m3u = folder.File("a.m3u"), pls = folder.File("b.pls");
-    ASSERT_TRUE(WriteBytes(m3u, "#EXTM3U\r\n#EXTINF:123,A - B\r\nfirst.mp3\r\n\r\n#EXTINF:5,C\nD:\\second.mp3\n\nthird.mp3"));
+    // A UTF-8 byte order mark at the start is no part of the first line.
+    ASSERT_TRUE(WriteBytes(m3u, "\xEF\xBB\xBF#EXTM3U\r\n#EXTINF:123,A - B\r\nfirst.mp3\r\n\r\n#EXTINF:5,C\nD:\\second.mp3\n\nthird.mp3"));
     EXPECT_EQ(Entries(m3u, 4), "|" + folder.File("first.mp3") + "|D:\\second.mp3|" + folder.File("third.mp3") + "|");
     EXPECT_EQ(GetPlaylistEntry(folder.File("missing.m3u"), 1), "");
     // PLS: found by number, case-sensitively, in any order.
-    ASSERT_TRUE(WriteBytes(pls, "[playlist]\r\nFile2=two.mp3\r\nTitle1=x\r\nfile3=lower.mp3\r\n"
+    ASSERT_TRUE(WriteBytes(pls, "\xEF\xBB\xBF" "File2=two.mp3\r\n[playlist]\r\nTitle1=x\r\nfile3=lower.mp3\r\n"
                                 "File1=D:\\one.mp3\r\nFile10=ten.mp3\r\nNumberOfEntries=3\r\n"));
     EXPECT_EQ(Entries(pls, 3), "|D:\\one.mp3|" + folder.File("two.mp3") + "|");
     EXPECT_EQ(GetPlaylistEntry(pls, 10), folder.File("ten.mp3"));

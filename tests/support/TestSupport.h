@@ -70,6 +70,10 @@ std::string WithId3v2SizeClaim(std::string bytes, uint32_t claimed);
 // The size an ID3v2 tag header at the start of the bytes gives.
 uint32_t Id3v2SizeOf(const std::string& bytes);
 
+// Sets or clears a file's read-only attribute; false on failure.
+bool SetReadOnly(const std::string& path, bool readOnly);
+bool IsReadOnly(const std::string& path);
+
 // Writes bytes to a file, replacing it; false on failure.
 bool WriteBytes(const std::string& path, const std::string& bytes);
 // The whole file; empty when it cannot be read.

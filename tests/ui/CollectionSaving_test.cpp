@@ -2,6 +2,7 @@
 
 #include "core/CollectionFile.h"
 #include "core/StoreFixture.h"
+#include "platform/FileHandle.h"
 #include "platform/Paths.h"
 
 using namespace vuv;
@@ -30,6 +31,7 @@ TEST_F(CollectionSavingTest, FailedSaveAsksUntilCancelAndRebuildsTheIndexEitherW
     EXPECT_FALSE(SaveCollectionAsking(store(), Collection(), files));
     EXPECT_EQ(messages, std::vector<std::string>{"Vo Varar Odududaroz: Error saving '" + Collection() + "'."});
     EXPECT_EQ(ReadBytes(Collection()), before);
+    EXPECT_TRUE(FolderEntries(folder.Path(), "~*").empty());  // no temporary file left
     EXPECT_TRUE(Exists(files.index));
 
     // Retry after the cause went away writes the whole file.
@@ -44,4 +46,13 @@ TEST_F(CollectionSavingTest, FailedSaveAsksUntilCancelAndRebuildsTheIndexEitherW
     std::vector<TrackRecord> back;
     ASSERT_TRUE(ReadTrackFile(Collection(), back, false));
     EXPECT_EQ(back.size(), 2999u);
+
+    // A file that could not be read at load is kept: told once, no Retry.
+    FileHandle other;
+    other.Open(Collection(), FileAccess::Read, FileDisposition::OpenExisting, false, false);
+    store().LoadCollection(Collection());
+    other.Close();
+    messages.clear();
+    EXPECT_FALSE(SaveCollectionAsking(store(), Collection(), files));
+    EXPECT_EQ(messages, std::vector<std::string>{CollectionKeptText(Collection())});
 }
