@@ -56,12 +56,12 @@ TagLib::FileName ReadOnlyStream::name() const { return name_; }
 
 unsigned long ReadOnlyStream::ReadAt(uint64_t offset, char* buffer, unsigned long size)
 {
-    // A positioned read: the handle's own file pointer is never used.
-    OVERLAPPED at{};
-    at.Offset = static_cast<DWORD>(offset);
-    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    // Moving the file pointer, not an OVERLAPPED offset: under Wine a read
+    // with an OVERLAPPED costs a round trip to the server on completion.
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(offset);
     DWORD read = 0;
-    if (!ReadFile(handle_, buffer, size, &read, &at))
+    if (!SetFilePointerEx(handle_, at, nullptr, FILE_BEGIN) || !ReadFile(handle_, buffer, size, &read, nullptr))
         return 0;
     return read;
 }
@@ -69,10 +69,10 @@ unsigned long ReadOnlyStream::ReadAt(uint64_t offset, char* buffer, unsigned lon
 void ReadOnlyStream::FillWindow(uint64_t offset, unsigned long size)
 {
     uint64_t start = offset;
-    // Just before the window: TagLib is searching backwards, or reading a
-    // tag's footer before the tag behind it. The new window ends where the
-    // old one did, as far as it can, so that it holds both.
-    if (windowLength_ != 0 && offset < windowStart_ && offset + size >= windowStart_) {
+    // Shortly before the window: TagLib is searching backwards, or reading
+    // a tag's footer before the tag behind it. The new window ends where
+    // the old one did, as far as it can, so that it holds both.
+    if (windowLength_ != 0 && offset < windowStart_ && windowStart_ - offset < kWindowSize) {
         const uint64_t end = std::max<uint64_t>(
             offset + size, std::min<uint64_t>(windowStart_ + windowLength_, offset + kWindowSize));
         start = end > kWindowSize ? end - kWindowSize : 0;

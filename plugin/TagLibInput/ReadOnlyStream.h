@@ -66,7 +66,7 @@ private:
     // Up to `size` bytes at `offset` into `buffer`; the count read.
     unsigned long ReadAt(uint64_t offset, char* buffer, unsigned long size);
     // Fills the window so that it holds [offset, offset + size) (size at
-    // most kWindowSize); a request just before the window gets one that
+    // most kWindowSize); a request shortly before the window gets one that
     // ends where the old one did.
     void FillWindow(uint64_t offset, unsigned long size);
 
