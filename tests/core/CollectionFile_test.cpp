@@ -76,9 +76,3 @@ TEST(CollectionFile, RecordsRoundTripByteForByteButTheTypeField)
         ASSERT_EQ(memcmp(&back[i], &expected, sizeof expected), 0) << "record " << i;
     }
 }
-
-TEST(CollectionFile, GenreListPathReplacesTheExtension)
-{
-    EXPECT_EQ(GenreListPathFor("C:\\Suite\\user1.mcc"), "C:\\Suite\\user1.mcg");
-    EXPECT_EQ(GenreListPathFor("C:\\My.Music\\list"), "C:\\My.Music\\list.mcg");
-}

@@ -215,18 +215,19 @@ Capture CaptureScreen(int left, int top, int width, int height)
 
 HWND WaitForProcessWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs)
 {
-    for (DWORD waited = 0;; waited += 100) {
-        for (HWND h = FindWindowExA(nullptr, nullptr, className, title); h;
-             h = FindWindowExA(nullptr, h, className, title)) {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(h, &pid);
-            if (pid == processId && IsWindowVisible(h))
-                return h;
-        }
-        if (waited >= timeoutMs)
-            return nullptr;
-        Pause(100);
-    }
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND h = FindWindowExA(nullptr, nullptr, className, title); h && !found;
+                 h = FindWindowExA(nullptr, h, className, title)) {
+                DWORD pid = 0;
+                GetWindowThreadProcessId(h, &pid);
+                found = pid == processId && IsWindowVisible(h) ? h : nullptr;
+            }
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
 }
 
 std::string WindowText(HWND window)
@@ -238,12 +239,7 @@ std::string WindowText(HWND window)
 
 bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs)
 {
-    for (DWORD waited = 0; WindowText(window) != text; waited += 50) {
-        if (waited >= timeoutMs)
-            return false;
-        Pause(50);
-    }
-    return true;
+    return WaitFor([&] { return WindowText(window) == text; }, timeoutMs);
 }
 
 Capture CaptureClient(HWND window)
@@ -302,7 +298,7 @@ void SaveScreenshot(HWND window, const char* name)
         // returns), so that a window just opened is captured whole.
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         Pause(200);
-        SaveScreenshot(CaptureWindow(window), name);
+        SaveScreenshot(IsZoomed(window) ? CaptureClient(window) : CaptureWindow(window), name);
     }
 }
 

@@ -98,6 +98,14 @@ inline std::vector<std::string> QueuePaths(const std::string& file)
     return paths;
 }
 
+// The play-now request waiting for the player ("" when none).
+inline std::string ShouldPlay(vuv::PlayerLink& link)
+{
+    vuv::TrackRecord t = {};
+    link.trackShouldPlay.Get(&t);
+    return t.path;
+}
+
 // The stand-in player, built beside the test programs.
 inline std::string StandinPath() { return vuv::FolderOf(vuv::OwnExecutablePath()) + "standin_player.exe"; }
 
@@ -139,12 +147,7 @@ public:
         SetEnvironmentVariableA("VUV_LINK_PREFIX", nullptr);
         return result;
     }
-    std::string ShouldPlay()
-    {
-        vuv::TrackRecord t = {};
-        link.trackShouldPlay.Get(&t);
-        return t.path;
-    }
+    std::string ShouldPlay() { return vuvtest::ShouldPlay(link); }
 
     ScratchFolder folder;
     vuv::PlayerLink link;
