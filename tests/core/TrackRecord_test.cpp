@@ -39,6 +39,20 @@ TEST(TrackRecord, CreateZeroesAllButPathAndDate)
     EXPECT_EQ(strlen(cut.path), 259u);
 }
 
+TEST(TrackRecord, StoredFormZeroesTypeAndPadding)
+{
+    TrackRecord t = Blank();
+    memset(&t, 0xAB, sizeof t);
+    TrackRecord s = StoredForm(t);
+    EXPECT_EQ(s.typeName, 0u);
+    EXPECT_EQ(s.padding1, 0);
+    EXPECT_EQ(s.padding2[0] | s.padding2[1] | s.padding2[2], 0);
+    EXPECT_EQ(s.padding3[0] | s.padding3[1] | s.padding3[2], 0);
+    EXPECT_EQ(memcmp(s.artist, t.artist, offsetof(TrackRecord, preference) + 1), 0);
+    EXPECT_EQ(s.dateAdded, t.dateAdded);
+    EXPECT_EQ(s.trackNumber, t.trackNumber);
+}
+
 TEST(TrackRecord, CleanUpCollapsesDoubledBackslashesFromTheThirdCharacter)
 {
     // A network path keeps its leading pair; a pair that starts at the
