@@ -12,6 +12,7 @@
 #include "player/QueueRecord.h"
 #include "support/MessageRecorder.h"
 #include "support/TestSupport.h"
+#include "support/TrackRecords.h"
 
 #include <windows.h>
 
@@ -63,23 +64,6 @@ struct PlayerFixture {
     vuv::PlayerLink link;
     vuv::PlayContext context;
 };
-
-inline vuv::TrackRecord Track(const std::string& path, const char* artist = "", const char* title = "",
-                              uint8_t preference = 0)
-{
-    vuv::TrackRecord t;
-    memset(&t, 0, sizeof t);
-    vuv::SetField(t.path, path);
-    vuv::SetField(t.artist, artist);
-    vuv::SetField(t.title, title);
-    t.preference = preference;
-    return t;
-}
-
-inline std::string RecordsBytes(const std::vector<vuv::TrackRecord>& tracks)
-{
-    return std::string(reinterpret_cast<const char*>(tracks.data()), tracks.size() * sizeof(vuv::TrackRecord));
-}
 
 inline std::vector<vuv::QueueRecord> ReadQueue(const std::string& file)
 {

@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "support/TestSupport.h"
+#include "support/TrackRecords.h"
 
 #include <windows.h>
 
@@ -17,20 +18,6 @@ using namespace vuvtest;
 
 namespace {
 
-TrackRecord Track(const std::string& path, uint8_t preference)
-{
-    TrackRecord t;
-    memset(&t, 0, sizeof t);
-    SetField(t.path, path);
-    t.preference = preference;
-    return t;
-}
-
-std::string RecordsBytes(const std::vector<TrackRecord>& tracks)
-{
-    return std::string(reinterpret_cast<const char*>(tracks.data()), tracks.size() * sizeof(TrackRecord));
-}
-
 // The files of a draw in a scratch folder.
 struct DrawFiles {
     ScratchFolder folder;
@@ -42,7 +29,7 @@ std::vector<TrackRecord> Collection(size_t count, size_t kinds = 10)
 {
     std::vector<TrackRecord> tracks;
     for (size_t i = 0; i < count; ++i)
-        tracks.push_back(Track("C:\\m\\" + std::to_string(i) + ".mp3", uint8_t(i % kinds)));
+        tracks.push_back(Track("C:\\m\\" + std::to_string(i) + ".mp3", "", "", uint8_t(i % kinds)));
     return tracks;
 }
 

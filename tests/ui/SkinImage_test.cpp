@@ -104,20 +104,9 @@ TEST(SkinImage, MasksComposeOntoTheBackdropAndDrawThrough)
     EXPECT_EQ(Row(target.Dc(), 0, 6), (std::vector<COLORREF>{kRed, kRed, kRed, kBlue, kRed, kRed}));
 }
 
-TEST(SkinImage, DefaultSkinAndProgramHaveEveryImage)
+TEST(SkinImage, DefaultSkinAndProgramImagesHaveTheirSizes)
 {
     const std::string dir = vuvtest::SuiteDir() + "Skins\\Default\\Editor\\";
-    for (const char* b : {"AddMusic", "AddMusicMenu", "FindSelection", "FindNext", "Collection", "Selected-Tracks",
-                          "PlayCntrlPrev", "PlayCntrlPause", "PlayCntrlPlay", "PlayCntrlSkip", "PlayCntrlRandPlay",
-                          "PlayCntrlSelective", "Mute", "PlakButton", "MenuButton", "Playlist", "Un-Locked"})
-        for (const char* variant : {"", "-m", "-d"})
-            for (const char* mask : {"", "-mask"})
-                EXPECT_FALSE(vuv::LoadSkinImage(dir + b + variant + mask + ".bmp").Empty()) << b << variant << mask;
-    for (const char* i : {"NEW", "FileMissing", "FileExcluded", "SpecialState1", "SpecialState2", "SpecialState3",
-                          "SpecialState4", "PrefPointer", "VolBoostAuto", "VolBoostNoAuto", "VolBoostBar",
-                          "VolBoostPointer", "playposslider", "volumeback", "QuickFind", "PlayCntrlPlaying",
-                          "PlayCntrlRandom", "PlayCntrlStopped", "PlayCntrlPaused"})
-        EXPECT_FALSE(vuv::LoadSkinImage(dir + i + ".bmp").Empty()) << i;
     // Widths the drawing code relies on: the star strips are cut in tenths,
     // the position knob travels 115 pixels, the volume bar is 72 wide.
     for (auto [name, width] : {std::pair<const char*, int>{"Preferrence", 80}, {"PreferrenceOff", 80},
