@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/TrackRecord.h"
+#include "core/TrackRecords.h"
 #include "platform/FileHandle.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
@@ -12,7 +13,6 @@
 #include "player/QueueRecord.h"
 #include "support/MessageRecorder.h"
 #include "support/TestSupport.h"
-#include "support/TrackRecords.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #include "selection/MissingFiles.h"
 
+#include "core/TrackRecords.h"
 #include "platform/Paths.h"
 #include "support/TestSupport.h"
-#include "support/TrackRecords.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
 #include "selection/RandomPlay.h"
 
+#include "core/TrackRecords.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "support/TestSupport.h"
-#include "support/TrackRecords.h"
 
 #include <windows.h>
 
