@@ -94,8 +94,16 @@ TEST_F(MainWindowTest, OpensOnTheCollectionWithEveryColumnAndMarkedRows)
     EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETITEMCOUNT, 0, 0), 40);
     EXPECT_EQ(HeaderCount(editor), 18);       // nothing saved: all columns in type order
     EXPECT_TRUE(IsZoomed(editor.Window()));  // first run: maximised
-    // (The marks' drawing is probed by the track list commands' test.)
-    vuvtest::SaveScreenshot(vuvtest::CaptureClient(editor.Window()), "main-window-test.png");
+    // The rows as drawn: highlight #2's green badge (its left part, away
+    // from the digit) in row 0, the new mark's green pill in row 1, each at
+    // (the list's client + 2, the row's top + 2) of the mark column.
+    POINT row0{0, vuvtest::TrackRowY(editor.Control(kTrackList), 0) - 9};
+    ClientToScreen(editor.Control(kTrackList), &row0);
+    ScreenToClient(editor.Window(), &row0);
+    const vuvtest::Capture shot = vuvtest::CaptureClient(editor.Window());
+    vuvtest::SaveScreenshot(shot, "main-window-test.png");
+    EXPECT_EQ(shot.At(row0.x + 2 + 2 + 3, row0.y + 2 + 7), RGB(96, 210, 120));
+    EXPECT_EQ(shot.At(row0.x + 2 + 2 + 8, row0.y + 18 + 4 + 1), RGB(76, 204, 122));
     EXPECT_EQ(editor.Close(), 0);
     // Closed by the user; maximised: no placement; the order it showed.
     EXPECT_EQ(Saved({"VUV-Start", "VUV-X", "VUV-ColumnOdr17"}), "0 - 17");
