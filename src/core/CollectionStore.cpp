@@ -46,14 +46,27 @@ CollectionStore& TheCollectionStore()
     return store;
 }
 
+void CollectionStore::NameLoadedRecordsNow() const
+{
+    std::lock_guard<std::mutex> guard(namingLock_);
+    const size_t count = unnamed_.load(std::memory_order_relaxed);
+    for (size_t i = 0; i < count; ++i) {
+        artists_.Add(tracks_[i]->artist, false);
+        albums_.Add(tracks_[i]->album, true);
+    }
+    unnamed_.store(0, std::memory_order_release);
+}
+
 void CollectionStore::AddNamesOf(const TrackRecord& track)
 {
+    NameLoadedRecords();
     artists_.Add(track.artist, false);
     albums_.Add(track.album, true);
 }
 
 TrackRecord& CollectionStore::AppendTrack(const TrackRecord& record, FileTypeLookup* types)
 {
+    NoteChange();
     TrackRecord* r = pool_.Allocate();
     *r = record;
     AddNamesOf(*r);
@@ -67,6 +80,7 @@ void CollectionStore::RemoveTrack(size_t index)
 {
     if (index >= tracks_.size())
         return;
+    NoteChange();
     pool_.Free(tracks_[index]);
     tracks_.erase(tracks_.begin() + long(index));
 }
@@ -81,6 +95,8 @@ int CollectionStore::FindTrackByPath(const char* path) const
 
 void CollectionStore::ClearCollection()
 {
+    changes_.fetch_add(1, std::memory_order_relaxed);
+    unnamed_.store(0, std::memory_order_relaxed);
     tracks_.clear();
     pool_.Clear();
     artists_.Clear();
@@ -111,8 +127,6 @@ LoadOutcome CollectionStore::ReadRecords(TrackFileReader& reader)
                     r.artist[kTagTextSize - 1] = '\0';
                     r.title[kTagTextSize - 1] = '\0';
                     r.album[kTagTextSize - 1] = '\0';
-                    artists_.Add(r.artist, false);
-                    albums_.Add(r.album, true);
                     CleanUpLoadedRecord(r, &types);
                     tracks_.push_back(&r);
                 }
@@ -136,8 +150,10 @@ LoadResult CollectionStore::LoadCollection(const std::string& path)
 
     LoadResult result;
     TrackFileReader reader;
-    if (reader.Open(activePath_))
+    if (reader.Open(activePath_)) {
         result.outcome = ReadRecords(reader);
+        unnamed_.store(tracks_.size(), std::memory_order_release);
+    }
     else
         result.outcome = Exists(activePath_) ? LoadOutcome::Unreadable : LoadOutcome::Missing;
     const std::string genrePath = GenreListPathFor(activePath_);
@@ -177,6 +193,7 @@ SaveResult CollectionStore::SaveCollection(const std::string& path)
         result.path = path;
         return result;
     }
+    NoteChange();  // normalising reorders genre ids, and with them genre texts
     if (hasGenres_)
         for (TrackRecord* r : tracks_)
             genres_.Normalise(*r);

@@ -106,24 +106,62 @@ bool IsTextKey(int key)
 
 // Everything a sort needs besides the entries, per record slot. Kept
 // between sorts (user-interface thread only): fresh memory for 100,000
-// records costs more to touch than the sort itself.
+// records costs more to touch than the sort itself, and the text ranks of
+// the last sort of the store are reused by the next one while the store is
+// unchanged (ranking a text key costs more than sorting by it).
 struct SortWork {
     std::vector<SortEntry> entries;
     std::vector<TrackRecord*> tracks;
     std::vector<const char*> genreTexts;     // key 3
     std::vector<const char*> typeTexts;      // key 11
-    std::vector<uint64_t> ranks[kSortKeyCount];  // per text key: the rank of each slot
+    // Per key, the order-preserving value of each slot: a text's rank, a
+    // number's ordinal.
+    std::vector<uint64_t> ranks[kSortKeyCount];
     bool ranked[kSortKeyCount] = {};
     std::vector<RankItem> items;
+    // The ranks stay valid for the store's change count `keptAt`, with the
+    // slots in the order the last sort left `tracks` in.
+    bool kept = false;
+    uint32_t keptAt = 0;
+    std::vector<TrackRecord*> sortedTracks;  // scratch of Keep
+    std::vector<uint64_t> movedRanks;        // scratch of Keep
 
-    void Begin(TrackRecord** first, size_t count)
+    // `unchangedSince`: the store's change count before this sort took its
+    // order, or none (the ranks are then worked out anew).
+    void Begin(TrackRecord** first, size_t count, const uint32_t* unchangedSince)
     {
-        tracks.assign(first, first + count);
+        const bool reuse = kept && unchangedSince && *unchangedSince == keptAt &&
+                           count == tracks.size() && std::equal(first, first + count, tracks.begin());
+        kept = false;
+        if (!reuse) {
+            tracks.assign(first, first + count);
+            for (bool& r : ranked)
+                r = false;
+        }
         entries.resize(count);
         for (size_t i = 0; i < count; ++i)
             entries[i].slot = uint32_t(i);
-        for (bool& r : ranked)
-            r = false;
+    }
+
+    // After a sort: `tracks` and the ranks follow the sorted order, to be
+    // reused by a sort that starts from it at the change count `changes`.
+    void Keep(uint32_t changes)
+    {
+        const size_t count = entries.size();
+        sortedTracks.resize(count);
+        for (size_t i = 0; i < count; ++i)
+            sortedTracks[i] = tracks[entries[i].slot];
+        tracks.swap(sortedTracks);
+        for (int key = 0; key < kSortKeyCount; ++key) {
+            if (!ranked[key])
+                continue;
+            movedRanks.resize(count);
+            for (size_t i = 0; i < count; ++i)
+                movedRanks[i] = ranks[key][entries[i].slot];
+            ranks[key].swap(movedRanks);
+        }
+        kept = true;
+        keptAt = changes;
     }
 
     const char* TextOf(size_t slot, int key) const
@@ -149,6 +187,15 @@ struct SortWork {
         if (ranked[key])
             return rank;
         const size_t count = tracks.size();
+        if (!IsTextKey(key)) {
+            // Kept as well: reading a field of 100,000 records scattered in
+            // memory costs about as much as a sort pass.
+            rank.resize(count);
+            for (size_t slot = 0; slot < count; ++slot)
+                rank[slot] = NumberOrdinal(*tracks[slot], key);
+            ranked[key] = true;
+            return rank;
+        }
         items.resize(count);
         for (size_t slot = 0; slot < count; ++slot) {
             RankItem& r = items[slot];
@@ -197,13 +244,13 @@ struct SortWork {
     {
         for (int k = 0; k < 3; ++k) {
             const int key = k < keys.count ? keys.key[k] : -1;
-            if (IsTextKey(key)) {
+            if (key >= 0 && key < kSortKeyCount) {
                 const std::vector<uint64_t>& rank = RanksOf(key);
                 for (SortEntry& e : entries)
                     e.ordinal[k] = rank[e.slot];
-            } else {
+            } else {  // no key, or one outside 0..17: every pair equal
                 for (SortEntry& e : entries)
-                    e.ordinal[k] = key >= 0 ? NumberOrdinal(*tracks[e.slot], key) : 0;
+                    e.ordinal[k] = 0;
             }
         }
     }
@@ -305,22 +352,30 @@ bool TrackLess(const TrackRecord& a, const TrackRecord& b, const SortState& stat
     return c.before;
 }
 
-void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& state,
-                       const GenreList* genres)
+namespace {
+
+// The sort of SortTrackPointers. `unchangedSince` (or null) is the store's
+// change count before the order was taken; with `keepAt`, the ranks are
+// kept for a next sort at that change count.
+void SortRange(TrackRecord** tracks, size_t count, const SortState& state, const GenreList* genres,
+               const uint32_t* unchangedSince, const uint32_t* keepAt)
 {
-    if (count < 2)
+    static SortWork work;
+    if (count < 2) {
+        work.kept = false;
         return;
+    }
     SortState firstPass = state;
     firstPass.sortKey = kSortArtist;
     firstPass.descending = false;
     const PassKeys passes[2] = {KeysOf(firstPass), KeysOf(state)};
 
-    static SortWork work;
     static const char kEmpty[] = "";
-    work.Begin(tracks, count);
-    // Genre texts once per distinct set of genre ids, type texts per record.
+    work.Begin(tracks, count, unchangedSince);
+    // Genre texts once per distinct set of genre ids, type texts per record;
+    // only for keys not ranked already.
     std::unordered_map<std::string, std::string> genreTextOf;  // 40 id bytes -> text
-    if (UsesKey(passes[0], kSortGenre) || UsesKey(passes[1], kSortGenre)) {
+    if ((UsesKey(passes[0], kSortGenre) || UsesKey(passes[1], kSortGenre)) && !work.ranked[kSortGenre]) {
         work.genreTexts.assign(count, kEmpty);
         for (size_t i = 0; genres && i < count; ++i) {
             std::string ids(reinterpret_cast<const char*>(tracks[i]->genreIds),
@@ -331,7 +386,7 @@ void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& stat
             work.genreTexts[i] = it->second.c_str();  // node-based map: stays valid
         }
     }
-    if (UsesKey(passes[0], kSortType) || UsesKey(passes[1], kSortType)) {
+    if ((UsesKey(passes[0], kSortType) || UsesKey(passes[1], kSortType)) && !work.ranked[kSortType]) {
         work.typeTexts.resize(count);
         for (size_t i = 0; i < count; ++i)
             work.typeTexts[i] = FileTypeText(tracks[i]->typeName).c_str();
@@ -343,6 +398,16 @@ void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& stat
     }
     for (size_t i = 0; i < count; ++i)
         tracks[i] = work.tracks[work.entries[i].slot];
+    if (keepAt)
+        work.Keep(*keepAt);
+}
+
+}  // namespace
+
+void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& state,
+                       const GenreList* genres)
+{
+    SortRange(tracks, count, state, genres, nullptr, nullptr);
 }
 
 int SortTracks(CollectionStore& store, const SortState& state, int first, int last, int follow)
@@ -350,19 +415,25 @@ int SortTracks(CollectionStore& store, const SortState& state, int first, int la
     std::string followedPath;
     const bool following = follow >= 0 && size_t(follow) < store.Count();
     if (following)
-        followedPath = store.Track(size_t(follow)).path;
+        followedPath = static_cast<const CollectionStore&>(store).Track(size_t(follow)).path;
     if (first == -1) {
         first = 0;
         last = int(store.Count()) - 1;
     }
     if (last >= int(store.Count()))
         last = int(store.Count()) - 1;
-    if (first >= 0 && last > first)
-        SortTrackPointers(store.Order() + first, size_t(last - first + 1), state,
-                          store.HasGenreList() ? &store.Genres() : nullptr);
+    if (first >= 0 && last > first) {
+        const CollectionStore& reading = store;
+        const uint32_t before = reading.ChangeCount();
+        TrackRecord** order = store.Order();
+        const uint32_t after = reading.ChangeCount();
+        SortRange(order + first, size_t(last - first + 1), state,
+                  reading.HasGenreList() ? &reading.Genres() : nullptr, &before, &after);
+    }
+    const CollectionStore& sorted = store;
     if (following)
-        for (size_t i = 0; i < store.Count(); ++i)
-            if (strcmp(store.Track(i).path, followedPath.c_str()) == 0)
+        for (size_t i = 0; i < sorted.Count(); ++i)
+            if (strcmp(sorted.Track(i).path, followedPath.c_str()) == 0)
                 return int(i);
     return -1;
 }
