@@ -107,30 +107,29 @@ LoadOutcome CollectionStore::ReadRecords(TrackFileReader& reader)
 {
     if (reader.RecordCount() > kMaxCollectionTracks)
         return LoadOutcome::TooLarge;
+    if (reader.RecordCount() == 0)
+        return LoadOutcome::Loaded;
     try {
         tracks_.reserve(size_t(reader.RecordCount()));
-        // Read through one reused buffer and copy into the pool: reading
-        // straight into fresh memory is many times slower under Wine, whose
-        // ReadFile pays for each page touched for the first time.
-        std::vector<TrackRecord>& staging = ioBuffer_;
-        staging.resize(kTrackFileBlock);
+        // Read straight into the pool, whose blocks are made present when
+        // they are made (ReadFile under Wine is many times slower into
+        // memory touched for the first time) and kept for the next load.
         FileTypeLookup types;
-        while (const size_t whole = reader.ReadBlock(staging.data(), staging.size())) {
-            for (size_t done = 0; done < whole;) {
-                size_t room = 0;
-                TrackRecord* block = pool_.Reserve(whole - done, room);
-                memcpy(block, staging.data() + done, room * sizeof(TrackRecord));
-                pool_.Commit(room);
-                for (size_t i = 0; i < room; ++i) {
-                    TrackRecord& r = block[i];
-                    // A damaged file may lack the terminators.
-                    r.artist[kTagTextSize - 1] = '\0';
-                    r.title[kTagTextSize - 1] = '\0';
-                    r.album[kTagTextSize - 1] = '\0';
-                    CleanUpLoadedRecord(r, &types);
-                    tracks_.push_back(&r);
-                }
-                done += room;
+        for (;;) {
+            size_t room = 0;
+            TrackRecord* block = pool_.Reserve(kTrackFileBlock * 4, room);
+            const size_t whole = reader.ReadBlock(block, room);
+            if (whole == 0)
+                break;
+            pool_.Commit(whole);
+            for (size_t i = 0; i < whole; ++i) {
+                TrackRecord& r = block[i];
+                // A damaged file may lack the terminators.
+                r.artist[kTagTextSize - 1] = '\0';
+                r.title[kTagTextSize - 1] = '\0';
+                r.album[kTagTextSize - 1] = '\0';
+                CleanUpLoadedRecord(r, &types);
+                tracks_.push_back(&r);
             }
             if (tracks_.size() > kMaxCollectionTracks)  // the file grew meanwhile
                 return LoadOutcome::TooLarge;

@@ -47,11 +47,14 @@ void CollapseDoubledBackslashes(char* path)
     // One left-to-right pass that keeps a backslash only when the previous
     // kept character is not one gives the same text as collapsing pairs
     // repeatedly until none is left.
-    size_t len = 0;
+    const size_t len = strlen(path);
     bool doubled = false;  // a "\\" pair starting at the third character or later
-    for (const char* p = path; *p; ++p, ++len)
-        if (len >= 3 && p[0] == '\\' && p[-1] == '\\')
-            doubled = true;
+    for (const char* p = path + (len > 2 ? 2 : len); !doubled && p < path + len; ++p) {
+        p = static_cast<const char*>(memchr(p, '\\', size_t(path + len - p)));
+        if (!p)
+            break;
+        doubled = p[1] == '\\';
+    }
     if (!doubled)
         return;
     size_t out = 2;
