@@ -15,6 +15,7 @@
 #include "platform/Wait.h"
 #include "player/PlayerLink.h"
 
+#include "BenchFolder.h"
 #include "MadeUpWords.h"
 
 #include <windows.h>
@@ -47,24 +48,6 @@ TrackRecord MadeUpTrack(int i, const std::vector<std::string>& artists, const st
     t.year = int16_t(1960 + NextMadeUp(60));
     t.lengthMs = 120000 + NextMadeUp(300000);
     return t;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-// Deletes a folder tree (the bench's own files only).
-void DeleteTree(const std::string& folder)
-{
-    for (const FolderEntry& e : FolderEntries(folder, "*.*")) {
-        if (e.isFolder)
-            DeleteTree(e.fullPath + "\\");
-        else
-            DeleteFileAt(e.fullPath);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace

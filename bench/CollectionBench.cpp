@@ -21,6 +21,7 @@
 #include "platform/Settings.h"
 #include "selection/SelectionIndex.h"
 
+#include "BenchFolder.h"
 #include "GeneratedCollection.h"
 #include "ThreadCpuTime.h"
 
@@ -42,12 +43,6 @@ namespace {
 
 constexpr size_t kTracks = 100000;
 constexpr int kRuns = 5;
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 double g_lastCpuMs = 0;  // CPU time of the last TimeMs / median of the last MedianMs
 

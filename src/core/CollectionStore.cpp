@@ -85,6 +85,24 @@ void CollectionStore::RemoveTrack(size_t index)
     tracks_.erase(tracks_.begin() + long(index));
 }
 
+size_t CollectionStore::RemoveTracks(const std::vector<size_t>& indexes)
+{
+    std::vector<bool> doomed(tracks_.size(), false);
+    for (size_t index : indexes)
+        if (index < tracks_.size())
+            doomed[index] = true;
+    size_t kept = 0;
+    for (size_t i = 0; i < tracks_.size(); ++i) {
+        if (doomed[i])
+            pool_.Free(tracks_[i]);
+        else
+            tracks_[kept++] = tracks_[i];
+    }
+    const size_t removed = tracks_.size() - kept;
+    tracks_.resize(kept);
+    return removed;
+}
+
 int CollectionStore::FindTrackByPath(const char* path) const
 {
     for (size_t i = 0; i < tracks_.size(); ++i)

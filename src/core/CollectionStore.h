@@ -114,6 +114,10 @@ public:
     // Frees the record; later tracks move down one place. The name lists
     // keep their entries.
     void RemoveTrack(size_t index);
+    // Frees the records at `indexes` (any order; repeats and indexes past
+    // the end are ignored) in one pass; the others keep their order. The
+    // number removed.
+    size_t RemoveTracks(const std::vector<size_t>& indexes);
     // Index of the first track whose path equals `path` ignoring case, -1
     // when none.
     int FindTrackByPath(const char* path) const;

@@ -97,12 +97,23 @@ bool Exists(const std::string& path, bool* isFolder)
 std::vector<FolderEntry> FolderEntries(const std::string& folder, const std::string& pattern)
 {
     std::vector<FolderEntry> entries;
+    ListFolder(folder, pattern, entries);
+    return entries;
+}
+
+bool ListFolder(const std::string& folder, const std::string& pattern, std::vector<FolderEntry>& entries,
+                bool* missing)
+{
+    entries.clear();
     std::string base = folder;
     EnsureTrailingBackslash(base);
     WIN32_FIND_DATAA data;
     HANDLE h = FindFirstFileA((base + pattern).c_str(), &data);
+    const DWORD error = h == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+    if (missing)
+        *missing = error == ERROR_PATH_NOT_FOUND;
     if (h == INVALID_HANDLE_VALUE)
-        return entries;
+        return error == ERROR_FILE_NOT_FOUND;  // a folder with nothing that matches
     do {
         if (strcmp(data.cFileName, ".") == 0 || strcmp(data.cFileName, "..") == 0)
             continue;
@@ -110,10 +121,11 @@ std::vector<FolderEntry> FolderEntries(const std::string& folder, const std::str
         e.name = data.cFileName;
         e.fullPath = base + e.name;
         e.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        e.isLink = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
         entries.push_back(std::move(e));
     } while (FindNextFileA(h, &data));
     FindClose(h);
-    return entries;
+    return true;
 }
 
 namespace {

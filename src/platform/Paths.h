@@ -41,10 +41,19 @@ struct FolderEntry {
     std::string name;
     std::string fullPath;  // folder + name
     bool isFolder = false;
+    // A link, junction or other reparse point: the entry stands for another
+    // place, which may be one of its own parents.
+    bool isLink = false;
 };
 // The entries of `folder` matching the wildcard `pattern` ("*.*" for all),
 // in the file system's order, without "." and "..".
 std::vector<FolderEntry> FolderEntries(const std::string& folder, const std::string& pattern);
+// The same into `entries`; false when the folder could not be searched at
+// all (missing, not a folder, no right to list it), which an empty result
+// alone cannot tell from an empty folder. `missing` (optional) tells that
+// the folder's path leads nowhere, so that nothing below it exists.
+bool ListFolder(const std::string& folder, const std::string& pattern, std::vector<FolderEntry>& entries,
+                bool* missing = nullptr);
 
 // Paths compared without regard to case, as everywhere in the program: each
 // byte is folded by the system's upper-casing of the ANSI code page, so that

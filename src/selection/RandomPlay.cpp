@@ -1,21 +1,26 @@
 #include "selection/RandomPlay.h"
 
 #include "core/CollectionFile.h"
+#include "core/PathKey.h"
 #include "platform/FileHandle.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/WideRandom.h"
 
 #include <algorithm>
+#include <cstring>
+#include <unordered_set>
 #include <vector>
 
 namespace vuv {
 
-bool PreferenceTest(const TrackRecord& track)
+bool PreferenceTest(uint8_t preference)
 {
-    const int p = std::min(std::max(int(track.preference), 1), 9);
+    const int p = std::min(std::max(int(preference), 1), 9);
     return RandomBelow(10 - p) == 0;
 }
+
+bool PreferenceTest(const TrackRecord& track) { return PreferenceTest(track.preference); }
 
 bool PlayedRecently(const TrackRecord& track, const std::string& previouslyPlayedFile)
 {
@@ -66,6 +71,68 @@ bool RandomPick(const RandomPlayFiles& files, TrackRecord& out)
         if (PreferenceTest(out) && !PlayedRecently(out, files.previouslyPlayed))
             break;
     }
+    return true;
+}
+
+namespace {
+
+// The path field as a draw reads it: cut at its last byte.
+std::string PathOf(const TrackRecord& record)
+{
+    return std::string(record.path, strnlen(record.path, kPathTextSize - 1));
+}
+
+}  // namespace
+
+RandomDraw::RandomDraw(const RandomPlayFiles& files)
+{
+    // Both record files are read a block at a time: a collection of 100,000
+    // tracks is 65 MB of records of which a draw keeps the paths.
+    std::vector<TrackRecord> block(kTrackFileBlock);
+    auto forEachRecord = [&block](const std::string& path, auto&& use) {
+        TrackFileReader file;
+        if (!file.Open(path))
+            return;
+        while (const size_t got = file.ReadBlock(block.data(), block.size()))
+            for (size_t i = 0; i < got; ++i)
+                use(block[i]);
+    };
+    std::unordered_set<std::string> recent;
+    forEachRecord(files.previouslyPlayed,
+                  [&recent](const TrackRecord& record) { recent.insert(FoldedPath(PathOf(record))); });
+    forEachRecord(files.collection, [this, &recent](const TrackRecord& record) {
+        Candidate c;
+        c.path = PathOf(record);
+        c.preference = record.preference;
+        c.playedRecently = recent.count(FoldedPath(c.path)) != 0;
+        records_.push_back(std::move(c));
+    });
+    empty_.playedRecently = recent.count(std::string()) != 0;
+    FileHandle index;
+    index.Open(files.selectionIndex, FileAccess::Read, FileDisposition::OpenExisting, false, true);
+    const uint64_t positions = index.Size() / 4;
+    if (positions > 0) {
+        selection_.resize(size_t(positions));
+        index.Read(selection_.data(), uint32_t(positions * 4), kFromStart);
+    }
+}
+
+bool RandomDraw::Draw(std::string& path) const
+{
+    if (records_.empty())
+        return false;
+    const Candidate* drawn = &empty_;
+    for (int attempt = 0; attempt < kRandomPickAttempts; ++attempt) {
+        const uint32_t position = selection_.empty()
+                                      ? RandomIndexBelow(uint32_t(records_.size()))
+                                      : selection_[RandomIndexBelow(uint32_t(selection_.size()))];
+        // A position past the end reads nothing: the record drawn before stays.
+        if (position < records_.size())
+            drawn = &records_[position];
+        if (PreferenceTest(drawn->preference) && !drawn->playedRecently)
+            break;
+    }
+    path = drawn->path;
     return true;
 }
 

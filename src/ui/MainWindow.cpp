@@ -22,12 +22,15 @@
 #include "ui/CollectionSaving.h"
 #include "ui/ExportDialog.h"
 #include "ui/FileDialog.h"
+#include "ui/MissingFilesCommands.h"
 #include "ui/PlayControlPanel.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/PropertiesDialog.h"
+#include "ui/RandomSelectorDialog.h"
 #include "ui/SelectivePlayDialog.h"
 #include "ui/SkinFont.h"
 #include "ui/TrackList.h"
+#include "ui/TrackListCommands.h"
 #include "ui/TrackListRules.h"
 #include "ui/TrackSourceCommands.h"
 #include "ui/WindowPlacement.h"
@@ -88,6 +91,7 @@ private:
     LRESULT OnNotify(const NMHDR& header, LPARAM lParam);
     void OnContextMenu(HWND over, POINT screen);
     void ShowTrackListMenu(POINT screen);
+    void PlaySelection(int id);
     void SaveAndEnd(bool closedByPlayer);
     void SaveListSettings();
     std::string SearchText() const;
@@ -133,6 +137,15 @@ private:
     PlayControlPanel panel_;
     SkinFont labelFont_;
     HBRUSH editBrush_ = nullptr;
+
+public:
+    // The command routing: every menu and control command of the window and
+    // what carries it out. A command id that is not here does nothing.
+    struct CommandRoute {
+        int id;
+        void (*run)(MainWindow& window, int id, int code);
+    };
+    static const CommandRoute kRoutes[];
 };
 
 MainWindow* gWindow = nullptr;
@@ -305,6 +318,8 @@ void MainWindow::Create()
 
     tracks_.Attach(GetDlgItem(hwnd_, IDC_TRACK_LIST), &skin_);
     tracks_.trackInfoText = [](const TrackRecord& track) { return BuildTrackInfoText(track); };
+    tracks_.playingPath = [this] { return PlayingPath(play_.link); };
+    tracks_.sendPlayingBoost = [this](int boost) { play_.link.volBoost.SetU32(uint32_t(boost)); };
     tracks_.Order() = LoadColumnOrder();
     tracks_.CreateColumns();
     HWND list = tracks_.Handle();
@@ -490,10 +505,12 @@ void MainWindow::OnTimer()
         store.NoteChange();
         tracks_.Invalidate();
     }
-    // "Always Display Track Playing" keeps the playing track in view every
-    // 2 s once "Show Track Playing" is in the program.
-    if (++ticks_ > kTicksPerPlayingCheck && alwaysShowPlaying_)
+    // "Always Display Track Playing" keeps the playing track in view every 2 s.
+    if (++ticks_ > kTicksPerPlayingCheck && alwaysShowPlaying_) {
         ticks_ = 0;
+        if (!FocusedRowIsPlaying(tracks_, link))
+            ShowTrackPlaying(tracks_, link);
+    }
 }
 
 LRESULT MainWindow::OnNotify(const NMHDR& header, LPARAM lParam)
@@ -527,6 +544,8 @@ LRESULT MainWindow::OnNotify(const NMHDR& header, LPARAM lParam)
                 OnCommand(IDM_PLAY_SELECTED, 0);
             break;
         case NM_CLICK:
+            if (alwaysShowPlaying_ && !FocusedRowIsPlaying(tracks_, play_.link))
+                alwaysShowPlaying_ = false;
             tracks_.OnClick(*reinterpret_cast<const NMITEMACTIVATE*>(lParam));
             break;
         default:
@@ -538,38 +557,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header, LPARAM lParam)
 
 void MainWindow::ShowTrackListMenu(POINT screen)
 {
-    if (tracks_.SelectionSummary(nullptr) == 0)
-        return;
-    HMENU menu = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_MENU_TRACK_LIST));
-    if (!menu)
-        return;
-    HMENU popup = GetSubMenu(menu, 0);
-    if (!Exists(GetInstallFolder(false) + kConverterProgram))
-        EnableMenuItem(popup, IDM_CONVERT_TO, MF_BYCOMMAND | MF_GRAYED);
-    if (!IsClipboardFormatAvailable(CF_HDROP))
-        EnableMenuItem(popup, IDM_PASTE_SHORTCUT, MF_BYCOMMAND | MF_GRAYED);
-    const int focused = tracks_.FocusedRow();
-    if (focused < 0 || TheCollectionStore().Track(size_t(focused)).album[0] == '\0')
-        EnableMenuItem(popup, IDM_PLAY_ALBUM, MF_BYCOMMAND | MF_GRAYED);
-    if (tracks_.SelectionSummary(nullptr) != 1)
-        EnableMenuItem(popup, IDM_MUSICMOZ, MF_BYCOMMAND | MF_GRAYED);
-    HBITMAP convert = static_cast<HBITMAP>(LoadImageA(instance_, MAKEINTRESOURCEA(IDB_MENU_CONVERT), IMAGE_BITMAP,
-                                                      0, 0, LR_LOADMAP3DCOLORS));
-    HBITMAP play = static_cast<HBITMAP>(
-        LoadImageA(instance_, MAKEINTRESOURCEA(IDB_MENU_PLAY), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-    HBITMAP edit = static_cast<HBITMAP>(
-        LoadImageA(instance_, MAKEINTRESOURCEA(IDB_MENU_EDIT_TAG), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-    SetMenuItemBitmaps(popup, IDM_CONVERT_TO, MF_BYCOMMAND, convert, nullptr);
-    for (UINT id : {IDM_PLAY_SELECTED, IDM_PLAY_AND_CLOSE, IDM_ENQUEUE_SELECTED})
-        SetMenuItemBitmaps(popup, id, MF_BYCOMMAND, play, nullptr);
-    SetMenuItemBitmaps(popup, IDM_EDIT_TAG, MF_BYCOMMAND, edit, nullptr);
-    if (alwaysShowPlaying_)
-        CheckMenuItem(popup, IDM_ALWAYS_SHOW_PLAYING, MF_BYCOMMAND | MF_CHECKED);
-    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_, nullptr);
-    DestroyMenu(menu);
-    for (HBITMAP b : {convert, play, edit})
-        if (b)
-            DeleteObject(b);
+    vuv::ShowTrackListMenu(hwnd_, instance_, tracks_, alwaysShowPlaying_, screen);
 }
 
 void MainWindow::OnContextMenu(HWND over, POINT screen)
@@ -764,100 +752,134 @@ void MainWindow::ShowFound(int index)
         tracks_.SelectOneRow(index);
 }
 
+void MainWindow::PlaySelection(int id)
+{
+    if (id != IDM_ENQUEUE_SELECTED)
+        ResetPlayNowWindow(play_);
+    const CollectionStore& store = TheCollectionStore();
+    for (size_t row : tracks_.SelectedRows()) {
+        const TrackRecord& track = store.Track(row);
+        const QueueResult result = id == IDM_ENQUEUE_SELECTED ? Enqueue(play_, track) : PlayNow(play_, track);
+        if (!result) {
+            ReportQueueResult(result);
+            break;
+        }
+    }
+    if (id == IDM_PLAY_AND_CLOSE)
+        EndDialog(hwnd_, 0);
+}
+
+const MainWindow::CommandRoute MainWindow::kRoutes[] = {
+    // The track list's menu.
+    {IDM_EDIT_TAG,
+     [](MainWindow& w, int, int) {
+         w.propertiesOpen_ = true;
+         EditSelectedTracks(w.hwnd_, w.instance_, w.tracks_.Handle(), w);
+         w.propertiesOpen_ = false;
+         w.tracks_.Invalidate();
+     }},
+    {IDM_PLAY_SELECTED, [](MainWindow& w, int id, int) { w.PlaySelection(id); }},
+    {IDM_PLAY_AND_CLOSE, [](MainWindow& w, int id, int) { w.PlaySelection(id); }},
+    {IDM_ENQUEUE_SELECTED, [](MainWindow& w, int id, int) { w.PlaySelection(id); }},
+    {IDM_PLAY_ALBUM, [](MainWindow& w, int, int) { PlayAlbum(w.tracks_, w.play_); }},
+    {IDM_SELECT_ALBUM, [](MainWindow& w, int, int) { SelectAlbum(w.tracks_); }},
+    {IDM_COPY, [](MainWindow& w, int, int) { CopySelected(w.hwnd_, w.tracks_); }},
+    {IDM_REMOVE, [](MainWindow& w, int, int) { RemoveSelected(w.tracks_); }},
+    {IDM_SHOW_TRACK_PLAYING, [](MainWindow& w, int, int) { ShowTrackPlaying(w.tracks_, w.play_.link); }},
+    {IDM_ALWAYS_SHOW_PLAYING, [](MainWindow& w, int, int) { w.alwaysShowPlaying_ = !w.alwaysShowPlaying_; }},
+    {IDM_CREATE_PLAYLIST, [](MainWindow& w, int, int) { CreatePlaylistFromSelected(w.tracks_); }},
+    {IDM_HIGHLIGHT_1, [](MainWindow& w, int, int) { HighlightSelected(w.tracks_, 1); }},
+    {IDM_HIGHLIGHT_2, [](MainWindow& w, int, int) { HighlightSelected(w.tracks_, 2); }},
+    {IDM_HIGHLIGHT_3, [](MainWindow& w, int, int) { HighlightSelected(w.tracks_, 3); }},
+    {IDM_HIGHLIGHT_4, [](MainWindow& w, int, int) { HighlightSelected(w.tracks_, 4); }},
+    {IDM_HIGHLIGHT_CLEAR, [](MainWindow& w, int, int) { HighlightSelected(w.tracks_, 0); }},
+    {IDM_EXPLORE_LOCATION, [](MainWindow& w, int, int) { ExploreToTrackLocation(w.tracks_); }},
+    {IDM_REFRESH_FROM_TAG, [](MainWindow& w, int, int) { RefreshSelectedFromTags(w.tracks_); }},
+    {IDM_REWRITE_TAG, [](MainWindow& w, int, int) { RewriteSelectedTags(w.tracks_); }},
+    {IDM_DELETE_FILES, [](MainWindow& w, int, int) { DeleteSelectedFiles(w.tracks_, w.play_.link); }},
+    {IDM_CONVERT_TO, [](MainWindow& w, int, int) { w.ConvertSelectedTracks(); }},
+    {IDM_MUSICMOZ, [](MainWindow& w, int, int) { ViewMusicMozPage(w.tracks_); }},
+    {IDM_PASTE_SHORTCUT, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
+    // The "Add Music" button and its menu.
+    {IDM_ADD_FOLDER, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
+    {IDM_ADD_FILES, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
+    {IDM_ADD_PLAYLIST_ENTRIES, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
+    {IDM_ADD_PLAYLIST_ITEM, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
+    {IDM_NEW_TRACK_PREFERENCES, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
+    {IDM_NEW_TRACK_LOOKOUT, [](MainWindow& w, int id, int) { RunIntakeCommand(w.Intake(), id); }},
+    // The search field and its menu.
+    {IDC_SEARCH_FIELD, [](MainWindow& w, int, int code) { w.OnSearchField(code); }},
+    {IDC_FIND_NEXT_DEFAULT,
+     [](MainWindow& w, int, int) {
+         w.alwaysShowPlaying_ = false;
+         const int first = ListView_GetNextItem(w.tracks_.Handle(), -1, LVNI_SELECTED);
+         w.ShowFound(FindMatchingTrack(TheCollectionStore(), first + 1, w.SearchText(), TheSearchFields()));
+     }},
+    {IDM_SEARCH_TITLE, [](MainWindow&, int, int) { TheSearchFields().title = !TheSearchFields().title; }},
+    {IDM_SEARCH_ARTIST, [](MainWindow&, int, int) { TheSearchFields().artist = !TheSearchFields().artist; }},
+    {IDM_SEARCH_ALBUM, [](MainWindow&, int, int) { TheSearchFields().album = !TheSearchFields().album; }},
+    // The collection menu.
+    {IDM_COLLECTION_NEW, [](MainWindow& w, int id, int) { w.RunCollectionCommand(id); }},
+    {IDM_COLLECTION_SAVE_AS, [](MainWindow& w, int id, int) { w.RunCollectionCommand(id); }},
+    {IDM_COLLECTION_LOAD, [](MainWindow& w, int id, int) { w.RunCollectionCommand(id); }},
+    {IDM_COLLECTION_COMBINE, [](MainWindow& w, int id, int) { w.RunCollectionCommand(id); }},
+    {IDM_CLEAR_ALL_TRACKS,
+     [](MainWindow& w, int, int) {
+         if (ClearAllTracks(TheCollectionStore())) {
+             w.SetItemCount(0);
+             w.Repaint();
+         }
+         w.RefreshStatus();
+     }},
+    {IDM_UNDO_EDITING, [](MainWindow& w, int, int) { w.Load(TheCollectionStore().ActivePath()); }},
+    {IDM_RANDOM_SELECTOR,
+     [](MainWindow& w, int, int) {
+         RunRandomSelector(w.hwnd_, w.instance_, w.tracks_, w.play_.files);
+         w.RefreshStatus();
+     }},
+    {IDM_HIGHLIGHT_MISSING, [](MainWindow& w, int, int) { HighlightMissingFilesCommand(w.tracks_); }},
+    {IDM_LOCATE_MISSING, [](MainWindow& w, int, int) { LocateMissingFilesCommand(w.hwnd_, w.tracks_, w); }},
+    {IDM_ARRANGE_FILES,
+     [](MainWindow& w, int, int) {
+         ArrangeFiles(w.hwnd_, w.instance_, w.arranging_, w);
+         w.RefreshStatus();
+     }},
+    {IDM_EXPORT,
+     [](MainWindow& w, int, int) {
+         RunExportDialog(w.hwnd_, w.instance_);
+         w.tracks_.Invalidate();
+     }},
+    {IDM_PREFERENCES,
+     [](MainWindow& w, int, int) {
+         // The widths as they are now, for the columns built again after.
+         w.SaveListSettings();
+         if (RunPreferencesDialog(w.hwnd_, w.instance_, w.tracks_.Order(), w.popupInfoTips_)) {
+             w.tracks_.Invalidate();
+             w.tracks_.DeleteColumns();
+             w.tracks_.CreateColumns();
+         }
+     }},
+    // The play control panel's menus.
+    {IDM_SKIP, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
+    {IDM_STOP, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
+    {IDM_RANDOM_PLAY_TOGGLE, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
+    {IDM_ENQUEUE_PLAYING, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
+    {IDM_CLEAR_QUEUE, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
+    {IDM_SHUFFLE_QUEUE, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
+    {IDM_PLAYLIST_CREATOR, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
+    {IDM_PLAY_START, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
+    {IDM_RANDOM_PLAY_START, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
+    {IDM_PLAY_PLAYLIST, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
+    {IDM_ENQUEUE_PLAYLIST, [](MainWindow& w, int id, int) { w.panel_.Command(id); }},
+};
+
 void MainWindow::OnCommand(int id, int code)
 {
-    switch (id) {
-    case IDM_ALWAYS_SHOW_PLAYING:
-        alwaysShowPlaying_ = !alwaysShowPlaying_;
-        break;
-    case IDM_EDIT_TAG:
-        propertiesOpen_ = true;
-        EditSelectedTracks(hwnd_, instance_, tracks_.Handle(), *this);
-        propertiesOpen_ = false;
-        tracks_.Invalidate();
-        break;
-    case IDM_PLAY_SELECTED:
-    case IDM_PLAY_AND_CLOSE:
-    case IDM_ENQUEUE_SELECTED: {
-        PlayContext& play = play_;
-        if (id != IDM_ENQUEUE_SELECTED)
-            ResetPlayNowWindow(play);
-        CollectionStore& store = TheCollectionStore();
-        HWND list = tracks_.Handle();
-        for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0 && size_t(row) < store.Count();
-             row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
-            const TrackRecord& track = *store.Order()[row];
-            const QueueResult result = id == IDM_ENQUEUE_SELECTED ? Enqueue(play, track) : PlayNow(play, track);
-            if (!result) {
-                ReportQueueResult(result);
-                break;
-            }
+    for (const CommandRoute& route : kRoutes)
+        if (route.id == id) {
+            route.run(*this, id, code);
+            return;
         }
-        if (id == IDM_PLAY_AND_CLOSE)
-            EndDialog(hwnd_, 0);
-        break;
-    }
-    case IDC_SEARCH_FIELD:
-        OnSearchField(code);
-        break;
-    case IDC_FIND_NEXT_DEFAULT: {
-        alwaysShowPlaying_ = false;
-        const int first = ListView_GetNextItem(tracks_.Handle(), -1, LVNI_SELECTED);
-        ShowFound(FindMatchingTrack(TheCollectionStore(), first + 1, SearchText(), TheSearchFields()));
-        break;
-    }
-    case IDM_SEARCH_TITLE:
-        TheSearchFields().title = !TheSearchFields().title;
-        break;
-    case IDM_SEARCH_ARTIST:
-        TheSearchFields().artist = !TheSearchFields().artist;
-        break;
-    case IDM_SEARCH_ALBUM:
-        TheSearchFields().album = !TheSearchFields().album;
-        break;
-    case IDM_COLLECTION_NEW:
-    case IDM_COLLECTION_SAVE_AS:
-    case IDM_COLLECTION_LOAD:
-    case IDM_COLLECTION_COMBINE:
-        RunCollectionCommand(id);
-        break;
-    case IDM_CLEAR_ALL_TRACKS:
-        if (ClearAllTracks(TheCollectionStore())) {
-            SetItemCount(0);
-            Repaint();
-        }
-        RefreshStatus();
-        break;
-    case IDM_UNDO_EDITING:
-        Load(TheCollectionStore().ActivePath());
-        break;
-    case IDM_ARRANGE_FILES:
-        ArrangeFiles(hwnd_, instance_, arranging_, *this);
-        RefreshStatus();
-        break;
-    case IDM_CONVERT_TO:
-        ConvertSelectedTracks();
-        break;
-    case IDM_EXPORT:
-        RunExportDialog(hwnd_, instance_);
-        tracks_.Invalidate();
-        break;
-    case IDM_PREFERENCES:
-        // The widths as they are now, for the columns built again after.
-        SaveListSettings();
-        if (RunPreferencesDialog(hwnd_, instance_, tracks_.Order(), popupInfoTips_)) {
-            tracks_.Invalidate();
-            tracks_.DeleteColumns();
-            tracks_.CreateColumns();
-        }
-        break;
-    default:
-        // The adding of music, then the play control panel's commands;
-        // commands of parts that are not in the program yet do nothing.
-        if (!RunIntakeCommand(Intake(), id))
-            panel_.Command(id);
-        break;
-    }
 }
 
 void MainWindow::ConvertSelectedTracks()
@@ -906,6 +928,14 @@ INT_PTR RunMainWindow(HINSTANCE instance, const MainWindowOptions& options)
 }
 
 HWND MainWindowHandle() { return gWindow ? gWindow->Handle() : nullptr; }
+
+std::vector<int> RoutedCommandIds()
+{
+    std::vector<int> ids;
+    for (const MainWindow::CommandRoute& route : MainWindow::kRoutes)
+        ids.push_back(route.id);
+    return ids;
+}
 
 void RefreshStatus()
 {

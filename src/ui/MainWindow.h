@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace vuv {
 
 struct MainWindowOptions {
@@ -26,5 +28,9 @@ INT_PTR RunMainWindow(HINSTANCE instance, const MainWindowOptions& options);
 // The running window (null when none); for the parts that refresh it.
 HWND MainWindowHandle();
 void RefreshStatus();
+
+// The command ids the window routes to a handler (menu and control
+// commands), in routing order.
+std::vector<int> RoutedCommandIds();
 
 }  // namespace vuv

@@ -127,6 +127,15 @@ int TrackList::SelectionSummary(std::string* text) const
     return count;
 }
 
+std::vector<size_t> TrackList::SelectedRows() const
+{
+    std::vector<size_t> rows;
+    for (int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED); row >= 0 && size_t(row) < RowCount();
+         row = ListView_GetNextItem(list_, row, LVNI_SELECTED))
+        rows.push_back(size_t(row));
+    return rows;
+}
+
 void TrackList::SetItemCount()
 {
     ListView_SetItemCountEx(list_, int(RowCount()), LVSICF_NOSCROLL);

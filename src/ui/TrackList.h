@@ -18,6 +18,7 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace vuv {
 
@@ -48,6 +49,8 @@ public:
     int FocusedRow() const;
     // Counts the selected rows and, with `text`, builds the selection text.
     int SelectionSummary(std::string* text) const;
+    // The selected rows from the top (rows past the track count left out).
+    std::vector<size_t> SelectedRows() const;
     // The item count becomes the collection's track count.
     void SetItemCount();
     void Invalidate() const;

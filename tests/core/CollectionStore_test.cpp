@@ -220,6 +220,12 @@ TEST_F(CollectionStoreTest, AppendRemoveFindAndClear)
     store().AppendTrack(MakeTrack("Z", "d", "", "C:\\d.mp3"));
     EXPECT_STREQ(store().Track(0).title, "b");
     EXPECT_STREQ(store().Track(2).title, "d");
+    // Many at once, in any order; repeats and indexes past the end count nothing.
+    store().AppendTrack(MakeTrack("W", "e", "", "C:\\e.mp3"));
+    EXPECT_EQ(store().RemoveTracks({3, 0, 3, 9}), 2u);
+    ASSERT_EQ(store().Count(), 2u);
+    EXPECT_STREQ(store().Track(0).title, "c");
+    EXPECT_STREQ(store().Track(1).title, "d");
 
     store().ClearCollection();
     EXPECT_EQ(store().Count(), 0u);

@@ -297,13 +297,20 @@ std::string ScreenshotDir()
 
 void SaveScreenshot(HWND window, const char* name)
 {
-    const std::string dir = ScreenshotDir();
-    if (!dir.empty()) {
+    if (!ScreenshotDir().empty()) {
         // Paints what is pending (the window's thread paints it before this
         // returns), so that a window just opened is captured whole.
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         Pause(200);
-        EXPECT_TRUE(SavePng(CaptureWindow(window), dir + name));
+        SaveScreenshot(CaptureWindow(window), name);
+    }
+}
+
+void SaveScreenshot(const Capture& capture, const char* name)
+{
+    const std::string dir = ScreenshotDir();
+    if (!dir.empty()) {
+        EXPECT_TRUE(SavePng(capture, dir + name)) << name;
     }
 }
 

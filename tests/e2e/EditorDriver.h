@@ -90,6 +90,8 @@ std::string ScreenshotDir();
 // Saves the whole window, once painted, as `name` in that folder (an
 // expectation that it was written); nothing when no folder is set.
 void SaveScreenshot(HWND window, const char* name);
+// Saves a capture as `name` in that folder.
+void SaveScreenshot(const Capture& capture, const char* name);
 
 // Runs the window's messages of this process for `ms`.
 void Pause(DWORD ms);

@@ -70,14 +70,6 @@ int SplitterY()
     return desktop.bottom * 2 / 3;
 }
 
-void Screenshot(const vuvtest::Capture& shot, const char* name)
-{
-    const std::string dir = vuvtest::ScreenshotDir();
-    if (!dir.empty()) {
-        EXPECT_TRUE(vuvtest::SavePng(shot, dir + name));
-    }
-}
-
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override
@@ -140,7 +132,7 @@ TEST_F(MainWindowTest, OpensOnTheCollectionWithEveryColumnAndMarkedRows)
               y0 = vuvtest::TrackRowY(editor.Control(kTrackList), 0) - 9 + list.top + GetSystemMetrics(SM_CYEDGE);
     const vuvtest::Capture shot = vuvtest::CaptureClient(editor.Window());
     ASSERT_GT(shot.width, 0);
-    Screenshot(shot, "main-window-test.png");
+    vuvtest::SaveScreenshot(shot, "main-window-test.png");
     EXPECT_EQ(shot.At(x0 + 2 + 2 + 3, y0 + 2 + 7), RGB(96, 210, 120));
     EXPECT_EQ(shot.At(x0 + 2 + 2 + 8, y0 + 18 + 4 + 1), RGB(76, 204, 122));
     EXPECT_EQ(editor.Close(), 0);
@@ -197,7 +189,7 @@ TEST_F(MainWindowTest, OpensOnTheDemoAndOnAHundredThousandTracks)
         vuvtest::Editor editor;
         ASSERT_TRUE(editor.Start());
         EXPECT_EQ(SendMessageA(editor.Control(kTrackList), LVM_GETITEMCOUNT, 0, 0), 37);
-        Screenshot(vuvtest::CaptureClient(editor.Window()), "main-window-demo.png");
+        vuvtest::SaveScreenshot(vuvtest::CaptureClient(editor.Window()), "main-window-demo.png");
         EXPECT_EQ(editor.Close(), 0);
     }
     const std::string file = folder_.File("Large.mcc");
@@ -212,7 +204,7 @@ TEST_F(MainWindowTest, OpensOnTheDemoAndOnAHundredThousandTracks)
     for (int i = 0; i < 5; ++i)
         SendMessageA(list, WM_KEYDOWN, VK_END, 0);
     vuvtest::Pause(500);
-    Screenshot(vuvtest::CaptureClient(editor.Window()), "main-window-100000.png");
+    vuvtest::SaveScreenshot(vuvtest::CaptureClient(editor.Window()), "main-window-100000.png");
     EXPECT_EQ(editor.Close(), 0);
 }
 
@@ -319,7 +311,7 @@ TEST_F(MainWindowTest, WorksWithThePlayerThroughTheLink)
     PostMessageA(window, WM_COMMAND, kEnqueue, 0);
     vuvtest::Pause(1000);
     EXPECT_EQ(SendMessageA(queue, LVM_GETITEMCOUNT, 0, 0), empty + 3);
-    Screenshot(vuvtest::CaptureClient(window), "queue-view-test.png");
+    vuvtest::SaveScreenshot(vuvtest::CaptureClient(window), "queue-view-test.png");
     EXPECT_FALSE(link.myMusicRandom.IsSet());
     PostMessageA(window, WM_COMMAND, kRandomToggle, 0);
     PostMessageA(window, WM_COMMAND, kSkip, 0);

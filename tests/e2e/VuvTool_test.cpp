@@ -334,3 +334,44 @@ TEST(VuvTool, AddAddItemAndHandOffPrintWhatTheyAdded)
     EXPECT_FALSE(tool.link.fileToAdd.IsSet());
     EXPECT_EQ(ReadBytes(tool.folder.File("tool.mcc")).size(), 5 * sizeof(vuv::TrackRecord));
 }
+
+// remove, missing, locate and select on a collection whose files lie in a
+// scratch tree: the lines printed, the exit codes and the saved collection.
+TEST(VuvTool, RemoveMissingLocateAndSelect)
+{
+    ToolRunner tool;
+    ASSERT_TRUE(tool.copied);
+    const std::string collection = tool.folder.File("list.mcc"), with = "--collection \"" + collection + "\" ";
+    const std::string music = tool.folder.File("Music\\");
+    CreateDirectoryA(music.c_str(), nullptr);
+    CreateDirectoryA((music + "Sub").c_str(), nullptr);
+    for (const char* file : {"here.mp3", "Moved.mp3", "Sub\\moved.MP3"})
+        ASSERT_TRUE(WriteBytes(music + file, "x"));
+    // 0 present, 1 and 3 moved (the subfolder's file wins), 2 gone for good.
+    const std::vector<vuv::TrackRecord> tracks = {
+        Track("A", "", "", (music + "here.mp3").c_str(), 240000), Track("B", "", "", "C:\\Old\\moved.mp3", 240000),
+        Track("C", "", "", "C:\\Old\\gone.mp3", 240000), Track("D", "", "", "D:\\Else\\MOVED.mp3", 240000)};
+    ASSERT_TRUE(vuv::WriteTrackFile(collection, tracks.data(), tracks.size(), false));
+
+    EXPECT_EQ(tool.Run(with + "missing").out, "1\n2\n3\nmissing 3 of 4\n");
+    std::vector<vuv::TrackRecord> saved;
+    ASSERT_TRUE(vuv::ReadTrackFile(collection, saved, false));
+    EXPECT_EQ(saved[2].flags, uint32_t(vuv::kFlagMissing));
+    EXPECT_EQ(tool.Run(with + "locate \"" + tool.folder.File("nowhere") + "\"").exitCode, 2);
+    EXPECT_EQ(tool.Run(with + "locate \"" + tool.folder.File("Music") + "\"").out, "located 2 of 3\n");
+    saved.clear();
+    ASSERT_TRUE(vuv::ReadTrackFile(collection, saved, false));
+    EXPECT_EQ(std::string(saved[1].path) + " " + saved[3].path, music + "Sub\\moved.mp3 " + music + "Sub\\MOVED.mp3");
+    // 4-minute tracks: 10 minutes hold two; more tracks than there are: all.
+    const std::string two = tool.Run(with + "select --minutes 10").out;
+    EXPECT_EQ(two.substr(two.size() - 11), "selected 2\n") << two;
+    EXPECT_EQ(tool.Run(with + "select --count 50").out, "0\n1\n2\n3\nselected 4\n");
+    EXPECT_EQ(tool.Run(with + "select --minutes 100000").out, "0\n1\n2\n3\nselected 4\n");
+    for (const char* bad : {"select --count", "select --count -1", "select --hours 3", "remove 4", "remove x", "locate"})
+        EXPECT_EQ(tool.Run(with + bad).exitCode, 1) << bad;
+    EXPECT_EQ(tool.Run(with + "remove").out, "removed 0\n");
+    EXPECT_EQ(tool.Run(with + "remove 3 0 3").out, "removed 2\n");
+    EXPECT_EQ(Artists(collection), (std::vector<std::string>{"B", "C"}));
+    EXPECT_EQ(tool.Run(with + "remove 0 1").out, "removed 2\n");
+    EXPECT_EQ(tool.Run(with + "select --count 5").out, "selected 0\n");
+}

@@ -95,6 +95,12 @@ TEST(RandomPlay, SmallCollectionsDrawAsThePlainAlgorithm)
             ASSERT_TRUE(RandomPick(f.files, out));
             ASSERT_EQ(std::string(out.path), expected[i]) << i;
         }
+        // The draw held in memory draws the same.
+        SeedRandom(555);
+        const RandomDraw draw(f.files);
+        std::string path;
+        for (int i = 0; i < 100; ++i)
+            ASSERT_TRUE(draw.Draw(path) && path == expected[i]) << i;
     }
     // Two listed positions: only they come out.
     const uint32_t two[] = {3, 250};
@@ -107,19 +113,29 @@ TEST(RandomPlay, SmallCollectionsDrawAsThePlainAlgorithm)
     EXPECT_EQ(seen, (std::set<std::string>{"C:\\m\\3.mp3", "C:\\m\\250.mp3"}));
     ASSERT_TRUE(WriteBytes(f.files.collection, ""));
     EXPECT_FALSE(RandomPick(f.files, out));
+    std::string path;
+    EXPECT_FALSE(RandomDraw(f.files).Draw(path));
 }
 
 TEST(RandomPlay, LargeCollectionsReachTracksBeyondTheGenerator)
 {
     DrawFiles f;
     ASSERT_TRUE(WriteBytes(f.files.collection, RecordsBytes(Collection(20000))));
-    // RandomBelow(20000) yields only even positions.
+    // RandomBelow(20000) yields only even positions. The draw held in
+    // memory draws the same.
     SeedRandom(3);
     bool odd = false;
     TrackRecord out;
+    std::vector<std::string> picked;
     for (int i = 0; i < 50 && !odd; ++i) {
         ASSERT_TRUE(RandomPick(f.files, out));
         odd = atoi(out.path + 5) % 2 == 1;
+        picked.push_back(out.path);
     }
     EXPECT_TRUE(odd);
+    SeedRandom(3);
+    const RandomDraw draw(f.files);
+    std::string path;
+    for (const std::string& expected : picked)
+        ASSERT_TRUE(draw.Draw(path) && path == expected);
 }
