@@ -135,7 +135,7 @@ LoadOutcome CollectionStore::ReadRecords(TrackFileReader& reader)
         FileTypeLookup types;
         for (;;) {
             size_t room = 0;
-            TrackRecord* block = pool_.Reserve(kTrackFileBlock * 4, room);
+            TrackRecord* block = pool_.Reserve(kTrackFileBlock, room);
             const size_t whole = reader.ReadBlock(block, room);
             if (whole == 0)
                 break;

@@ -69,10 +69,28 @@ void CollapseDoubledBackslashes(char* path)
 
 void CleanUpLoadedRecord(TrackRecord& track, FileTypeLookup* lookup)
 {
-    track.path[kPathTextSize - 1] = '\0';
+    char* path = track.path;
+    path[kPathTextSize - 1] = '\0';
     track.flags &= ~uint32_t(kFlagMissing);
-    track.typeName = lookup ? lookup->IdForPath(track.path) : FileTypeIdForPath(track.path);
-    CollapseDoubledBackslashes(track.path);
+    // One pass over the path for its length, its extension and any "\\"
+    // pair from the third character on: at load this scan is most of the
+    // work per record, and the C library's string functions are byte loops
+    // behind a call each.
+    size_t length = 0, dot = size_t(-1);
+    bool doubled = false;
+    for (char c; (c = path[length]) != '\0'; ++length) {
+        if (c == '.') {
+            dot = length;
+        } else if (c == '\\') {
+            dot = size_t(-1);
+            doubled = doubled || (length >= 3 && path[length - 1] == '\\');
+        }
+    }
+    if (dot == size_t(-1))
+        dot = length;
+    track.typeName = lookup ? lookup->IdForPath(path, length, dot) : FileTypeIdForPath(path);
+    if (doubled)
+        CollapseDoubledBackslashes(path);
     if (int32_t(track.flags) < 0)
         track.flags = 0;
 }
