@@ -129,9 +129,19 @@ LoadOutcome CollectionStore::ReadRecords(TrackFileReader& reader)
         return LoadOutcome::Loaded;
     try {
         tracks_.reserve(size_t(reader.RecordCount()));
-        // Read straight into the pool, whose blocks are made present when
-        // they are made (ReadFile under Wine is many times slower into
-        // memory touched for the first time) and kept for the next load.
+        // The records are copied out of the file, not kept in a
+        // copy-on-write view of it. Measured under Wine 8: pages of such a
+        // view that the store has not written show what another program
+        // later writes into the file in place; keeping others from writing
+        // needs the view held without write sharing, and while any view is
+        // held Wine (and Windows) refuse to replace the file, so every save
+        // of another program (a "<selective>" editor, vuvtool) to this
+        // collection would fail while this one runs. Truncation is refused
+        // and deletion leaves the view whole, but no holding is both safe
+        // and harmless to the other savers. The copy is made cheap instead:
+        // straight into the pool, whose blocks are made present when they
+        // are made (ReadFile under Wine is many times slower into memory
+        // touched for the first time) and kept for the next load.
         FileTypeLookup types;
         for (;;) {
             size_t room = 0;
