@@ -180,9 +180,9 @@ LoadResult CollectionStore::LoadCollection(const std::string& path)
     if (reader.Open(activePath_)) {
         result.outcome = ReadRecords(reader);
         unnamed_.store(tracks_.size(), std::memory_order_release);
-    }
-    else
+    } else {
         result.outcome = Exists(activePath_) ? LoadOutcome::Unreadable : LoadOutcome::Missing;
+    }
     const std::string genrePath = GenreListPathFor(activePath_);
     if (!genres_.Load(genrePath) && Exists(genrePath) && result.outcome != LoadOutcome::TooLarge)
         result.outcome = LoadOutcome::Unreadable;

@@ -83,8 +83,9 @@ public:
     // bumps ChangeCount(): the mutable accessors count as a change whether
     // or not the caller writes, so readers use the const ones. A caller
     // that writes records through the const Order() calls NoteChange().
-    // What is worked out from the records and kept (the sort's text ranks)
-    // is valid only while the count stays the same.
+    // What is worked out from the records and kept (the sort's ranks) is
+    // valid only while the count stays the same. Keep no mutable reference
+    // across a sort: a write through it would not be counted.
     size_t Count() const { return tracks_.size(); }
     TrackRecord& Track(size_t index)
     {
@@ -210,7 +211,7 @@ private:
     bool keepActiveFile_ = false;  // the last load could not read activePath_
     long failAfterRecords_ = -1;
     bool endProcessAtFailure_ = false;
-    std::vector<TrackRecord> ioBuffer_;  // reused by every read and write of the file
+    std::vector<TrackRecord> ioBuffer_;  // reused by every write of the file
     // Atomic: the arrange pass changes records on its worker thread.
     std::atomic<uint32_t> changes_{0};
 };

@@ -109,8 +109,8 @@ bool IsTextKey(int key)
 
 // Everything a sort needs besides the entries, per record slot. Kept
 // between sorts (user-interface thread only): fresh memory for 100,000
-// records costs more to touch than the sort itself, and the text ranks of
-// the last sort of the store are reused by the next one while the store is
+// records costs more to touch than the sort itself, and the ranks of the
+// last sort of the store are reused by the next one while the store is
 // unchanged (ranking a text key costs more than sorting by it).
 struct SortWork {
     std::vector<SortEntry> entries;
@@ -242,7 +242,6 @@ struct SortWork {
         return rank;
     }
 
-    // Fills the ordinals of the entries for one pass.
     // Fills the places of the entries for one pass.
     void Prepare(const PassKeys& keys, bool descending)
     {
