@@ -52,6 +52,12 @@ TEST_F(CollectionStoreTest, LoadCleansRecordsAndFillsNameLists)
     EXPECT_EQ(store().ArtistNames(), (std::vector<std::string>{"Abba", "abba"}));
     EXPECT_EQ(store().AlbumNames(), (std::vector<std::string>{"Gold", "", "gold"}));
     EXPECT_EQ(store().ActivePath(), Collection());
+    // The name lists hold the names as loaded, whatever changes before they
+    // are first asked for.
+    store().LoadCollection(Collection());
+    SetField(store().Track(0).artist, "Changed");
+    store().RemoveTrack(1);
+    EXPECT_EQ(store().ArtistNames(), (std::vector<std::string>{"Abba", "abba"}));
 
     // 1000 bytes: one whole record.
     ASSERT_TRUE(WriteBytes(Collection(), bytes.substr(0, 1000)));
