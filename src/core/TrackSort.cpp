@@ -101,6 +101,26 @@ uint64_t NumberOrdinal(const TrackRecord& t, int key)
     }
 }
 
+// The keys whose values fit 16 bits, as order-preserving values below
+// 65536: ranked by counting instead of sorting.
+bool IsSmallKey(int key)
+{
+    return key == kSortPreference || key == kSortTrackNumber || key == kSortKbps || key == kSortChannels ||
+           key == kSortVolumeBoost || key == kSortYear;
+}
+
+uint32_t SmallOrdinal(const TrackRecord& t, int key)
+{
+    switch (key) {
+    case kSortPreference: return t.preference;
+    case kSortTrackNumber: return t.trackNumber;
+    case kSortKbps: return uint16_t(t.kbps) ^ 0x8000u;
+    case kSortChannels: return uint8_t(t.channels) ^ 0x80u;
+    case kSortVolumeBoost: return uint16_t(t.volumeBoost) ^ 0x8000u;
+    default: return uint16_t(t.year) ^ 0x8000u;  // kSortYear
+    }
+}
+
 bool IsTextKey(int key)
 {
     return key == kSortArtist || key == kSortTitle || key == kSortGenre || key == kSortAlbum ||
@@ -122,6 +142,7 @@ struct SortWork {
     bool ranked[kSortKeyCount] = {};
     std::vector<RankItem> items;
     std::vector<std::pair<uint64_t, uint32_t>> numbers;  // scratch of RanksOf
+    std::vector<uint32_t> smallRanks;                     // scratch of RanksOf: per value
     // The ranks stay valid for the store's change count `keptAt`; the last
     // sort left the records in the order keptSlots[0], keptSlots[1], ...
     bool kept = false;
@@ -183,6 +204,25 @@ struct SortWork {
         if (ranked[key])
             return rank;
         const size_t count = tracks.size();
+        if (IsSmallKey(key)) {
+            // The rank of a value is the number of smaller values present.
+            rank.resize(count);
+            smallRanks.assign(65536, 0);
+            for (size_t slot = 0; slot < count; ++slot) {
+                rank[slot] = SmallOrdinal(*tracks[slot], key);
+                smallRanks[size_t(rank[slot])] = 1;
+            }
+            uint32_t present = 0;
+            for (uint32_t& r : smallRanks) {
+                const uint32_t here = r;
+                r = present;
+                present += here;
+            }
+            for (uint64_t& r : rank)
+                r = smallRanks[size_t(r)];
+            ranked[key] = true;
+            return rank;
+        }
         if (!IsTextKey(key)) {
             // The rank of each number among the range's numbers.
             numbers.resize(count);
