@@ -39,43 +39,6 @@ TEST(TrackRecord, CreateZeroesAllButPathAndDate)
     EXPECT_EQ(strlen(cut.path), 259u);
 }
 
-TEST(TrackRecord, DisplayName)
-{
-    TrackRecord t = Blank();
-    strcpy(t.path, "C:\\x.mp3");
-    EXPECT_EQ(DisplayName(t), "C:\\x.mp3");
-    strcpy(t.artist, "A");
-    EXPECT_EQ(DisplayName(t), "A - ");  // the separator stays without a title
-    strcpy(t.title, "T");
-    EXPECT_EQ(DisplayName(t), "A - T");
-    t.artist[0] = '\0';
-    EXPECT_EQ(DisplayName(t), "T");
-}
-
-TEST(TrackRecord, OneHighlightAtATime)
-{
-    TrackRecord t = Blank();
-    t.flags = kFlagNew | kFlagHighlight2;
-    SetHighlight(t, 4);
-    EXPECT_EQ(t.flags, uint32_t(kFlagNew | kFlagHighlight4));
-    SetHighlight(t, 1);
-    EXPECT_EQ(t.flags, uint32_t(kFlagNew | kFlagHighlight1));
-    SetHighlight(t, 0);
-    EXPECT_EQ(t.flags, uint32_t(kFlagNew));
-}
-
-TEST(TrackRecord, FieldsAreCutToTheirSize)
-{
-    TrackRecord t = Blank();
-    std::string longName(150, 'n');
-    SetField(t.artist, longName);
-    EXPECT_EQ(strlen(t.artist), 99u);
-    SetField(t.title, "short");
-    EXPECT_STREQ(t.title, "short");
-    SetField(t.album, static_cast<const char*>(nullptr));
-    EXPECT_STREQ(t.album, "");
-}
-
 TEST(TrackRecord, StoredFormZeroesTypeAndPadding)
 {
     TrackRecord t = Blank();
@@ -89,7 +52,6 @@ TEST(TrackRecord, StoredFormZeroesTypeAndPadding)
     EXPECT_EQ(s.dateAdded, t.dateAdded);
     EXPECT_EQ(s.trackNumber, t.trackNumber);
 }
-
 
 TEST(TrackRecord, CleanUpCollapsesDoubledBackslashesFromTheThirdCharacter)
 {

@@ -31,7 +31,6 @@ constexpr int kProgressDetail = 1007, kProgressCancel = 1086;
 // and after (the program's own key: the editor is another process).
 void ClearIntakeSettings()
 {
-    ClearEditorSettings();
     for (const char* name : {"FWEnqueNew", "VUVMoveMusicTo", "FWMoveMusicToFolder", "FWArrangement", "DefaultPreference",
                              "DefaultYear", "DefaultAutoVolume", "DefaultArtist", "DefaultAlbum", "FWFolderToWatch",
                              "FWSchedule", "FWRecurse", "FWScheduleEvery", "DefaultGenre00", "DefaultGenre01", "LastAccessedFolder"})
@@ -62,29 +61,24 @@ std::string DropList(const std::vector<std::string>& paths)
     return bytes + '\0';
 }
 
-bool WaitUntilClosed(HWND window)
-{
-    for (int waited = 0; waited < 20000 && IsWindow(window); waited += 100)
-        Pause(100);
-    return !IsWindow(window);
-}
+bool WaitUntilClosed(HWND window) { return WaitFor([window] { return !IsWindow(window); }, 20000); }
 
-class AddMusicWindowTest : public testing::Test {
+class AddMusicWindowTest : public EditorTest {
 protected:
     void SetUp() override
     {
+        EditorTest::SetUp();
         ClearIntakeSettings();
         // One track already, so that no add starts playback (no player here).
-        ASSERT_TRUE(WriteCollection(folder_.File("m.tsv"), Collection(),
-                                    {"C:\\Music\\Old.mp3\tCorvina\tOld\tErotica\t1992\t1\tPop\t61000\t192\t44100\t2\t5"
-                                     "\t0\t0\t500\t1"}));
-        SetProgramText("ActiveMusicCollection", Collection());
+        UseCollection("Add Test.mcc", {"C:\\Music\\Old.mp3\tCorvina\tOld\tErotica\t1992\t1\tPop\t61000\t192\t44100\t2\t5"
+                                       "\t0\t0\t500\t1"});
         ASSERT_TRUE(editor_.Start());
     }
     void TearDown() override
     {
         EXPECT_EQ(editor_.Close(), 0);
         ClearIntakeSettings();
+        EditorTest::TearDown();
     }
     std::string Collection() const { return folder_.File("Add Test.mcc"); }
     std::string DemoMusic() const
@@ -93,12 +87,7 @@ protected:
         return demo.empty() ? demo : demo.substr(0, demo.rfind('\\') + 1) + "Music";
     }
     int Rows() { return int(SendMessageA(editor_.Control(kTrackList), LVM_GETITEMCOUNT, 0, 0)); }
-    bool WaitForRows(int rows, DWORD timeoutMs = 20000)
-    {
-        for (DWORD waited = 0; waited < timeoutMs && Rows() != rows; waited += 100)
-            Pause(100);
-        return Rows() == rows;
-    }
+    bool WaitForRows(int rows) { return WaitFor([&] { return Rows() == rows; }, 20000); }
     size_t SavedTracks() { return ReadBytes(Collection()).size() / 648; }
     // "Add Music" and the folder chosen in the shell's folder browser: the
     // selection is asked for until the tree's selected item (read through
@@ -136,7 +125,6 @@ protected:
         PostMessageA(GetDlgItem(browser, IDOK), BM_CLICK, 0, 0);
     }
 
-    ScratchFolder folder_;
     Editor editor_;
 };
 
@@ -293,9 +281,7 @@ TEST_F(AddMusicWindowTest, LookoutStoresItsScheduleAndRunsItNow)
     vuv::NamedEvent trigger((EditorLinkPrefix() + "evtTbTriggerFolderWatch").c_str());
     trigger.Reset();
     PostMessageA(GetDlgItem(dialog, 1069), BM_CLICK, 0, 0);  // "Schedule Now": the dialog stays
-    for (int waited = 0; waited < 10000 && !trigger.IsSet(); waited += 100)
-        Pause(100);
-    EXPECT_TRUE(trigger.IsSet());
+    EXPECT_TRUE(WaitFor([&] { return trigger.IsSet(); }, 10000));
     EXPECT_TRUE(IsWindow(dialog));
     EXPECT_EQ(vuv::GetNumber("FWSchedule"), 2u);
     EXPECT_EQ(vuv::GetText("FWScheduleEvery"), "45");

@@ -17,24 +17,19 @@ constexpr int kArrangeFilesCommand = 40047;
 constexpr int kRootEdit = 1066, kPatternEdit = 1021, kSetButton = 1069, kBeginButton = 1068;
 constexpr int kProgressText = 1071, kCloseButton = 1069;
 
-class ArrangeFilesWindowTest : public testing::Test {
+class ArrangeFilesWindowTest : public vuvtest::EditorTest {
 protected:
     void SetUp() override
     {
-        vuvtest::ClearEditorSettings();
+        EditorTest::SetUp();
         std::vector<std::string> lines;
         for (const std::string title : {"Rain", "Dust", "Sand", "Snow"}) {
             ASSERT_TRUE(vuvtest::WriteBytes(folder_.File(title + ".mp3"), title));
             lines.push_back(folder_.File(title + ".mp3") + "\tCorvina\t" + title +
                             "\tErotica\t1992\t1\tPop\t61000\t192\t44100\t2\t5\t0\t0\t500\t1");
         }
-        ASSERT_TRUE(vuvtest::WriteCollection(folder_.File("m.tsv"), Collection(), lines));
-        vuvtest::SetProgramText("ActiveMusicCollection", Collection());
+        UseCollection("Arrange Test.mcc", lines);
     }
-    void TearDown() override { vuvtest::ClearEditorSettings(); }
-    std::string Collection() const { return folder_.File("Arrange Test.mcc"); }
-
-    vuvtest::ScratchFolder folder_;
 };
 
 }  // namespace
@@ -98,6 +93,6 @@ TEST_F(ArrangeFilesWindowTest, SetPatternBeginAndWatchItComplete)
     // The files are in their new places, and the collection was saved.
     const std::string moved = root + "\\Pop\\Corvina Snow 1992.mp3";
     EXPECT_EQ(vuvtest::ReadBytes(moved), "Snow");
-    EXPECT_NE(vuvtest::ReadBytes(Collection()).find(moved), std::string::npos);
+    EXPECT_NE(vuvtest::ReadBytes(folder_.File("Arrange Test.mcc")).find(moved), std::string::npos);
     EXPECT_EQ(editor.Close(), 0);
 }

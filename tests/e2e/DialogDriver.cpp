@@ -91,18 +91,9 @@ bool AnswerFileDialog(DWORD processId, const char* title, const std::string& pat
     return WaitUntilGone(dialog);
 }
 
-bool WaitUntilGone(HWND window)
+bool WaitUntilGone(HWND window, DWORD timeoutMs)
 {
-    for (int i = 0; i < 100 && IsWindow(window) && IsWindowVisible(window); ++i)
-        Pause(100);
-    return !IsWindow(window) || !IsWindowVisible(window);
-}
-
-bool SaveShot(HWND window, const char* name)
-{
-    const std::string dir = ScreenshotDir();
-    // A maximised window reaches past the screen, which copies as black.
-    return dir.empty() || SavePng(IsZoomed(window) ? CaptureClient(window) : CaptureWindow(window), dir + name);
+    return WaitFor([window] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs);
 }
 
 }  // namespace vuvtest

@@ -25,12 +25,7 @@ void TypeText(const std::string& text);
 // file name and confirms it; false when no such dialog came up.
 bool AnswerFileDialog(DWORD processId, const char* title, const std::string& path);
 
-// Waits (up to 10 s) until the window is closed or hidden; whether it is.
-bool WaitUntilGone(HWND window);
-
-// Saves a screenshot of the window (frame included, but for a maximised
-// window only its client area) as `name` in the screenshot folder, when one
-// is set; false when it could not be written.
-bool SaveShot(HWND window, const char* name);
+// Waits (up to `timeoutMs`) until the window is closed or hidden; whether it is.
+bool WaitUntilGone(HWND window, DWORD timeoutMs = 10000);
 
 }  // namespace vuvtest

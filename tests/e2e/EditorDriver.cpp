@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <algorithm>
 #include <cstdio>
 
 namespace vuvtest {
@@ -15,25 +13,20 @@ namespace vuvtest {
 namespace {
 
 constexpr const char* kProgramKey = "Software\\Halvane\\Tonbrook";
-constexpr const char* kTitlePrefix = "Tonbrook - Music Collection";
 
-struct Search {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindMain(HWND hwnd, LPARAM lp)
+// A visible top-level window of the process, of the class (when given),
+// whose title `matches`.
+template <typename Match>
+HWND FindProcessWindow(DWORD processId, const char* className, Match matches)
 {
-    auto* s = reinterpret_cast<Search*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char title[256] = "";
-    GetWindowTextA(hwnd, title, sizeof title);
-    if (pid == s->pid && IsWindowVisible(hwnd) && std::string(title).rfind(kTitlePrefix, 0) == 0) {
-        s->found = hwnd;
-        return FALSE;
+    for (HWND h = FindWindowExA(nullptr, nullptr, className, nullptr); h; h = FindWindowExA(nullptr, h, className, nullptr)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        char title[1024] = "";
+        if (pid == processId && IsWindowVisible(h) && (GetWindowTextA(h, title, sizeof title), matches(title)))
+            return h;
     }
-    return TRUE;
+    return nullptr;
 }
 
 }  // namespace
@@ -84,31 +77,17 @@ bool Editor::Start(const std::string& arguments, const char* windowTitle)
 {
     if (!Launch(arguments, process_))
         return false;
-    if (windowTitle != nullptr) {
-        window_ = WaitForProcessWindow(process_.dwProcessId, nullptr, windowTitle, 30000);
-        Pause(1000);  // the first paint
-        return window_ != nullptr;
-    }
-    for (int waited = 0; waited < 30000; waited += 100) {
-        Search s{process_.dwProcessId, nullptr};
-        EnumWindows(FindMain, reinterpret_cast<LPARAM>(&s));
-        if (s.found) {
-            window_ = s.found;
-            // Creation ends with the collection loaded, which gives the
-            // title its collection name; then the first paint.
-            for (int i = 0; i < 300; ++i) {
-                char title[256] = "";
-                GetWindowTextA(window_, title, sizeof title);
-                if (std::string(title).find('\'') != std::string::npos)
-                    break;
-                Pause(100);
-            }
-            Pause(1500);
-            return true;
-        }
-        Sleep(100);
-    }
-    return false;
+    // The main window, or the one titled `windowTitle`.
+    const auto wanted = [windowTitle](const std::string& title) {
+        return windowTitle ? title == windowTitle : title.rfind("Tonbrook - Music Collection", 0) == 0;
+    };
+    WaitFor([&] { return (window_ = FindProcessWindow(process_.dwProcessId, nullptr, wanted)) != nullptr; }, 30000);
+    // The main window's creation ends with the collection loaded, which
+    // gives the title its collection name; then the first paint.
+    if (window_ && !windowTitle)
+        WaitFor([this] { return WindowText(window_).find('\'') != std::string::npos; }, 30000);
+    Pause(windowTitle ? 1000 : 1500);
+    return window_ != nullptr;
 }
 
 int Editor::Close()
@@ -215,18 +194,14 @@ Capture CaptureScreen(int left, int top, int width, int height)
 
 HWND WaitForProcessWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs)
 {
-    for (DWORD waited = 0;; waited += 100) {
-        for (HWND h = FindWindowExA(nullptr, nullptr, className, title); h;
-             h = FindWindowExA(nullptr, h, className, title)) {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(h, &pid);
-            if (pid == processId && IsWindowVisible(h))
-                return h;
-        }
-        if (waited >= timeoutMs)
-            return nullptr;
-        Pause(100);
-    }
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            found = FindProcessWindow(processId, className, [title](const std::string& t) { return !title || t == title; });
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
 }
 
 std::string WindowText(HWND window)
@@ -238,12 +213,7 @@ std::string WindowText(HWND window)
 
 bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs)
 {
-    for (DWORD waited = 0; WindowText(window) != text; waited += 50) {
-        if (waited >= timeoutMs)
-            return false;
-        Pause(50);
-    }
-    return true;
+    return WaitFor([&] { return WindowText(window) == text; }, timeoutMs);
 }
 
 Capture CaptureClient(HWND window)
@@ -302,7 +272,7 @@ void SaveScreenshot(HWND window, const char* name)
         // returns), so that a window just opened is captured whole.
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         Pause(200);
-        SaveScreenshot(CaptureWindow(window), name);
+        SaveScreenshot(IsZoomed(window) ? CaptureClient(window) : CaptureWindow(window), name);
     }
 }
 

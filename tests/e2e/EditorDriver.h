@@ -5,7 +5,11 @@
 // use there (the tests of one program run one after the other).
 #pragma once
 
+#include "support/TestSupport.h"
+
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -65,6 +69,11 @@ std::string SuiteUserFile(const char* suffix);
 bool WriteCollection(const std::string& manifestPath, const std::string& collectionPath,
                      const std::vector<std::string>& lines);
 
+// Runs this process's window messages until `done()` holds, for at most
+// `timeoutMs`; whether it holds.
+template <typename Condition>
+bool WaitFor(Condition done, DWORD timeoutMs = 15000);
+
 // A visible top-level window of the process whose class (when given) and
 // title (when given) match, waited for up to `timeoutMs`; null when none.
 HWND WaitForProcessWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs = 15000);
@@ -87,8 +96,9 @@ bool SavePng(const Capture& capture, const std::string& path);
 // The folder for screenshots (with "\"), from VUV_SCREENSHOT_DIR, created
 // when missing; empty when not set.
 std::string ScreenshotDir();
-// Saves the whole window, once painted, as `name` in that folder (an
-// expectation that it was written); nothing when no folder is set.
+// Saves the window, once painted, as `name` in that folder (an expectation
+// that it was written; a maximised window, which reaches past the screen,
+// by its client area only); nothing when no folder is set.
 void SaveScreenshot(HWND window, const char* name);
 // Saves a capture as `name` in that folder.
 void SaveScreenshot(const Capture& capture, const char* name);
@@ -103,5 +113,33 @@ void ClickAt(HWND control, int x, int y, WPARAM keys = 0);
 // The y of the middle of visible row `row` (from the top of the client
 // area, below the column header) of the editor's track list.
 int TrackRowY(HWND list, int row);
+
+template <typename Condition>
+bool WaitFor(Condition done, DWORD timeoutMs)
+{
+    for (DWORD waited = 0; !done(); waited += 50) {
+        if (waited >= timeoutMs)
+            return false;
+        Pause(50);
+    }
+    return true;
+}
+
+// What the editor's window tests share: the editor's settings cleared
+// before and after, a scratch folder, and the collection it opens on.
+class EditorTest : public testing::Test {
+protected:
+    void SetUp() override { ClearEditorSettings(); }
+    void TearDown() override { ClearEditorSettings(); }
+    // Writes the collection `name` into the folder from manifest lines and
+    // makes it the one the editor opens.
+    void UseCollection(const std::string& name, const std::vector<std::string>& lines)
+    {
+        ASSERT_TRUE(WriteCollection(folder_.File("m.tsv"), folder_.File(name), lines));
+        SetProgramText("ActiveMusicCollection", folder_.File(name));
+    }
+
+    ScratchFolder folder_;
+};
 
 }  // namespace vuvtest

@@ -17,27 +17,23 @@ namespace {
 constexpr int kExportCommand = 40081;
 constexpr int kLayout = 1160, kMessage = 1174, kLoadPreset = 1172;
 
-class ExportWindowTest : public testing::Test {
+class ExportWindowTest : public vuvtest::EditorTest {
 protected:
     void SetUp() override
     {
-        vuvtest::ClearEditorSettings();
+        EditorTest::SetUp();
         // "path<TAB>artist<TAB>title<TAB>album<TAB>year<TAB>track<TAB>genres<TAB>ms<TAB>..."
         const std::vector<std::string> lines{
             "C:\\Music\\b.mp3\tZed\tTwo\t\t0\t0\tPop\t61000\t192\t44100\t2\t5\t0\t0\t500\t1",
             "C:\\Music\\a.mp3\tA&B <x>\tSong \xE9t\xE9\tOne\t1999\t3\tJazz\t61000\t192\t44100\t2\t5\t0\t0\t500\t1"};
-        ASSERT_TRUE(vuvtest::WriteCollection(folder_.File("m.tsv"), folder_.File("Export Test.mcc"), lines));
-        vuvtest::SetProgramText("ActiveMusicCollection", folder_.File("Export Test.mcc"));
+        UseCollection("Export Test.mcc", lines);
     }
-    void TearDown() override { vuvtest::ClearEditorSettings(); }
     static void LoadPreset(vuvtest::Editor& editor, HWND dialog, const std::string& path)
     {
         vuvtest::ClickControl(vuvtest::FindControl(dialog, kLoadPreset));
         ASSERT_TRUE(vuvtest::AnswerFileDialog(editor.ProcessId(), "Tbp - Load Export Preset", path));
         vuvtest::Pause(300);
     }
-
-    vuvtest::ScratchFolder folder_;
 };
 
 }  // namespace
@@ -60,7 +56,7 @@ TEST_F(ExportWindowTest, PresetLoadedThenExportedToAFile)
     HWND dialog = vuvtest::WaitForProcessWindow(editor.ProcessId(), "#32770", "VUV - Export Collection");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(vuvtest::WindowText(vuvtest::FindControl(dialog, kLayout)), "[tab][tab][track number][tab][title]");
-    EXPECT_TRUE(vuvtest::SaveShot(dialog, "export.png"));
+    vuvtest::SaveScreenshot(dialog, "export.png");
 
     // A cut preset: refused, the inputs as they were, the reason shown.
     LoadPreset(editor, dialog, folder_.File("cut.dxp"));

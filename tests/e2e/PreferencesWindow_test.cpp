@@ -15,16 +15,14 @@ namespace {
 
 constexpr int kSubFolders = 1085, kInfoTips = 1110, kSecondSort = 1111, kDefaultColumns = 1113;
 
-class PreferencesWindowTest : public testing::Test {
+class PreferencesWindowTest : public vuvtest::EditorTest {
 protected:
     void SetUp() override
     {
-        vuvtest::ClearEditorSettings();
-        const std::vector<std::string> lines{"C:\\a.mp3\tAlba\tOne\tFirst\t1999\t1\tJazz\t61000\t192\t44100\t2\t5\t0\t0\t500\t1"};
-        ASSERT_TRUE(vuvtest::WriteCollection(folder_.File("m.tsv"), folder_.File("Preferences Test.mcc"), lines));
-        vuvtest::SetProgramText("ActiveMusicCollection", folder_.File("Preferences Test.mcc"));
+        EditorTest::SetUp();
+        UseCollection("Preferences Test.mcc",
+                      {"C:\\a.mp3\tAlba\tOne\tFirst\t1999\t1\tJazz\t61000\t192\t44100\t2\t5\t0\t0\t500\t1"});
     }
-    void TearDown() override { vuvtest::ClearEditorSettings(); }
     HWND Open()
     {
         PostMessageA(editor_.Window(), WM_COMMAND, 40073, 0);
@@ -43,7 +41,6 @@ protected:
         return columns;
     }
 
-    vuvtest::ScratchFolder folder_;
     vuvtest::Editor editor_;
 };
 
@@ -55,7 +52,7 @@ TEST_F(PreferencesWindowTest, ColumnPositionsReorderTheListAtOnce)
     EXPECT_EQ(Columns(), (std::vector<int>{18, 20, 143, 254, 100}));
     HWND dialog = Open();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(vuvtest::SaveShot(dialog, "preferences.png"));
+    vuvtest::SaveScreenshot(dialog, "preferences.png");
     // "Artist" (row 1) to 3 and "Track" to 2 swap them; "Genre" at 0 hides
     // it. The rows are 20 pixels high; Down moves to the next row's editor.
     vuvtest::ClickClient(FindWindowExA(dialog, nullptr, "ListBox", nullptr), 40, 30);

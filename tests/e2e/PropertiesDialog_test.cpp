@@ -46,12 +46,7 @@ std::string Fields(HWND page)
 // its thread is free again.
 bool WaitUntilGone(HWND window, DWORD ms = 30000, HWND owner = nullptr)
 {
-    for (DWORD waited = 0; IsWindow(window); waited += 100) {
-        if (waited >= ms)
-            return false;
-        vuvtest::Pause(100);
-    }
-    return owner == nullptr || !WindowText(owner).empty();
+    return vuvtest::WaitFor([window] { return !IsWindow(window); }, ms) && (!owner || !WindowText(owner).empty());
 }
 
 // The next or previous page, as an arrow key on the tabs chooses it.
@@ -61,21 +56,15 @@ void ShowTab(HWND dialog, WPARAM arrow)
     vuvtest::Pause(500);
 }
 
-class PropertiesDialogTest : public testing::Test {
+class PropertiesDialogTest : public vuvtest::EditorTest {
 protected:
     void SetUp() override
     {
-        vuvtest::ClearEditorSettings();
+        EditorTest::SetUp();
         ASSERT_TRUE(vuvtest::MakeTaggedMusic(music_));
         collection_ = folder_.File("Tags.mcc");
     }
-    void TearDown() override { vuvtest::ClearEditorSettings(); }
-
-    void WriteCollection(const Texts& lines)
-    {
-        ASSERT_TRUE(vuvtest::WriteCollection(folder_.File("m.tsv"), collection_, lines));
-        vuvtest::SetProgramText("ActiveMusicCollection", collection_);
-    }
+    void WriteCollection(const Texts& lines) { UseCollection("Tags.mcc", lines); }
     HWND Find(const std::string& title, DWORD ms = 15000)
     {
         return vuvtest::WaitForProcessWindow(editor_.ProcessId(), nullptr, title.c_str(), ms);
@@ -97,7 +86,6 @@ protected:
         return Find(title);
     }
 
-    vuvtest::ScratchFolder folder_;
     vuvtest::ScratchFolder music_;
     std::string collection_;
     vuvtest::Editor editor_;

@@ -28,18 +28,16 @@ std::string Line(const char* file, const char* artist, const char* genre, int ye
            "\t0\t0\t500\t1";
 }
 
-class SelectivePlayWindowTest : public testing::Test {
+class SelectivePlayWindowTest : public vuvtest::EditorTest {
 protected:
     void SetUp() override
     {
-        vuvtest::ClearEditorSettings();
+        EditorTest::SetUp();
         const std::vector<std::string> lines{Line("0", "Alba", "Rock", 1999, 9), Line("1", "Alba", "Jazz", 2003, 9),
                                              Line("2", "Berg", "Jazz", 2005, 9), Line("3", "Corr", "Pop", 2010, 5),
                                              Line("4", "Corr", "Pop", 2012, 1), Line("5", "", "Pop", 2011, 9)};
-        ASSERT_TRUE(vuvtest::WriteCollection(folder_.File("m.tsv"), folder_.File("Selective Test.mcc"), lines));
-        vuvtest::SetProgramText("ActiveMusicCollection", folder_.File("Selective Test.mcc"));
+        UseCollection("Selective Test.mcc", lines);
     }
-    void TearDown() override { vuvtest::ClearEditorSettings(); }
 
     // The Selective button, below the splitter line at two thirds of the
     // desktop's height.
@@ -58,8 +56,6 @@ protected:
             vuvtest::PressKey(VK_RIGHT);
     }
     static void ClickLine(HWND list, int line) { vuvtest::ClickClient(list, 60, line * kLineHeight + kLineHeight / 2); }
-
-    vuvtest::ScratchFolder folder_;
 };
 
 }  // namespace
@@ -75,22 +71,22 @@ TEST_F(SelectivePlayWindowTest, CriteriaSetOnThePagesChangeTheIndexAndTheList)
     EXPECT_EQ(SendMessageA(artists, LB_GETCOUNT, 0, 0), 3);
     ClickLine(artists, 1);
     EXPECT_EQ(SendMessageA(artists, LB_GETCURSEL, 0, 0), LB_ERR);  // the click leaves no line chosen
-    EXPECT_TRUE(vuvtest::SaveShot(dialog, "selective-artist.png"));
+    vuvtest::SaveScreenshot(dialog, "selective-artist.png");
     // Jazz, Pop, Rock: "Rock" excluded.
     ShowPage(dialog, 1);
     HWND genres = vuvtest::FindControl(dialog, kGenres);
     ASSERT_TRUE(IsWindowVisible(genres) && !IsWindowVisible(artists));
     ClickLine(genres, 2);
-    EXPECT_TRUE(vuvtest::SaveShot(dialog, "selective-genre.png"));
+    vuvtest::SaveScreenshot(dialog, "selective-genre.png");
     // 33 pixels into the 80-pixel star strip: (33 + 2) x 10 / 80 - 1 = 3.
     ShowPage(dialog, 2);
     vuvtest::ClickClient(vuvtest::FindControl(dialog, kStars), 33, 7);
-    EXPECT_TRUE(vuvtest::SaveShot(dialog, "selective-preference.png"));
+    vuvtest::SaveScreenshot(dialog, "selective-preference.png");
     // From 2000, no last year.
     ShowPage(dialog, 3);
     vuvtest::ClickControl(FindWindowExA(vuvtest::FindControl(dialog, kFirstYear), nullptr, "Edit", nullptr));
     vuvtest::TypeText("2000");
-    EXPECT_TRUE(vuvtest::SaveShot(dialog, "selective-year.png"));
+    vuvtest::SaveScreenshot(dialog, "selective-year.png");
     vuvtest::ClickControl(vuvtest::FindControl(dialog, IDOK));
     ASSERT_TRUE(vuvtest::WaitUntilGone(dialog));
 
@@ -115,7 +111,7 @@ TEST_F(SelectivePlayWindowTest, CriteriaSetOnThePagesChangeTheIndexAndTheList)
     const vuvtest::Capture shot = vuvtest::CaptureClient(editor.Window());
     for (int row = 0; row < 6; ++row)
         EXPECT_EQ(shot.At(origin.x + 2 + 7, origin.y + 2 + 1 + row * kLineHeight) == kExcludedMark, row >= 2) << row;
-    EXPECT_TRUE(vuvtest::SaveShot(editor.Window(), "selective-main-window.png"));
+    vuvtest::SaveScreenshot(editor.Window(), "selective-main-window.png");
 
     // Saved as the preset "party", the criteria title the dialog.
     dialog = OpenDialog(editor);

@@ -30,17 +30,12 @@ std::string Line(const std::string& path, const std::string& artist, const std::
            "\tJazz\t240000\t192\t44100\t2\t9\t0\t0\t500\t1";
 }
 
-class TrackListCommandsTest : public testing::Test {
+class TrackListCommandsTest : public vuvtest::EditorTest {
 protected:
-    TrackListCommandsTest() : link_(vuvtest::EditorLinkPrefix())
-    {
-        SetPlaying("");
-        vuvtest::ClearEditorSettings();
-    }
+    TrackListCommandsTest() : link_(vuvtest::EditorLinkPrefix()) { SetPlaying(""); }
     ~TrackListCommandsTest() override
     {
         SetPlaying("");
-        vuvtest::ClearEditorSettings();
         for (const char* name : {"VUVRandomSel", "VUVRandomTracks", "VUVRandomLength"})
             vuvtest::DeleteProgramValue(name);
     }
@@ -50,8 +45,7 @@ protected:
     {
         for (const std::string& name : files)
             ASSERT_TRUE(vuvtest::WriteBytes(folder_.File(name), "not really music"));
-        ASSERT_TRUE(vuvtest::WriteCollection(folder_.File("m.tsv"), folder_.File("c.mcc"), lines));
-        vuvtest::SetProgramText("ActiveMusicCollection", folder_.File("c.mcc"));
+        UseCollection("c.mcc", lines);
         ASSERT_TRUE(editor_.Start());
         list_ = editor_.Control(1008);
     }
@@ -119,7 +113,6 @@ protected:
     }
 
     vuv::PlayerLink link_;
-    vuvtest::ScratchFolder folder_;
     vuvtest::Editor editor_;
     HWND list_ = nullptr;
 };
@@ -168,9 +161,7 @@ TEST_F(TrackListCommandsTest, MenuCommandsOnTheSelectedTracks)
     PostMessageA(list_, WM_KEYDOWN, VK_DOWN, 0);
     vuvtest::Pause(300);
     EXPECT_EQ(Selected(), "2 ");
-    for (int waited = 0; waited < 5000 && Selected() != "1 "; waited += 100)
-        vuvtest::Pause(100);
-    EXPECT_EQ(Selected(), "1 ");
+    EXPECT_TRUE(vuvtest::WaitFor([this] { return Selected() == "1 "; }, 5000)) << Selected();
     Click(3);
     vuvtest::Pause(3000);
     EXPECT_EQ(Selected(), "3 ");

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 using namespace vuv;
 using namespace vuvtest;
@@ -17,12 +16,6 @@ namespace {
 
 struct Queues : PlayerFixture {
     Queues() { context.launchPlayer = false; }
-    std::string ShouldPlay()
-    {
-        TrackRecord t = {};
-        link.trackShouldPlay.Get(&t);
-        return t.path;
-    }
     uint32_t Changes() { return link.playListChanged.GetU32(); }
     // Three plain tracks queued, a play-now request and one behind it.
     void FillBothQueues()
@@ -57,7 +50,7 @@ TEST(PlayQueue, PlaySelectionOneRequestThenPriorityQueue)
     const uint32_t before = q.Changes();
     for (const char* path : {"C:\\1.mp3", "C:\\2.mp3", "C:\\3.mp3"})
         ASSERT_TRUE(PlayNow(q.context, Track(path)));
-    EXPECT_EQ(q.ShouldPlay(), "C:\\1.mp3");
+    EXPECT_EQ(ShouldPlay(q.link), "C:\\1.mp3");
     EXPECT_EQ(QueuePaths(q.context.files.priorityQueue), (std::vector<std::string>{"C:\\2.mp3", "C:\\3.mp3"}));
     EXPECT_EQ(q.Changes() - before, 3u);  // one per start-play
     EXPECT_TRUE(q.link.play.IsSet());
@@ -65,7 +58,7 @@ TEST(PlayQueue, PlaySelectionOneRequestThenPriorityQueue)
     // Outside the window a request replaces the one not yet taken.
     q.link.lastSetTsp.SetU32(GetTickCount() - 5000);
     ASSERT_TRUE(PlayFile(q.context, "C:\\4.mp3"));
-    EXPECT_EQ(q.ShouldPlay(), "C:\\4.mp3");
+    EXPECT_EQ(ShouldPlay(q.link), "C:\\4.mp3");
     EXPECT_EQ(ReadQueue(q.context.files.priorityQueue).size(), 2u);
 }
 
@@ -76,10 +69,6 @@ TEST(PlayQueue, NextTrackOrderAndQueueFiles)
     q.context.fillTrack = [&](TrackRecord& t) { filled.push_back(t.path); };
     ASSERT_TRUE(Enqueue(q.context, Track("C:\\q1.mp3", "Art", "T")));
     ASSERT_TRUE(EnqueueFile(q.context, "C:\\q2.mp3"));
-    const auto queued = ReadQueue(q.context.files.queue);
-    ASSERT_EQ(queued.size(), 2u);
-    EXPECT_STREQ(queued[0].track.artist, "Art");
-    EXPECT_EQ(queued[1].taken, 0u);
     ResetPlayNowWindow(q.context);
     PlayFile(q.context, "C:\\now.mp3");
     PlayFile(q.context, "C:\\prio.mp3");
@@ -91,7 +80,7 @@ TEST(PlayQueue, NextTrackOrderAndQueueFiles)
         order.push_back(t.path);
     EXPECT_EQ(order, (std::vector<std::string>{"C:\\now.mp3", "C:\\prio.mp3", "C:\\q1.mp3", "C:\\q2.mp3"}));
     EXPECT_EQ(filled, order);
-    EXPECT_EQ(q.ShouldPlay(), "");
+    EXPECT_EQ(ShouldPlay(q.link), "");
     EXPECT_EQ(FileSize(q.context.files.queue), 0u);
     EXPECT_FALSE(AnythingToPlay(q.context));
     q.link.myMusicRandom.Set();
@@ -140,7 +129,7 @@ TEST(PlayQueue, PlaylistTracksPlayAsOneItem)
 }
 
 
-TEST(PlayQueue, PlayToggleStartsResumesStopsAndTheOtherControlsSetTheirFlags)
+TEST(PlayQueue, PlayToggleStartsResumesAndStops)
 {
     Queues q;
     // Nothing to play: the first previously played record is requested.
@@ -149,7 +138,7 @@ TEST(PlayQueue, PlayToggleStartsResumesStopsAndTheOtherControlsSetTheirFlags)
     const uint32_t before = q.Changes();
     PlayToggle(q.context);
     EXPECT_TRUE(q.link.play.IsSet());
-    EXPECT_EQ(q.ShouldPlay(), "C:\\last.mp3");
+    EXPECT_EQ(ShouldPlay(q.link), "C:\\last.mp3");
     EXPECT_GE(q.Changes() - before, 2u);
     q.link.pause.Set();
     PlayToggle(q.context);
@@ -161,7 +150,7 @@ TEST(PlayQueue, PlayToggleStartsResumesStopsAndTheOtherControlsSetTheirFlags)
     ASSERT_TRUE(TakePlayNowRequest(q.context, taken));
     ASSERT_TRUE(EnqueueFile(q.context, "C:\\q.mp3"));
     PlayToggle(q.context);
-    EXPECT_EQ(q.ShouldPlay(), "");
+    EXPECT_EQ(ShouldPlay(q.link), "");
 
     // The pause and random toggles count as changes.
     const uint32_t c = q.Changes();
@@ -170,12 +159,6 @@ TEST(PlayQueue, PlayToggleStartsResumesStopsAndTheOtherControlsSetTheirFlags)
     ToggleRandomPlay(q.context);
     EXPECT_TRUE(q.link.myMusicRandom.IsSet());
     EXPECT_EQ(q.Changes() - c, 2u);
-    Stop(q.context);
-    EXPECT_FALSE(q.link.play.IsSet());
-    RandomPlayOn(q.context);
-    EXPECT_TRUE(q.link.play.IsSet());
-    Skip(q.context);
-    EXPECT_TRUE(q.link.skip.IsSet());
 }
 
 TEST(PlayQueue, SkipBackRestartsStepsBackOrWalksPreviouslyPlayed)
@@ -198,7 +181,7 @@ TEST(PlayQueue, SkipBackRestartsStepsBackOrWalksPreviouslyPlayed)
     std::vector<std::string> requested;
     for (int i = 0; i < 4; ++i) {
         SkipBack(q.context);
-        requested.push_back(q.ShouldPlay());
+        requested.push_back(ShouldPlay(q.link));
     }
     // Record 5 does not exist: the cursor starts again.
     EXPECT_EQ(requested, (std::vector<std::string>{"C:\\p1.mp3", "C:\\p3.mp3", "C:\\p3.mp3", "C:\\p1.mp3"}));
@@ -227,9 +210,7 @@ TEST(PlayQueue, ClearAndRequeue)
     const TrackRecord playing = Track("C:\\playing.mp3", "P");
     q.link.trackPlaying.Set(&playing);
     ASSERT_TRUE(RequeuePlayingTrack(q.context));
-    const auto queued = ReadQueue(q.context.files.queue);
-    ASSERT_EQ(queued.size(), 1u);
-    EXPECT_EQ(memcmp(&queued[0].track, &playing, sizeof playing), 0);
+    EXPECT_EQ(ReadBytes(q.context.files.queue), RecordsBytes({playing}) + std::string(4, '\0'));
     q.FillBothQueues();
     const uint32_t c = q.Changes();
     ClearQueue(q.context);

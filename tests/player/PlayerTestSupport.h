@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/TrackRecord.h"
+#include "core/TrackRecords.h"
 #include "platform/FileHandle.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
@@ -64,23 +65,6 @@ struct PlayerFixture {
     vuv::PlayContext context;
 };
 
-inline vuv::TrackRecord Track(const std::string& path, const char* artist = "", const char* title = "",
-                              uint8_t preference = 0)
-{
-    vuv::TrackRecord t;
-    memset(&t, 0, sizeof t);
-    vuv::SetField(t.path, path);
-    vuv::SetField(t.artist, artist);
-    vuv::SetField(t.title, title);
-    t.preference = preference;
-    return t;
-}
-
-inline std::string RecordsBytes(const std::vector<vuv::TrackRecord>& tracks)
-{
-    return std::string(reinterpret_cast<const char*>(tracks.data()), tracks.size() * sizeof(vuv::TrackRecord));
-}
-
 inline std::vector<vuv::QueueRecord> ReadQueue(const std::string& file)
 {
     const std::string bytes = ReadBytes(file);
@@ -96,6 +80,14 @@ inline std::vector<std::string> QueuePaths(const std::string& file)
     for (const vuv::QueueRecord& r : ReadQueue(file))
         paths.push_back(r.track.path);
     return paths;
+}
+
+// The play-now request waiting for the player ("" when none).
+inline std::string ShouldPlay(vuv::PlayerLink& link)
+{
+    vuv::TrackRecord t = {};
+    link.trackShouldPlay.Get(&t);
+    return t.path;
 }
 
 // The stand-in player, built beside the test programs.
@@ -139,12 +131,7 @@ public:
         SetEnvironmentVariableA("VUV_LINK_PREFIX", nullptr);
         return result;
     }
-    std::string ShouldPlay()
-    {
-        vuv::TrackRecord t = {};
-        link.trackShouldPlay.Get(&t);
-        return t.path;
-    }
+    std::string ShouldPlay() { return vuvtest::ShouldPlay(link); }
 
     ScratchFolder folder;
     vuv::PlayerLink link;

@@ -49,13 +49,6 @@ struct Expected {
     int order;    // position among the queue's records
 };
 
-bool NoRequestLeft(PlayerLink& link)
-{
-    TrackRecord r = {};
-    link.trackShouldPlay.Get(&r);
-    return r.path[0] == '\0';
-}
-
 }  // namespace
 
 TEST(QueueStress, NothingLostNothingTwiceNothingTorn)
@@ -83,7 +76,7 @@ TEST(QueueStress, NothingLostNothingTwiceNothingTorn)
         } else if (kind < 9) {
             // Only this process writes the play-now request: once the player
             // has taken the last one, a new batch cannot replace it.
-            ASSERT_TRUE(WaitUntil([&] { return NoRequestLeft(f.link); }, 15000));
+            ASSERT_TRUE(WaitUntil([&] { return ShouldPlay(f.link).empty(); }, 15000));
             ResetPlayNowWindow(f.context);
             for (int i = 0; i < count; ++i) {
                 const TrackRecord t = StressTrack(next++);
@@ -108,7 +101,7 @@ TEST(QueueStress, NothingLostNothingTwiceNothingTorn)
     }
     ASSERT_TRUE(WaitUntil(
         [&] {
-            return NoRequestLeft(f.link) && FileSize(f.context.files.queue) == 0 &&
+            return ShouldPlay(f.link).empty() && FileSize(f.context.files.queue) == 0 &&
                    FileSize(f.context.files.priorityQueue) == 0;
         },
         30000));

@@ -1,5 +1,6 @@
 #include "selection/MissingFiles.h"
 
+#include "core/TrackRecords.h"
 #include "platform/Paths.h"
 #include "support/TestSupport.h"
 
@@ -11,13 +12,6 @@ using namespace vuv;
 using namespace vuvtest;
 
 namespace {
-
-TrackRecord Track(const std::string& path)
-{
-    TrackRecord t{};
-    SetField(t.path, path);
-    return t;
-}
 
 // The search written out as plainly as it can be: every folder of the tree,
 // subfolders first, tests the name of every still missing track. (A path

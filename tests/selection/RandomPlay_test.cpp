@@ -1,5 +1,6 @@
 #include "selection/RandomPlay.h"
 
+#include "core/TrackRecords.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "support/TestSupport.h"
@@ -9,27 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
-#include <set>
 
 using namespace vuv;
 using namespace vuvtest;
 
 namespace {
-
-TrackRecord Track(const std::string& path, uint8_t preference)
-{
-    TrackRecord t;
-    memset(&t, 0, sizeof t);
-    SetField(t.path, path);
-    t.preference = preference;
-    return t;
-}
-
-std::string RecordsBytes(const std::vector<TrackRecord>& tracks)
-{
-    return std::string(reinterpret_cast<const char*>(tracks.data()), tracks.size() * sizeof(TrackRecord));
-}
 
 // The files of a draw in a scratch folder.
 struct DrawFiles {
@@ -42,7 +27,7 @@ std::vector<TrackRecord> Collection(size_t count, size_t kinds = 10)
 {
     std::vector<TrackRecord> tracks;
     for (size_t i = 0; i < count; ++i)
-        tracks.push_back(Track("C:\\m\\" + std::to_string(i) + ".mp3", uint8_t(i % kinds)));
+        tracks.push_back(Track("C:\\m\\" + std::to_string(i) + ".mp3", "", "", uint8_t(i % kinds)));
     return tracks;
 }
 
@@ -102,15 +87,6 @@ TEST(RandomPlay, SmallCollectionsDrawAsThePlainAlgorithm)
         for (int i = 0; i < 100; ++i)
             ASSERT_TRUE(draw.Draw(path) && path == expected[i]) << i;
     }
-    // Two listed positions: only they come out.
-    const uint32_t two[] = {3, 250};
-    ASSERT_TRUE(WriteBytes(f.files.selectionIndex, std::string(reinterpret_cast<const char*>(two), 8)));
-    std::set<std::string> seen;
-    for (int i = 0; i < 200; ++i) {
-        ASSERT_TRUE(RandomPick(f.files, out));
-        seen.insert(out.path);
-    }
-    EXPECT_EQ(seen, (std::set<std::string>{"C:\\m\\3.mp3", "C:\\m\\250.mp3"}));
     ASSERT_TRUE(WriteBytes(f.files.collection, ""));
     EXPECT_FALSE(RandomPick(f.files, out));
     std::string path;

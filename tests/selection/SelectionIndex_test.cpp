@@ -1,7 +1,6 @@
 #include "selection/SelectionIndex.h"
 
 #include "core/GenreList.h"
-#include "core/StoreFixture.h"
 #include "platform/FileHandle.h"
 #include "platform/FileReplace.h"
 #include "platform/Paths.h"
@@ -101,40 +100,4 @@ TEST_F(SelectionIndexTest, GenresIncludeExcludeAndIndeterminate)
     EXPECT_EQ(Passing({MakeNameCriteria(kCriteriaExcludedGenre, "rock")}, tracks, &genres), (V{0, 1, 2, 4}));
     // No genre list loaded: no id is counted, so every track fails.
     EXPECT_EQ(Passing(criteria, tracks, nullptr), V{});
-}
-
-namespace {
-
-class SelectionAfterSaveTest : public StoreTest {};
-
-}  // namespace
-
-TEST_F(SelectionAfterSaveTest, RebuildsFromTheSavedFileAndMarksTheStore)
-{
-    WriteCollection({MakeTrack("Beta", "1", "", "C:\\1.mp3"), MakeTrack("Alpha", "2", "", "C:\\2.mp3")});
-    store().LoadCollection(Collection());
-    store().AppendTrack(MakeTrack("Gamma", "3", "", "C:\\3.mp3"));  // only in memory so far
-    const SelectionFiles files{folder.File("u.dps"), folder.File("u.dpc")};
-    ASSERT_TRUE(WriteCriteriaRecords(files.criteria, {MakeNameCriteria(kCriteriaUntickedArtist, "Alpha")}));
-    ASSERT_TRUE(store().SaveCollection(Collection()));
-    RefreshSelectionAfterSave(store(), Collection(), files);
-    EXPECT_EQ(ReadSelectionIndex(files.index), (std::vector<uint32_t>{0, 2}));
-    auto marks = [&] {
-        std::string text;
-        for (size_t i = 0; i < store().Count(); ++i)
-            text += store().Track(i).flags & kFlagNotInSelection ? 'x' : '.';
-        return text;
-    };
-    EXPECT_EQ(marks(), ".x.");
-    // Positions beyond the collection are passed over.
-    const uint32_t positions[] = {1, 40};
-    ASSERT_TRUE(WriteBytes(files.index, std::string(reinterpret_cast<const char*>(positions), sizeof positions)));
-    MarkNotInSelection(store().Order(), store().Count(), files.index);
-    EXPECT_EQ(marks(), "x.x");
-
-    // No criteria: an empty index, no marks.
-    ASSERT_TRUE(WriteCriteriaRecords(files.criteria, {}));
-    RefreshSelectionAfterSave(store(), Collection(), files);
-    EXPECT_EQ(FileSize(files.index), 0u);
-    EXPECT_EQ(marks(), "...");
 }

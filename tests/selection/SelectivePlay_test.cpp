@@ -43,27 +43,6 @@ protected:
 
 }  // namespace
 
-TEST_F(SelectivePlayTest, PresetNameTitlesAndMark)
-{
-    std::string titles = SelectivePlayTitle();
-    for (const std::string& preset : {folder.File("party.dps"), std::string("D:\\sets\\my.mix.dps"), std::string()}) {
-        SetPresetName(preset);
-        titles += "|" + GetText(kSelectivePlayPresetSetting) + "|" + SelectivePlayTitle();
-    }
-    EXPECT_EQ(titles, "Selective Play|party|Selective Play 'party'|my.mix|Selective Play 'my.mix'||Selective Play");
-
-    // The window title carries the mark while the index holds a position.
-    const std::string music = "C:\\m\\music.mcc";
-    std::string shown = CollectionWindowTitle(music, files.index);
-    const uint32_t position = 0;
-    ASSERT_TRUE(WriteBytes(files.index, std::string(reinterpret_cast<const char*>(&position), 4)));
-    shown += "|" + CollectionWindowTitle(music, files.index);
-    SetPresetName(folder.File("party.dps"));
-    shown += "|" + SelectivePlayMark(files.index);
-    EXPECT_EQ(shown, "Tonbrook - Music Collection 'music'|Tonbrook - Music Collection 'music' [Selective Play]"
-                     "| [Selective Play: party]");
-}
-
 TEST_F(SelectivePlayTest, OkWritesCriteriaSavesAndRefusesExcludingAll)
 {
     WriteCollection({MakeTrack("A", "1", "", "C:\\a.mp3"), MakeTrack("B", "2", "", "C:\\b.mp3"),
@@ -87,18 +66,9 @@ TEST_F(SelectivePlayTest, OkWritesCriteriaSavesAndRefusesExcludingAll)
     EXPECT_EQ(ApplySelectivePlay(saving, files, criteria), SelectiveResult::NotSaved);
     saving.failSaves = false;
 
-    // Criteria that every track meets: no index file, nothing refused.
-    criteria = SelectiveCriteria();
-    criteria.lastYear = 3000;
-    EXPECT_EQ(ApplySelectivePlay(saving, files, criteria), SelectiveResult::Applied);
-    EXPECT_FALSE(Exists(files.index));
-
-    // No Selective Play: empty criteria, an empty index file, no preset.
+    // No Selective Play (its files are vuvtool's criteria test's): no preset.
     SetPresetName(folder.File("party.dps"));
     EXPECT_EQ(ClearSelectivePlay(saving, files), SelectiveResult::Applied);
-    bool criteriaMissing = true, indexMissing = true;
-    EXPECT_EQ(FileSize(files.criteria, &criteriaMissing) + FileSize(files.index, &indexMissing), 0u);
-    EXPECT_FALSE(criteriaMissing || indexMissing);
     EXPECT_EQ(GetText(kSelectivePlayPresetSetting), "");
     EXPECT_TRUE(messages.empty());
 }

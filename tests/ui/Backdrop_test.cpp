@@ -4,16 +4,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(Backdrop, GradientComponentIsIntegerAndWrapsAt256)
-{
-    // 255 * 128 / 256 = 127.5, cut; falling gradients; 300 modulo 256.
-    EXPECT_EQ(std::to_string(vuv::GradientComponent(0, 255, 0, 256)) + " " +
-                  std::to_string(vuv::GradientComponent(0, 255, 128, 256)) + " " +
-                  std::to_string(vuv::GradientComponent(100, 50, 10, 100)) + " " +
-                  std::to_string(vuv::GradientComponent(200, 400, 50, 100)),
-              "0 127 95 44");
-}
-
 TEST(Backdrop, GeneratedGradientIsTheSameOnEveryRow)
 {
     vuv::SkinColours colours;

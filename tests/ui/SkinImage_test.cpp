@@ -11,31 +11,20 @@ namespace {
 
 const COLORREF kRed = RGB(200, 0, 0), kBlue = RGB(0, 0, 200), kWhite = RGB(255, 255, 255), kBlack = 0;
 
-// Writes a 24-bit bottom-up BMP of w x h pixels; false on failure.
+// Writes a 24-bit BMP of w x h pixels whose columns have the given colours;
+// false on failure.
 bool WriteBmp(const std::string& path, int w, int h, const std::function<COLORREF(int x)>& column)
 {
     const int stride = (w * 3 + 3) & ~3;
-    std::string b(54 + stride * h, '\0');
-    auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            b[at + i] = char((v >> (8 * i)) & 0xFF);
-    };
-    b[0] = 'B';
-    b[1] = 'M';
-    put32(2, uint32_t(b.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, uint32_t(w));
-    put32(22, uint32_t(h));
-    b[26] = 1;
-    b[28] = 24;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const size_t at = 54 + size_t(y) * stride + x * 3;
-            b[at] = char(GetBValue(column(x)));
-            b[at + 1] = char(GetGValue(column(x)));
-            b[at + 2] = char(GetRValue(column(x)));
-        }
+    BITMAPINFOHEADER info{sizeof info, w, h, 1, 24, BI_RGB, DWORD(stride * h), 0, 0, 0, 0};
+    BITMAPFILEHEADER file{0x4D42, DWORD(sizeof file + sizeof info + info.biSizeImage), 0, 0, sizeof file + sizeof info};
+    std::string b = std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+                    std::string(reinterpret_cast<const char*>(&info), sizeof info);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x)
+            b += {char(GetBValue(column(x))), char(GetGValue(column(x))), char(GetRValue(column(x)))};
+        b.append(size_t(stride - w * 3), '\0');
+    }
     return vuvtest::WriteBytes(path, b);
 }
 
@@ -104,20 +93,9 @@ TEST(SkinImage, MasksComposeOntoTheBackdropAndDrawThrough)
     EXPECT_EQ(Row(target.Dc(), 0, 6), (std::vector<COLORREF>{kRed, kRed, kRed, kBlue, kRed, kRed}));
 }
 
-TEST(SkinImage, DefaultSkinAndProgramHaveEveryImage)
+TEST(SkinImage, DefaultSkinAndProgramImagesHaveTheirSizes)
 {
     const std::string dir = vuvtest::SuiteDir() + "Skins\\Default\\Editor\\";
-    for (const char* b : {"AddMusic", "AddMusicMenu", "FindSelection", "FindNext", "Collection", "Selected-Tracks",
-                          "PlayCntrlPrev", "PlayCntrlPause", "PlayCntrlPlay", "PlayCntrlSkip", "PlayCntrlRandPlay",
-                          "PlayCntrlSelective", "Mute", "PlakButton", "MenuButton", "Playlist", "Un-Locked"})
-        for (const char* variant : {"", "-m", "-d"})
-            for (const char* mask : {"", "-mask"})
-                EXPECT_FALSE(vuv::LoadSkinImage(dir + b + variant + mask + ".bmp").Empty()) << b << variant << mask;
-    for (const char* i : {"NEW", "FileMissing", "FileExcluded", "SpecialState1", "SpecialState2", "SpecialState3",
-                          "SpecialState4", "PrefPointer", "VolBoostAuto", "VolBoostNoAuto", "VolBoostBar",
-                          "VolBoostPointer", "playposslider", "volumeback", "QuickFind", "PlayCntrlPlaying",
-                          "PlayCntrlRandom", "PlayCntrlStopped", "PlayCntrlPaused"})
-        EXPECT_FALSE(vuv::LoadSkinImage(dir + i + ".bmp").Empty()) << i;
     // Widths the drawing code relies on: the star strips are cut in tenths,
     // the position knob travels 115 pixels, the volume bar is 72 wide.
     for (auto [name, width] : {std::pair<const char*, int>{"Preferrence", 80}, {"PreferrenceOff", 80},
