@@ -142,6 +142,10 @@ int main()
     const double firstLoadCpuMs = g_lastCpuMs;
     const size_t loadedBytes = WorkingSet() - baseline;
     const double loadMs = MedianMs([&] { store.ClearCollection(); }, [&] { store.LoadCollection(a); });
+    const double loadCpuMs = g_lastCpuMs;
+    // The name lists are built when first asked for.
+    const double namesMs = TimeMs([&] { store.ArtistNames(); });
+    const double namesCpuMs = g_lastCpuMs;
     printf("collection: %u tracks, %u artists, %u albums, %u genres, file %u bytes\n",
            unsigned(store.Count()), unsigned(store.ArtistNames().size()),
            unsigned(store.AlbumNames().size()), unsigned(store.Genres().Size()),
@@ -149,13 +153,14 @@ int main()
     printf("%-34s %8.1f ms  cpu %6.0f ms\n", "read the file into fresh memory", freshReadMs,
            freshReadCpuMs);
     printf("%-34s %8.1f ms  cpu %6.0f ms\n", "read the file into used memory", readMs, readCpuMs);
-    const double againCpuMs = g_lastCpuMs;
     g_lastCpuMs = firstLoadCpuMs;
-    Report("LoadCollection, first in process", firstLoadMs, std::min(150.0, 3 * freshReadMs));
-    g_lastCpuMs = againCpuMs;
-    Report("LoadCollection, again", loadMs, std::min(150.0, 3 * freshReadMs));
-    printf("%-34s %8.1f MB   (target    100 MB) %s\n", "memory of the loaded collection",
-           loadedBytes / 1048576.0, loadedBytes <= 100u * 1048576u ? "ok" : "MISSED");
+    Report("LoadCollection, first in process", firstLoadMs, 120);
+    g_lastCpuMs = loadCpuMs;
+    Report("LoadCollection, again", loadMs, 25);
+    printf("%-34s %8.1f MB   (target     80 MB) %s\n", "memory of the loaded collection",
+           loadedBytes / 1048576.0, loadedBytes <= 80u * 1048576u ? "ok" : "MISSED");
+    g_lastCpuMs = namesCpuMs;
+    Report("name lists, first asked after a load", namesMs, 50);
 
     Report("SaveCollection(false)", MedianMs([] {}, [&] {
                store.SaveCollection(a);
@@ -177,6 +182,27 @@ int main()
         snprintf(label, sizeof label, "SortTracks key %d", key);
         Report(label, ms, 300);
         worstSort = std::max(worstSort, ms);
+    }
+    // As a user clicks one column after another: each sort starts from the
+    // order the sort before left, the store unchanged in between, so the
+    // text ranks of that sort are kept.
+    for (int key = 0; key < kSortKeyCount; ++key) {
+        const double ms = MedianMs(
+            [&] {
+                SortState before;
+                before.sortKey = key == kSortTitle ? kSortArtist : kSortTitle;
+                SortTracks(store, before, -1, -1);
+            },
+            [&] {
+                SortState state;
+                state.sortKey = key;
+                SortTracks(store, state, -1, -1);
+            });
+        char label[64];
+        snprintf(label, sizeof label, "SortTracks key %d after a sort", key);
+        const bool text = key == kSortArtist || key == kSortTitle || key == kSortGenre || key == kSortAlbum ||
+                          key == kSortType || key == kSortFilename;
+        Report(label, ms, text ? 60 : 30);
     }
     std::copy(loaded.begin(), loaded.end(), store.Order());
 

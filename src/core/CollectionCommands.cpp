@@ -99,8 +99,9 @@ CombineResult CombineCollection(CollectionStore& store, const std::string& chose
 
     PathSet known;
     known.reserve(store.Count() + size_t(reader.RecordCount()));
-    for (size_t i = 0; i < store.Count(); ++i)
-        known.insert(store.Track(i).path);
+    const CollectionStore& reading = store;  // reading is no change
+    for (size_t i = 0; i < reading.Count(); ++i)
+        known.insert(reading.Track(i).path);
     FileTypeLookup types;
     std::vector<TrackRecord> block(kTrackFileBlock);
     while (const size_t whole = reader.ReadBlock(block.data(), block.size())) {

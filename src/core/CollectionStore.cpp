@@ -46,14 +46,27 @@ CollectionStore& TheCollectionStore()
     return store;
 }
 
+void CollectionStore::NameLoadedRecordsNow() const
+{
+    std::lock_guard<std::mutex> guard(namingLock_);
+    const size_t count = unnamed_.load(std::memory_order_relaxed);
+    for (size_t i = 0; i < count; ++i) {
+        artists_.Add(tracks_[i]->artist, false);
+        albums_.Add(tracks_[i]->album, true);
+    }
+    unnamed_.store(0, std::memory_order_release);
+}
+
 void CollectionStore::AddNamesOf(const TrackRecord& track)
 {
+    NameLoadedRecords();
     artists_.Add(track.artist, false);
     albums_.Add(track.album, true);
 }
 
 TrackRecord& CollectionStore::AppendTrack(const TrackRecord& record, FileTypeLookup* types)
 {
+    NoteChange();
     TrackRecord* r = pool_.Allocate();
     *r = record;
     AddNamesOf(*r);
@@ -67,6 +80,7 @@ void CollectionStore::RemoveTrack(size_t index)
 {
     if (index >= tracks_.size())
         return;
+    NoteChange();
     pool_.Free(tracks_[index]);
     tracks_.erase(tracks_.begin() + long(index));
 }
@@ -99,6 +113,8 @@ int CollectionStore::FindTrackByPath(const char* path) const
 
 void CollectionStore::ClearCollection()
 {
+    changes_.fetch_add(1, std::memory_order_relaxed);
+    unnamed_.store(0, std::memory_order_relaxed);
     tracks_.clear();
     pool_.Clear();
     artists_.Clear();
@@ -109,32 +125,39 @@ LoadOutcome CollectionStore::ReadRecords(TrackFileReader& reader)
 {
     if (reader.RecordCount() > kMaxCollectionTracks)
         return LoadOutcome::TooLarge;
+    if (reader.RecordCount() == 0)
+        return LoadOutcome::Loaded;
     try {
         tracks_.reserve(size_t(reader.RecordCount()));
-        // Read through one reused buffer and copy into the pool: reading
-        // straight into fresh memory is many times slower under Wine, whose
-        // ReadFile pays for each page touched for the first time.
-        std::vector<TrackRecord>& staging = ioBuffer_;
-        staging.resize(kTrackFileBlock);
+        // The records are copied out of the file, not kept in a
+        // copy-on-write view of it. Measured under Wine 8: pages of such a
+        // view that the store has not written show what another program
+        // later writes into the file in place; keeping others from writing
+        // needs the view held without write sharing, and while any view is
+        // held Wine (and Windows) refuse to replace the file, so every save
+        // of another program (a "<selective>" editor, vuvtool) to this
+        // collection would fail while this one runs. Truncation is refused
+        // and deletion leaves the view whole, but no holding is both safe
+        // and harmless to the other savers. The copy is made cheap instead:
+        // straight into the pool, whose blocks are made present when they
+        // are made (ReadFile under Wine is many times slower into memory
+        // touched for the first time) and kept for the next load.
         FileTypeLookup types;
-        while (const size_t whole = reader.ReadBlock(staging.data(), staging.size())) {
-            for (size_t done = 0; done < whole;) {
-                size_t room = 0;
-                TrackRecord* block = pool_.Reserve(whole - done, room);
-                memcpy(block, staging.data() + done, room * sizeof(TrackRecord));
-                pool_.Commit(room);
-                for (size_t i = 0; i < room; ++i) {
-                    TrackRecord& r = block[i];
-                    // A damaged file may lack the terminators.
-                    r.artist[kTagTextSize - 1] = '\0';
-                    r.title[kTagTextSize - 1] = '\0';
-                    r.album[kTagTextSize - 1] = '\0';
-                    artists_.Add(r.artist, false);
-                    albums_.Add(r.album, true);
-                    CleanUpLoadedRecord(r, &types);
-                    tracks_.push_back(&r);
-                }
-                done += room;
+        for (;;) {
+            size_t room = 0;
+            TrackRecord* block = pool_.Reserve(kTrackFileBlock, room);
+            const size_t whole = reader.ReadBlock(block, room);
+            if (whole == 0)
+                break;
+            pool_.Commit(whole);
+            for (size_t i = 0; i < whole; ++i) {
+                TrackRecord& r = block[i];
+                // A damaged file may lack the terminators.
+                r.artist[kTagTextSize - 1] = '\0';
+                r.title[kTagTextSize - 1] = '\0';
+                r.album[kTagTextSize - 1] = '\0';
+                CleanUpLoadedRecord(r, &types);
+                tracks_.push_back(&r);
             }
             if (tracks_.size() > kMaxCollectionTracks)  // the file grew meanwhile
                 return LoadOutcome::TooLarge;
@@ -154,10 +177,12 @@ LoadResult CollectionStore::LoadCollection(const std::string& path)
 
     LoadResult result;
     TrackFileReader reader;
-    if (reader.Open(activePath_))
+    if (reader.Open(activePath_)) {
         result.outcome = ReadRecords(reader);
-    else
+        unnamed_.store(tracks_.size(), std::memory_order_release);
+    } else {
         result.outcome = Exists(activePath_) ? LoadOutcome::Unreadable : LoadOutcome::Missing;
+    }
     const std::string genrePath = GenreListPathFor(activePath_);
     if (!genres_.Load(genrePath) && Exists(genrePath) && result.outcome != LoadOutcome::TooLarge)
         result.outcome = LoadOutcome::Unreadable;
@@ -195,6 +220,7 @@ SaveResult CollectionStore::SaveCollection(const std::string& path)
         result.path = path;
         return result;
     }
+    NoteChange();  // normalising reorders genre ids, and with them genre texts
     if (hasGenres_)
         for (TrackRecord* r : tracks_)
             genres_.Normalise(*r);

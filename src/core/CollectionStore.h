@@ -18,7 +18,10 @@
 #include "core/RecordPool.h"
 #include "core/TrackRecord.h"
 
+#include <atomic>
 #include <cstddef>
+#include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -76,12 +79,33 @@ public:
     CollectionStore& operator=(const CollectionStore&) = delete;
 
     // --- records, in display order ---
+    // Every way to change the store (a record, the order, the genre list)
+    // bumps ChangeCount(): the mutable accessors count as a change whether
+    // or not the caller writes, so readers use the const ones. A caller
+    // that writes records through the const Order() calls NoteChange().
+    // What is worked out from the records and kept (the sort's ranks) is
+    // valid only while the count stays the same. Keep no mutable reference
+    // across a sort: a write through it would not be counted.
     size_t Count() const { return tracks_.size(); }
-    TrackRecord& Track(size_t index) { return *tracks_[index]; }
+    TrackRecord& Track(size_t index)
+    {
+        NoteChange();
+        return *tracks_[index];
+    }
     const TrackRecord& Track(size_t index) const { return *tracks_[index]; }
     // The display order itself, for sorting in place (same records, new order).
-    TrackRecord** Order() { return tracks_.data(); }
+    TrackRecord** Order()
+    {
+        NoteChange();
+        return tracks_.data();
+    }
     TrackRecord* const* Order() const { return tracks_.data(); }
+    uint32_t ChangeCount() const { return changes_.load(std::memory_order_relaxed); }
+    void NoteChange()
+    {
+        NameLoadedRecords();  // before the caller changes a loaded record
+        changes_.fetch_add(1, std::memory_order_relaxed);
+    }
 
     // Copies the record into a new record the store owns, adds its artist
     // and album to the name lists, clears its `missing` bit, computes its
@@ -100,7 +124,11 @@ public:
     int FindTrackByPath(const char* path) const;
 
     // --- genres and names ---
-    GenreList& Genres() { return genres_; }
+    GenreList& Genres()
+    {
+        NoteChange();
+        return genres_;
+    }
     const GenreList& Genres() const { return genres_; }
     // False until the first load: saving then writes no genre list and does
     // not normalise genre ids.
@@ -108,8 +136,16 @@ public:
     // Distinct non-empty artists / distinct albums (the empty one included),
     // byte-exact, in order of first appearance; they only grow until the
     // collection is cleared.
-    const std::vector<std::string>& ArtistNames() const { return artists_.Names(); }
-    const std::vector<std::string>& AlbumNames() const { return albums_.Names(); }
+    const std::vector<std::string>& ArtistNames() const
+    {
+        NameLoadedRecords();
+        return artists_.Names();
+    }
+    const std::vector<std::string>& AlbumNames() const
+    {
+        NameLoadedRecords();
+        return albums_.Names();
+    }
     // Adds an edited record's artist and album to the name lists when they
     // are missing (the same rules as AppendTrack).
     void AddNamesOf(const TrackRecord& track);
@@ -151,6 +187,16 @@ public:
 
 private:
     LoadOutcome ReadRecords(TrackFileReader& reader);
+    // The name lists are filled from the loaded records when first needed
+    // (most runs of vuvtool never need them): until then the first
+    // `unnamed_` tracks are the loaded records in file order, unchanged,
+    // since every change (NoteChange) names them first.
+    void NameLoadedRecords() const
+    {
+        if (unnamed_.load(std::memory_order_acquire) != 0)
+            NameLoadedRecordsNow();
+    }
+    void NameLoadedRecordsNow() const;
     bool WriteRecordsTo(FileHandle& file);
 
     RecordPool pool_;
@@ -158,12 +204,16 @@ private:
     std::string activePath_;
     GenreList genres_;
     bool hasGenres_ = false;
-    NameList artists_;
-    NameList albums_;
+    mutable NameList artists_;
+    mutable NameList albums_;
+    mutable std::atomic<size_t> unnamed_{0};
+    mutable std::mutex namingLock_;  // the arrange pass changes records on its worker thread
     bool keepActiveFile_ = false;  // the last load could not read activePath_
     long failAfterRecords_ = -1;
     bool endProcessAtFailure_ = false;
-    std::vector<TrackRecord> ioBuffer_;  // reused by every read and write of the file
+    std::vector<TrackRecord> ioBuffer_;  // reused by every write of the file
+    // Atomic: the arrange pass changes records on its worker thread.
+    std::atomic<uint32_t> changes_{0};
 };
 
 CollectionStore& TheCollectionStore();

@@ -78,17 +78,23 @@ uint32_t FileTypeLookup::IdForPath(const char* path)
     // The extension as ExtensionOf finds it: from the last "." after the
     // last "\\"; "." alone when there is none. Scanning back from the end
     // stops after a few characters.
-    const char* end = path + strlen(path);
+    const size_t length = strlen(path);
+    const char* end = path + length;
     const char* p = end;
     while (p > path && p[-1] != '.' && p[-1] != '\\')
         --p;
-    const bool hasDot = p > path && p[-1] == '.';
-    const char* extension = hasDot ? p - 1 : ".";
-    const size_t length = hasDot ? size_t(end - (p - 1)) : 1;
-    if (length > sizeof(uint64_t))
+    return IdForPath(path, length, p > path && p[-1] == '.' ? size_t(p - 1 - path) : length);
+}
+
+uint32_t FileTypeLookup::IdForPath(const char* path, size_t length, size_t dot)
+{
+    const bool hasDot = dot < length;
+    const char* extension = hasDot ? path + dot : ".";
+    const size_t extensionLength = hasDot ? length - dot : 1;
+    if (extensionLength > sizeof(uint64_t))
         return FileTypeIdForPath(path);  // rare: not worth caching
     uint64_t packed = 0;
-    for (size_t i = 0; i < length; ++i)
+    for (size_t i = 0; i < extensionLength; ++i)
         packed |= uint64_t(static_cast<unsigned char>(extension[i])) << (8 * i);
     for (const Known& k : known_)
         if (k.extension == packed)

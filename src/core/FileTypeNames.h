@@ -4,6 +4,7 @@
 // process-wide table; a TrackRecord keeps only the id (its `typeName`).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ uint32_t FileTypeIdForPath(const char* path);
 class FileTypeLookup {
 public:
     uint32_t IdForPath(const char* path);
+    // The same for a path of `length` characters whose extension starts at
+    // `dot` (the last "." after the last "\\"; `length` when none).
+    uint32_t IdForPath(const char* path, size_t length, size_t dot);
 
 private:
     struct Known {

@@ -1,5 +1,7 @@
 #include "core/RecordPool.h"
 
+#include <new>
+
 namespace vuv {
 
 TrackRecord* RecordPool::Allocate()
@@ -22,13 +24,16 @@ TrackRecord* RecordPool::Reserve(size_t wanted, size_t& got)
         usedInCurrent_ = 0;
     }
     if (current_ == blocks_.size()) {
-        // Default-initialised: the bytes are filled by the caller anyway.
-        blocks_.emplace_back(new TrackRecord[kBlockRecords]);
+        // Filled by the caller; made present at once (see PageMemory).
+        auto block = std::make_unique<PageMemory>(kBlockRecords * sizeof(TrackRecord));
+        if (!block->Data())
+            throw std::bad_alloc();
+        blocks_.push_back(std::move(block));
         usedInCurrent_ = 0;
     }
     const size_t room = kBlockRecords - usedInCurrent_;
     got = wanted < room ? (wanted ? wanted : 1) : room;
-    return blocks_[current_].get() + usedInCurrent_;
+    return Block(current_) + usedInCurrent_;
 }
 
 void RecordPool::Commit(size_t count) { usedInCurrent_ += count; }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/TrackRecord.h"
+#include "platform/PageMemory.h"
 
 #include <cstddef>
 #include <memory>
@@ -30,9 +31,11 @@ public:
     void Release();
 
 private:
+    TrackRecord* Block(size_t index) const { return static_cast<TrackRecord*>(blocks_[index]->Data()); }
+
     static constexpr size_t kBlockRecords = 4096;  // 2.5 MiB per block
 
-    std::vector<std::unique_ptr<TrackRecord[]>> blocks_;
+    std::vector<std::unique_ptr<PageMemory>> blocks_;  // kBlockRecords records each
     size_t current_ = 0;       // the block records are taken from
     size_t usedInCurrent_ = 0; // records taken from it
     std::vector<TrackRecord*> free_;

@@ -47,11 +47,14 @@ void CollapseDoubledBackslashes(char* path)
     // One left-to-right pass that keeps a backslash only when the previous
     // kept character is not one gives the same text as collapsing pairs
     // repeatedly until none is left.
-    size_t len = 0;
+    const size_t len = strlen(path);
     bool doubled = false;  // a "\\" pair starting at the third character or later
-    for (const char* p = path; *p; ++p, ++len)
-        if (len >= 3 && p[0] == '\\' && p[-1] == '\\')
-            doubled = true;
+    for (const char* p = path + (len > 2 ? 2 : len); !doubled && p < path + len; ++p) {
+        p = static_cast<const char*>(memchr(p, '\\', size_t(path + len - p)));
+        if (!p)
+            break;
+        doubled = p[1] == '\\';
+    }
     if (!doubled)
         return;
     size_t out = 2;
@@ -66,10 +69,28 @@ void CollapseDoubledBackslashes(char* path)
 
 void CleanUpLoadedRecord(TrackRecord& track, FileTypeLookup* lookup)
 {
-    track.path[kPathTextSize - 1] = '\0';
+    char* path = track.path;
+    path[kPathTextSize - 1] = '\0';
     track.flags &= ~uint32_t(kFlagMissing);
-    track.typeName = lookup ? lookup->IdForPath(track.path) : FileTypeIdForPath(track.path);
-    CollapseDoubledBackslashes(track.path);
+    // One pass over the path for its length, its extension and any "\\"
+    // pair from the third character on: at load this scan is most of the
+    // work per record, and the C library's string functions are byte loops
+    // behind a call each.
+    size_t length = 0, dot = size_t(-1);
+    bool doubled = false;
+    for (char c; (c = path[length]) != '\0'; ++length) {
+        if (c == '.') {
+            dot = length;
+        } else if (c == '\\') {
+            dot = size_t(-1);
+            doubled = doubled || (length >= 3 && path[length - 1] == '\\');
+        }
+    }
+    if (dot == size_t(-1))
+        dot = length;
+    track.typeName = lookup ? lookup->IdForPath(path, length, dot) : FileTypeIdForPath(path);
+    if (doubled)
+        CollapseDoubledBackslashes(path);
     if (int32_t(track.flags) < 0)
         track.flags = 0;
 }

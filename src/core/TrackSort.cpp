@@ -15,18 +15,21 @@
 namespace vuv {
 namespace {
 
-// One record under sorting: an order-preserving ordinal per compared key,
-// worked out once per sort, and the record's slot in the per-record arrays
-// of SortWork. A text key's ordinal is the text's rank among the texts of
-// the range, equal texts sharing a rank, so that comparing two entries
-// never looks at a record: the 32-byte entries keep the sort inside the
-// cache.
+// One record under sorting: its place under the keys of a pass packed in
+// one integer, and the record's slot in the per-record arrays of SortWork.
+// Every key's value is the record's rank among the values of the range
+// (equal values sharing a rank, so ranks stay below the track count), and
+// the ranks of a pass's keys are packed most significant first, the primary
+// one inverted when descending: comparing two entries is one integer
+// comparison that gives TrackLess's answer, and never looks at a record.
 struct SortEntry {
-    uint64_t ordinal[3];  // primary, second and third key
-    uint32_t slot;        // index into SortWork's per-record arrays
+    uint64_t place;  // primary rank << 40 | second rank << 8 | track number rank
+    uint32_t slot;   // index into SortWork's per-record arrays
     uint32_t unused;
 };
-static_assert(sizeof(SortEntry) == 32, "SortEntry stays small");
+static_assert(sizeof(SortEntry) == 16, "SortEntry stays small");
+// The primary rank has 24 bits, the second 32 and the track number's 8.
+static_assert(kMaxCollectionTracks < (size_t(1) << 24), "ranks fit their bits");
 
 // The keys of one pass: key[0] always; key[1] unless it equals key[0];
 // key[2] (track number) only when key[1] is the album.
@@ -98,6 +101,26 @@ uint64_t NumberOrdinal(const TrackRecord& t, int key)
     }
 }
 
+// The keys whose values fit 16 bits, as order-preserving values below
+// 65536: ranked by counting instead of sorting.
+bool IsSmallKey(int key)
+{
+    return key == kSortPreference || key == kSortTrackNumber || key == kSortKbps || key == kSortChannels ||
+           key == kSortVolumeBoost || key == kSortYear;
+}
+
+uint32_t SmallOrdinal(const TrackRecord& t, int key)
+{
+    switch (key) {
+    case kSortPreference: return t.preference;
+    case kSortTrackNumber: return t.trackNumber;
+    case kSortKbps: return uint16_t(t.kbps) ^ 0x8000u;
+    case kSortChannels: return uint8_t(t.channels) ^ 0x80u;
+    case kSortVolumeBoost: return uint16_t(t.volumeBoost) ^ 0x8000u;
+    default: return uint16_t(t.year) ^ 0x8000u;  // kSortYear
+    }
+}
+
 bool IsTextKey(int key)
 {
     return key == kSortArtist || key == kSortTitle || key == kSortGenre || key == kSortAlbum ||
@@ -106,24 +129,56 @@ bool IsTextKey(int key)
 
 // Everything a sort needs besides the entries, per record slot. Kept
 // between sorts (user-interface thread only): fresh memory for 100,000
-// records costs more to touch than the sort itself.
+// records costs more to touch than the sort itself, and the ranks of the
+// last sort of the store are reused by the next one while the store is
+// unchanged (ranking a text key costs more than sorting by it).
 struct SortWork {
     std::vector<SortEntry> entries;
     std::vector<TrackRecord*> tracks;
     std::vector<const char*> genreTexts;     // key 3
     std::vector<const char*> typeTexts;      // key 11
-    std::vector<uint64_t> ranks[kSortKeyCount];  // per text key: the rank of each slot
+    // Per key, the rank of each slot's value (see SortEntry).
+    std::vector<uint64_t> ranks[kSortKeyCount];
     bool ranked[kSortKeyCount] = {};
     std::vector<RankItem> items;
+    std::vector<std::pair<uint64_t, uint32_t>> numbers;  // scratch of RanksOf
+    std::vector<uint32_t> smallRanks;                     // scratch of RanksOf: per value
+    // The ranks stay valid for the store's change count `keptAt`; the last
+    // sort left the records in the order keptSlots[0], keptSlots[1], ...
+    bool kept = false;
+    uint32_t keptAt = 0;
+    std::vector<uint32_t> keptSlots;
 
-    void Begin(TrackRecord** first, size_t count)
+    // `unchangedSince`: the store's change count before this sort took its
+    // order, or none (the ranks are then worked out anew).
+    void Begin(TrackRecord** first, size_t count, const uint32_t* unchangedSince)
     {
-        tracks.assign(first, first + count);
+        bool reuse = kept && unchangedSince && *unchangedSince == keptAt && count == tracks.size();
+        for (size_t i = 0; reuse && i < count; ++i)
+            reuse = first[i] == tracks[keptSlots[i]];
+        kept = false;
         entries.resize(count);
-        for (size_t i = 0; i < count; ++i)
-            entries[i].slot = uint32_t(i);
+        if (reuse) {
+            for (size_t i = 0; i < count; ++i)
+                entries[i].slot = keptSlots[i];
+            return;
+        }
+        tracks.assign(first, first + count);
         for (bool& r : ranked)
             r = false;
+        for (size_t i = 0; i < count; ++i)
+            entries[i].slot = uint32_t(i);
+    }
+
+    // After a sort: the ranks are reused by a sort that starts from its
+    // order at the change count `changes`.
+    void Keep(uint32_t changes)
+    {
+        keptSlots.resize(entries.size());
+        for (size_t i = 0; i < entries.size(); ++i)
+            keptSlots[i] = entries[i].slot;
+        kept = true;
+        keptAt = changes;
     }
 
     const char* TextOf(size_t slot, int key) const
@@ -149,6 +204,41 @@ struct SortWork {
         if (ranked[key])
             return rank;
         const size_t count = tracks.size();
+        if (IsSmallKey(key)) {
+            // The rank of a value is the number of smaller values present.
+            rank.resize(count);
+            smallRanks.assign(65536, 0);
+            for (size_t slot = 0; slot < count; ++slot) {
+                rank[slot] = SmallOrdinal(*tracks[slot], key);
+                smallRanks[size_t(rank[slot])] = 1;
+            }
+            uint32_t present = 0;
+            for (uint32_t& r : smallRanks) {
+                const uint32_t here = r;
+                r = present;
+                present += here;
+            }
+            for (uint64_t& r : rank)
+                r = smallRanks[size_t(r)];
+            ranked[key] = true;
+            return rank;
+        }
+        if (!IsTextKey(key)) {
+            // The rank of each number among the range's numbers.
+            numbers.resize(count);
+            for (size_t slot = 0; slot < count; ++slot)
+                numbers[slot] = {NumberOrdinal(*tracks[slot], key), uint32_t(slot)};
+            std::sort(numbers.begin(), numbers.end());
+            rank.resize(count);
+            uint64_t current = 0;
+            for (size_t i = 0; i < count; ++i) {
+                if (i > 0 && numbers[i].first != numbers[i - 1].first)
+                    ++current;
+                rank[numbers[i].second] = current;
+            }
+            ranked[key] = true;
+            return rank;
+        }
         items.resize(count);
         for (size_t slot = 0; slot < count; ++slot) {
             RankItem& r = items[slot];
@@ -192,47 +282,29 @@ struct SortWork {
         return rank;
     }
 
-    // Fills the ordinals of the entries for one pass.
-    void Prepare(const PassKeys& keys)
+    // Fills the places of the entries for one pass.
+    void Prepare(const PassKeys& keys, bool descending)
     {
-        for (int k = 0; k < 3; ++k) {
-            const int key = k < keys.count ? keys.key[k] : -1;
-            if (IsTextKey(key)) {
-                const std::vector<uint64_t>& rank = RanksOf(key);
-                for (SortEntry& e : entries)
-                    e.ordinal[k] = rank[e.slot];
-            } else {
-                for (SortEntry& e : entries)
-                    e.ordinal[k] = key >= 0 ? NumberOrdinal(*tracks[e.slot], key) : 0;
-            }
+        const uint64_t* rank[3] = {};
+        for (int k = 0; k < keys.count; ++k)
+            if (keys.key[k] >= 0 && keys.key[k] < kSortKeyCount)  // else every pair equal
+                rank[k] = RanksOf(keys.key[k]).data();
+        const uint64_t last = entries.size() - 1;
+        for (SortEntry& e : entries) {
+            uint64_t primary = rank[0] ? rank[0][e.slot] : 0;
+            if (descending)
+                primary = last - primary;
+            e.place = primary << 40 | (rank[1] ? rank[1][e.slot] << 8 : 0) | (rank[2] ? rank[2][e.slot] : 0);
         }
     }
 };
 
-// TrackLess on entries.
-class EntryLess {
-public:
-    EntryLess(const PassKeys& keys, bool descending) : keys_(keys), descending_(descending) {}
-    bool operator()(const SortEntry& a, const SortEntry& b) const
-    {
-        if (a.ordinal[0] != b.ordinal[0])
-            return descending_ ? a.ordinal[0] > b.ordinal[0] : a.ordinal[0] < b.ordinal[0];
-        if (keys_.count < 2)
-            return false;
-        if (a.ordinal[1] != b.ordinal[1] || keys_.count < 3)
-            return a.ordinal[1] < b.ordinal[1];
-        return a.ordinal[2] < b.ordinal[2];
-    }
-
-private:
-    PassKeys keys_;
-    bool descending_;
-};
+inline bool EntryLess(const SortEntry& a, const SortEntry& b) { return a.place < b.place; }
 
 // The in-place quicksort of the display order. Sub-ranges are disjoint, so
 // keeping them on a stack instead of recursing gives the same result
 // without a deep recursion on unlucky input.
-void QuickSort(SortEntry* v, long lo, long hi, const EntryLess& less)
+void QuickSort(SortEntry* v, long lo, long hi)
 {
     std::vector<std::pair<long, long>> pending;
     pending.emplace_back(lo, hi);
@@ -244,9 +316,9 @@ void QuickSort(SortEntry* v, long lo, long hi, const EntryLess& less)
             long i = lo, j = hi;
             const SortEntry pivot = v[(i + j) / 2];
             do {
-                while (i < hi && less(v[i], pivot))
+                while (i < hi && EntryLess(v[i], pivot))
                     ++i;
-                while (j > lo && less(pivot, v[j]))
+                while (j > lo && EntryLess(pivot, v[j]))
                     --j;
                 if (i > j)
                     break;
@@ -305,44 +377,61 @@ bool TrackLess(const TrackRecord& a, const TrackRecord& b, const SortState& stat
     return c.before;
 }
 
-void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& state,
-                       const GenreList* genres)
+namespace {
+
+// The sort of SortTrackPointers. `unchangedSince` (or null) is the store's
+// change count before the order was taken; with `keepAt`, the ranks are
+// kept for a next sort at that change count.
+void SortRange(TrackRecord** tracks, size_t count, const SortState& state, const GenreList* genres,
+               const uint32_t* unchangedSince, const uint32_t* keepAt)
 {
-    if (count < 2)
+    static SortWork work;
+    if (count < 2) {
+        work.kept = false;
         return;
+    }
     SortState firstPass = state;
     firstPass.sortKey = kSortArtist;
     firstPass.descending = false;
     const PassKeys passes[2] = {KeysOf(firstPass), KeysOf(state)};
 
-    static SortWork work;
     static const char kEmpty[] = "";
-    work.Begin(tracks, count);
-    // Genre texts once per distinct set of genre ids, type texts per record.
+    work.Begin(tracks, count, unchangedSince);
+    // Genre texts once per distinct set of genre ids, type texts per record
+    // slot; only for keys not ranked already.
     std::unordered_map<std::string, std::string> genreTextOf;  // 40 id bytes -> text
-    if (UsesKey(passes[0], kSortGenre) || UsesKey(passes[1], kSortGenre)) {
+    if ((UsesKey(passes[0], kSortGenre) || UsesKey(passes[1], kSortGenre)) && !work.ranked[kSortGenre]) {
         work.genreTexts.assign(count, kEmpty);
         for (size_t i = 0; genres && i < count; ++i) {
-            std::string ids(reinterpret_cast<const char*>(tracks[i]->genreIds),
-                            sizeof tracks[i]->genreIds);
+            const TrackRecord& t = *work.tracks[i];
+            std::string ids(reinterpret_cast<const char*>(t.genreIds), sizeof t.genreIds);
             auto it = genreTextOf.find(ids);
             if (it == genreTextOf.end())
-                it = genreTextOf.emplace(std::move(ids), genres->GenreText(*tracks[i])).first;
+                it = genreTextOf.emplace(std::move(ids), genres->GenreText(t)).first;
             work.genreTexts[i] = it->second.c_str();  // node-based map: stays valid
         }
     }
-    if (UsesKey(passes[0], kSortType) || UsesKey(passes[1], kSortType)) {
+    if ((UsesKey(passes[0], kSortType) || UsesKey(passes[1], kSortType)) && !work.ranked[kSortType]) {
         work.typeTexts.resize(count);
         for (size_t i = 0; i < count; ++i)
-            work.typeTexts[i] = FileTypeText(tracks[i]->typeName).c_str();
+            work.typeTexts[i] = FileTypeText(work.tracks[i]->typeName).c_str();
     }
     for (int p = 0; p < 2; ++p) {
-        work.Prepare(passes[p]);
-        QuickSort(work.entries.data(), 0, long(count) - 1,
-                  EntryLess(passes[p], p == 0 ? false : state.descending));
+        work.Prepare(passes[p], p == 0 ? false : state.descending);
+        QuickSort(work.entries.data(), 0, long(count) - 1);
     }
     for (size_t i = 0; i < count; ++i)
         tracks[i] = work.tracks[work.entries[i].slot];
+    if (keepAt)
+        work.Keep(*keepAt);
+}
+
+}  // namespace
+
+void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& state,
+                       const GenreList* genres)
+{
+    SortRange(tracks, count, state, genres, nullptr, nullptr);
 }
 
 int SortTracks(CollectionStore& store, const SortState& state, int first, int last, int follow)
@@ -350,19 +439,25 @@ int SortTracks(CollectionStore& store, const SortState& state, int first, int la
     std::string followedPath;
     const bool following = follow >= 0 && size_t(follow) < store.Count();
     if (following)
-        followedPath = store.Track(size_t(follow)).path;
+        followedPath = static_cast<const CollectionStore&>(store).Track(size_t(follow)).path;
     if (first == -1) {
         first = 0;
         last = int(store.Count()) - 1;
     }
     if (last >= int(store.Count()))
         last = int(store.Count()) - 1;
-    if (first >= 0 && last > first)
-        SortTrackPointers(store.Order() + first, size_t(last - first + 1), state,
-                          store.HasGenreList() ? &store.Genres() : nullptr);
+    if (first >= 0 && last > first) {
+        const CollectionStore& reading = store;
+        const uint32_t before = reading.ChangeCount();
+        TrackRecord** order = store.Order();
+        const uint32_t after = reading.ChangeCount();
+        SortRange(order + first, size_t(last - first + 1), state,
+                  reading.HasGenreList() ? &reading.Genres() : nullptr, &before, &after);
+    }
+    const CollectionStore& sorted = store;
     if (following)
-        for (size_t i = 0; i < store.Count(); ++i)
-            if (strcmp(store.Track(i).path, followedPath.c_str()) == 0)
+        for (size_t i = 0; i < sorted.Count(); ++i)
+            if (strcmp(sorted.Track(i).path, followedPath.c_str()) == 0)
                 return int(i);
     return -1;
 }

@@ -45,14 +45,16 @@ bool TrackLess(const TrackRecord& a, const TrackRecord& b, const SortState& stat
 
 // Sorts `count` record pointers in place: one quicksort pass with key 1
 // ascending (same second key), then one with `state`. The same quicksort
-// as with TrackLess, comparing precomputed ordinals instead of records
-// (numbers mapped to order-preserving integers, texts to their ranks under
-// the text comparison), so every comparison gives TrackLess's answer.
+// as with TrackLess, comparing precomputed ranks instead of records (each
+// key's values ranked among the range's values, texts under the text
+// comparison), so every comparison gives TrackLess's answer.
 void SortTrackPointers(TrackRecord** tracks, size_t count, const SortState& state,
                        const GenreList* genres);
 
 // Sorts the store's tracks from `first` to `last` inclusive (first = -1:
-// all; `last` is cut to the last track) under `state`. `follow` is the
+// all; `last` is cut to the last track) under `state`. The ranks of every
+// key used are kept for the next sort of the same range while the store's
+// ChangeCount() stays as this sort left it. `follow` is the
 // index of a track before the sort (-1: none); the result is its index
 // after it, found as the first track with the same path byte for byte (the
 // list keeps its focused track so), or -1.

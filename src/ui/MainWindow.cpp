@@ -497,9 +497,14 @@ void MainWindow::OnTimer()
         SaveAndEnd(true);
         return;
     }
+    // Through the read-only order: most ticks bring no report, and only a
+    // report applied changes the store.
     CollectionStore& store = TheCollectionStore();
-    if (TakePlayCountReport(link, store.Order(), store.Count()) >= 0)
+    const CollectionStore& reading = store;
+    if (TakePlayCountReport(link, reading.Order(), reading.Count()) >= 0) {
+        store.NoteChange();
         tracks_.Invalidate();
+    }
     // "Always Display Track Playing" keeps the playing track in view every 2 s.
     if (++ticks_ > kTicksPerPlayingCheck && alwaysShowPlaying_) {
         ticks_ = 0;

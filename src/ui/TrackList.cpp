@@ -17,7 +17,12 @@ namespace vuv {
 namespace {
 
 size_t RowCount() { return TheCollectionStore().Count(); }
-TrackRecord& RowTrack(size_t row) { return TheCollectionStore().Track(row); }
+// For drawing: read-only, so that painting does not count as a change of
+// the store.
+const TrackRecord& RowTrack(size_t row)
+{
+    return static_cast<const CollectionStore&>(TheCollectionStore()).Track(row);
+}
 
 constexpr int kRowBufferWidth = 3000;
 constexpr int kCellFontHeight = 13;
@@ -368,7 +373,7 @@ void TrackList::OnClick(const NMITEMACTIVATE& click)
     const int boost = VolumeBoostFromClick(x, skin_->boostBar.Width());
     for (int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED); row >= 0 && size_t(row) < RowCount();
          row = ListView_GetNextItem(list_, row, LVNI_SELECTED)) {
-        TrackRecord& t = RowTrack(size_t(row));
+        TrackRecord& t = TheCollectionStore().Track(size_t(row));
         t.flags &= ~uint32_t(kFlagNew);
         if (cell == Cell::Preference) {
             t.preference = uint8_t(preference);

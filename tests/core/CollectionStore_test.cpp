@@ -7,6 +7,9 @@
 #include "platform/Paths.h"
 #include "core/StoreFixture.h"
 
+#include <functional>
+#include <string>
+
 using namespace vuv;
 using namespace vuvtest;
 
@@ -49,6 +52,12 @@ TEST_F(CollectionStoreTest, LoadCleansRecordsAndFillsNameLists)
     EXPECT_EQ(store().ArtistNames(), (std::vector<std::string>{"Abba", "abba"}));
     EXPECT_EQ(store().AlbumNames(), (std::vector<std::string>{"Gold", "", "gold"}));
     EXPECT_EQ(store().ActivePath(), Collection());
+    // The name lists hold the names as loaded, whatever changes before they
+    // are first asked for.
+    store().LoadCollection(Collection());
+    SetField(store().Track(0).artist, "Changed");
+    store().RemoveTrack(1);
+    EXPECT_EQ(store().ArtistNames(), (std::vector<std::string>{"Abba", "abba"}));
 
     // 1000 bytes: one whole record.
     ASSERT_TRUE(WriteBytes(Collection(), bytes.substr(0, 1000)));
@@ -137,6 +146,37 @@ TEST_F(CollectionStoreTest, HoldersAndReadOnlyFilesNeverGetAHalfWrittenFile)
     EXPECT_FALSE(store().SaveCollection(Collection()));
     EXPECT_TRUE(ReadBytes(Collection()) == saved && IsReadOnly(Collection()));
     EXPECT_TRUE(FolderEntries(folder.Path(), "~*").empty());
+}
+
+TEST_F(CollectionStoreTest, TheFileChangedAfterTheLoadNeverChangesTheLoadedTracks)
+{
+    // Records over many pages: a view of the file would show the change.
+    std::vector<TrackRecord> tracks;
+    for (int i = 0; i < 64; ++i)
+        tracks.push_back(MakeTrack("A", std::to_string(i).c_str(), "", ("C:\\m\\" + std::to_string(i)).c_str()));
+    const std::string loaded = RecordBytes(tracks);
+    const std::string other = folder.File("other.mcc");
+    const std::function<void()> changes[] = {
+        [&] {  // rewritten in place
+            FileHandle f;
+            f.Open(Collection(), FileAccess::Write, FileDisposition::OpenExisting, false, FileShare::ReadWriteDelete);
+            ASSERT_TRUE(f.Write(std::string(loaded.size(), 'X').data(), uint32_t(loaded.size())));
+        },
+        [&] { ASSERT_TRUE(WriteBytes(Collection(), loaded.substr(0, 3 * sizeof(TrackRecord)))); },
+        [&] { ASSERT_TRUE(DeleteFileAt(Collection())); },
+        [&] {
+            ASSERT_TRUE(WriteBytes(other, std::string(sizeof(TrackRecord), 'Y')));
+            ASSERT_EQ(ReplaceFileWith(other, Collection()), ReplaceResult::Replaced);
+        },
+    };
+    for (const auto& change : changes) {
+        ASSERT_TRUE(WriteBytes(Collection(), loaded));
+        ASSERT_TRUE(store().LoadCollection(Collection()));
+        change();
+        EXPECT_STREQ(static_cast<const CollectionStore&>(store()).Track(63).title, "63");
+        ASSERT_TRUE(store().SaveCollection(Collection()));
+        EXPECT_EQ(ReadBytes(Collection()), loaded);
+    }
 }
 
 TEST_F(CollectionStoreTest, AFileThatWasNotReadIsNeverSavedOver)

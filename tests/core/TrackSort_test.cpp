@@ -229,3 +229,38 @@ TEST_F(TrackSortTest, SecondKeyComesFromTheSetting)
     LoadSortSettings();
     EXPECT_EQ(TheSortState().secondKey, 6);
 }
+
+TEST_F(TrackSortTest, RanksKeptBetweenSortsFollowEveryChange)
+{
+    SeedRandom(20261206);
+    for (const TrackRecord& t : TiedRecords(300))
+        store().AppendTrack(t);
+    const CollectionStore& reading = store();  // reading is no change
+    auto expectPlainOrder = [&](const SortState& s) {
+        std::vector<TrackRecord*> expected(reading.Order(), reading.Order() + reading.Count());
+        ReferenceSort(expected, s, nullptr);
+        SortTracks(store(), s, -1, -1);
+        ASSERT_EQ(std::vector<TrackRecord*>(reading.Order(), reading.Order() + reading.Count()), expected);
+    };
+    // Unchanged between sorts: ranks reused, order as the plain sort's.
+    for (int key : {kSortTitle, kSortArtist, kSortType, kSortYear, kSortFilename, kSortAlbum}) {
+        SortState s;
+        s.sortKey = key;
+        expectPlainOrder(s);
+        expectPlainOrder(s);
+    }
+    // A text changed between two sorts is seen by the second.
+    SortState byTitle;
+    byTitle.sortKey = kSortTitle;
+    SortTracks(store(), byTitle, -1, -1);
+    SetField(store().Track(0).title, "zzz");
+    SortTracks(store(), byTitle, -1, -1);
+    EXPECT_STREQ(store().Track(store().Count() - 1).title, "zzz");
+    SetField(store().Track(store().Count() - 1).artist, "");
+    expectPlainOrder(byTitle);
+    SortState byYear;
+    byYear.sortKey = kSortYear;
+    expectPlainOrder(byYear);
+    store().Track(0).year = 3000;
+    expectPlainOrder(byYear);
+}
