@@ -9,16 +9,7 @@ using namespace vuvtest;
 
 namespace {
 
-class CollectionCommandsTest : public StoreTest {
-protected:
-    void WriteGenres(const std::string& path, std::vector<GenreRecord> genres)
-    {
-        std::string bytes;
-        for (const GenreRecord& g : genres)
-            bytes.append(reinterpret_cast<const char*>(&g), sizeof g);
-        ASSERT_TRUE(WriteBytes(path, bytes));
-    }
-};
+using CollectionCommandsTest = StoreTest;
 
 }  // namespace
 
@@ -27,7 +18,7 @@ TEST_F(CollectionCommandsTest, CombineAddsNewPathsWithTranslatedGenres)
     TrackRecord own = MakeTrack("Own", "o", "", "C:\\m\\own.mp3");
     own.genreIds[0] = 10;
     WriteCollection({own});
-    WriteGenres(folder.File("music.mcg"), {GenreRecord{10, "Rock"}});
+    WriteGenres({GenreRecord{10, "Rock"}});
     store().LoadCollection(Collection());
 
     TrackRecord dup = MakeTrack("Dup", "d", "", "c:\\M\\OWN.mp3");
@@ -41,7 +32,7 @@ TEST_F(CollectionCommandsTest, CombineAddsNewPathsWithTranslatedGenres)
     const std::string other = folder.File("sub\\other.mcc");
     CreateFolderChain(folder.File("sub"));
     ASSERT_TRUE(WriteBytes(other, RecordBytes({dup, a, again, b})));
-    WriteGenres(folder.File("sub\\other.mcg"), {GenreRecord{5, "rock"}, GenreRecord{6, "Jazz"}});
+    WriteGenres({GenreRecord{5, "rock"}, GenreRecord{6, "Jazz"}}, folder.File("sub\\other.mcg"));
 
     CombineResult r = CombineCollection(store(), other);
     EXPECT_TRUE(r.opened);

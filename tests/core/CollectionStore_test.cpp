@@ -76,10 +76,7 @@ TEST_F(CollectionStoreTest, LoadCleansRecordsAndFillsNameLists)
 TEST_F(CollectionStoreTest, SaveWritesRecordsGenresAndRoundTrips)
 {
     WriteCollection(ThreeTracks());
-    GenreRecord rock{7, "Rock"}, jazz{3, "Jazz"};
-    ASSERT_TRUE(WriteBytes(folder.File("music.mcg"),
-                           std::string(reinterpret_cast<char*>(&rock), sizeof rock) +
-                               std::string(reinterpret_cast<char*>(&jazz), sizeof jazz)));
+    WriteGenres({{7, "Rock"}, {3, "Jazz"}});
     store().LoadCollection(Collection());
     ASSERT_EQ(store().Genres().Size(), 2u);
     store().Track(0).genreIds[0] = 7;

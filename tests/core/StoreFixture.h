@@ -98,6 +98,14 @@ protected:
     {
         ASSERT_TRUE(WriteBytes(Collection(), RecordBytes(tracks)));
     }
+    // A genre file of these records, beside the collection unless named.
+    void WriteGenres(const std::vector<vuv::GenreRecord>& genres, const std::string& path = "")
+    {
+        std::string bytes;
+        for (const vuv::GenreRecord& g : genres)
+            bytes.append(reinterpret_cast<const char*>(&g), sizeof g);
+        ASSERT_TRUE(WriteBytes(path.empty() ? folder.File("music.mcg") : path, bytes));
+    }
 
     ScopedSettingsKey settings;
     ScratchFolder folder;

@@ -24,15 +24,13 @@ protected:
         StoreTest::SetUp();
         plugins.Install("TextTags");
     }
-    // Loads these tracks (and, when given, this genre) as the active
+    // Loads these tracks (and, when given, these genres) as the active
     // collection.
-    void LoadTracks(const std::vector<vuv::TrackRecord>& tracks, const vuv::GenreRecord* genre = nullptr)
+    void LoadTracks(const std::vector<vuv::TrackRecord>& tracks, const std::vector<vuv::GenreRecord>& genres = {})
     {
         WriteCollection(tracks);
-        if (genre != nullptr) {
-            ASSERT_TRUE(vuvtest::WriteBytes(folder.File("music.mcg"), std::string(reinterpret_cast<const char*>(genre),
-                                                                                   sizeof *genre)));
-        }
+        if (!genres.empty())
+            WriteGenres(genres);
         store().LoadCollection(Collection());
         ASSERT_EQ(store().Count(), tracks.size());
     }
@@ -114,7 +112,6 @@ TEST_F(TagCommandsTest, RefreshReplacesTheTagFieldsOfTheSelectedTracksOnly)
 
 TEST_F(TagCommandsTest, RewriteWritesTheCollectionsFieldsInOrder)
 {
-    vuv::GenreRecord tripHop{5, "Trip Hop"};
     std::vector<vuv::TrackRecord> tracks = {
         MakeTrack("Corvina", "Rain", "Clouds", music.File("full.ttag").c_str()),
         MakeTrack("", "Only", "", music.File("bare.ttag").c_str()),
@@ -127,7 +124,7 @@ TEST_F(TagCommandsTest, RewriteWritesTheCollectionsFieldsInOrder)
     tracks[1].genreIds[1] = 5;  // slot 0 empty: no genre
     tracks[2].genreIds[0] = 77; // not in the list
     tracks[4].year = -3;
-    LoadTracks(tracks, &tripHop);
+    LoadTracks(tracks, {{5, "Trip Hop"}});
     // Loading normalises genre slots; put the test's layout back.
     store().Track(1).genreIds[0] = 0;
     store().Track(1).genreIds[1] = 5;

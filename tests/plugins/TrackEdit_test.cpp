@@ -51,8 +51,7 @@ TEST_F(TrackEditTest, SummaryAndOkWithAFileThatRefuses)
     records[1].genreIds[1] = kRock;
     records[1].genreIds[5] = kRock;  // twice in one track counts once
     WriteCollection(records);
-    const vuv::GenreRecord list[] = {{kJazz, "Jazz"}, {kRock, "rock"}, {kPop, "Pop"}};
-    ASSERT_TRUE(vuvtest::WriteBytes(folder.File("music.mcg"), std::string(reinterpret_cast<const char*>(list), sizeof list)));
+    WriteGenres({{kJazz, "Jazz"}, {kRock, "rock"}, {kPop, "Pop"}});
     store().LoadCollection(Collection());
 
     // The dialog opens on two: the genre list is sorted without regard to
