@@ -59,10 +59,6 @@ TEST_F(CollectionStoreTest, LoadCleansRecordsAndFillsNameLists)
     store().RemoveTrack(1);
     EXPECT_EQ(store().ArtistNames(), (std::vector<std::string>{"Abba", "abba"}));
 
-    // 1000 bytes: one whole record.
-    ASSERT_TRUE(WriteBytes(Collection(), bytes.substr(0, 1000)));
-    store().LoadCollection(Collection());
-    EXPECT_EQ(store().Count(), 1u);
     ASSERT_TRUE(WriteBytes(Collection(), ""));
     EXPECT_TRUE(store().LoadCollection(Collection()));
     EXPECT_EQ(store().Count(), 0u);
@@ -93,7 +89,6 @@ TEST_F(CollectionStoreTest, SaveWritesRecordsGenresAndRoundTrips)
     EXPECT_EQ(back[0].genreIds[2], 0);
     EXPECT_EQ(back[1].genreIds[5], 0);
     EXPECT_EQ(back[2].playCount, 12u);
-    EXPECT_EQ(back[0].typeName, 0u);
     EXPECT_EQ(ReadBytes(folder.File("music.mcg")).size(), 2 * sizeof(GenreRecord));
     EXPECT_TRUE(FolderEntries(folder.Path(), "~*").empty());  // no temporary file left
 

@@ -1,5 +1,6 @@
 #include "e2e/EditorDriver.h"
 
+#include "platform/Locations.h"
 #include "support/TestSupport.h"
 
 #include <commctrl.h>
@@ -138,10 +139,7 @@ void ClearEditorSettings()
 
 std::string SuiteUserFile(const char* suffix)
 {
-    char name[256] = "defuser";
-    DWORD size = sizeof name;
-    GetUserNameA(name, &size);
-    return SuiteDir() + name + suffix;
+    return SuiteDir() + vuv::GetWindowsUserName() + suffix;
 }
 
 bool WriteCollection(const std::string& manifestPath, const std::string& collectionPath,
@@ -236,20 +234,14 @@ bool SavePng(const Capture& c, const std::string& path)
 {
     if (c.width <= 0)
         return false;
-    // A top-down 24-bit bitmap, turned into PNG by ImageMagick's convert.
-    const int stride = (c.width * 3 + 3) & ~3;
-    BITMAPINFOHEADER info{sizeof info, c.width, -c.height, 1, 24, BI_RGB, DWORD(stride * c.height), 0, 0, 0, 0};
-    BITMAPFILEHEADER file{0x4D42, DWORD(sizeof file + sizeof info + info.biSizeImage), 0, 0, sizeof file + sizeof info};
-    std::string bmp = std::string(reinterpret_cast<const char*>(&file), sizeof file) +
-                      std::string(reinterpret_cast<const char*>(&info), sizeof info);
-    for (int y = 0; y < c.height; ++y) {
-        for (int x = 0; x < c.width; ++x)
-            bmp += {char(GetBValue(c.At(x, y))), char(GetGValue(c.At(x, y))), char(GetRValue(c.At(x, y)))};
-        bmp.append(size_t(stride - c.width * 3), '\0');
-    }
-    const std::string temp = path + ".bmp";
-    const bool ok = WriteBytes(temp, bmp) &&
-                    RunUnixScript("convert " + ShellQuoted(UnixPathOf(temp)) + " " + ShellQuoted(UnixPathOf(path))) == 0;
+    // Raw 8-bit RGB rows, top first, turned into PNG by ImageMagick's convert.
+    std::string rgb;
+    for (COLORREF pixel : c.pixels)
+        rgb += {char(GetRValue(pixel)), char(GetGValue(pixel)), char(GetBValue(pixel))};
+    const std::string temp = path + ".rgb", size = std::to_string(c.width) + "x" + std::to_string(c.height);
+    const bool ok = WriteBytes(temp, rgb) && RunUnixScript("convert -size " + size + " -depth 8 rgb:" +
+                                                           ShellQuoted(UnixPathOf(temp)) + " " +
+                                                           ShellQuoted(UnixPathOf(path))) == 0;
     DeleteFileA(temp.c_str());
     return ok;
 }

@@ -6,6 +6,7 @@
 #include "core/TrackRecord.h"
 #include "core/TrackRecords.h"
 #include "platform/FileHandle.h"
+#include "platform/Locations.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
 #include "player/PlayQueue.h"
@@ -118,10 +119,7 @@ public:
     ToolRunner() : link(UniqueLinkPrefix())
     {
         copied = CopyFileA((SuiteDir() + "vuvtool.exe").c_str(), folder.File("vuvtool.exe").c_str(), FALSE) != 0;
-        char name[256] = "defuser";
-        DWORD size = sizeof name;
-        GetUserNameA(name, &size);
-        user = folder.File(name);
+        user = folder.File(vuv::GetWindowsUserName());
     }
     ToolResult Run(const std::string& arguments)
     {
