@@ -167,6 +167,7 @@ TEST(BuildTrackInfoText, WritesTheFixedBlockAndTheCompressionRatio)
         snprintf(text, sizeof text, block.c_str(), original, ratio, percent);
         return std::string(text);
     };
+    EXPECT_EQ(RatioBlock(1000), expected("10335", "10", "9"));  // above 3 to 1: whole numbers
     EXPECT_EQ(RatioBlock(4134), expected("10335", "2.5", "40"));
     EXPECT_EQ(RatioBlock(12900), expected("10335", ".8", "124"));
     // Within 1023 KB either way counts as the same size.
