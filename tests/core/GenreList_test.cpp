@@ -1,5 +1,6 @@
 #include "core/GenreList.h"
 
+#include "core/TrackRecords.h"
 #include "platform/TextCompare.h"
 #include "support/TestSupport.h"
 
@@ -23,8 +24,7 @@ GenreRecord Genre(uint16_t id, const char* name)
 
 TrackRecord WithGenres(std::initializer_list<uint16_t> ids)
 {
-    TrackRecord t;
-    memset(&t, 0, sizeof t);
+    TrackRecord t = vuvtest::Track("");
     int i = 0;
     for (uint16_t id : ids)
         t.genreIds[i++] = id;

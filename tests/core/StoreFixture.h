@@ -6,6 +6,7 @@
 
 #include "core/CollectionCommands.h"
 #include "core/CollectionStore.h"
+#include "core/TrackRecords.h"
 #include "core/TrackSort.h"
 #include "platform/Locations.h"
 #include "platform/Settings.h"
@@ -41,17 +42,6 @@ public:
     std::vector<std::string> calls;
 };
 
-inline vuv::TrackRecord MakeTrack(const char* artist, const char* title, const char* album,
-                                  const char* path)
-{
-    vuv::TrackRecord t;
-    memset(&t, 0, sizeof t);
-    vuv::SetField(t.artist, artist);
-    vuv::SetField(t.title, title);
-    vuv::SetField(t.album, album);
-    vuv::SetField(t.path, path);
-    return t;
-}
 
 inline std::string RecordBytes(const std::vector<vuv::TrackRecord>& tracks)
 {

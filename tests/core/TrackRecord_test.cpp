@@ -1,6 +1,7 @@
 #include "core/TrackRecord.h"
 
 #include "core/FileTypeNames.h"
+#include "core/TrackRecords.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 
@@ -10,17 +11,6 @@
 
 using namespace vuv;
 
-namespace {
-
-TrackRecord Blank()
-{
-    TrackRecord t;
-    memset(&t, 0, sizeof t);
-    return t;
-}
-
-}  // namespace
-
 TEST(TrackRecord, CreateZeroesAllButPathAndDate)
 {
     const uint64_t before = CurrentFileTimeUtc();
@@ -29,7 +19,7 @@ TEST(TrackRecord, CreateZeroesAllButPathAndDate)
     EXPECT_STREQ(t.path, "C:\\Music\\a.mp3");
     EXPECT_GE(t.dateAdded, before);
     EXPECT_LE(t.dateAdded, after);
-    TrackRecord expected = Blank();
+    TrackRecord expected = vuvtest::Track("");
     strcpy(expected.path, t.path);
     expected.dateAdded = t.dateAdded;
     EXPECT_EQ(memcmp(&t, &expected, sizeof t), 0);
@@ -41,7 +31,7 @@ TEST(TrackRecord, CreateZeroesAllButPathAndDate)
 
 TEST(TrackRecord, StoredFormZeroesTypeAndPadding)
 {
-    TrackRecord t = Blank();
+    TrackRecord t = vuvtest::Track("");
     memset(&t, 0xAB, sizeof t);
     TrackRecord s = StoredForm(t);
     EXPECT_EQ(s.typeName, 0u);
@@ -72,9 +62,7 @@ TEST(TrackRecord, CleanUpCollapsesDoubledBackslashesFromTheThirdCharacter)
     FileTypeLookup lookup;
     for (auto& c : cases) {
         for (FileTypeLookup* l : {static_cast<FileTypeLookup*>(nullptr), &lookup}) {
-            TrackRecord t;
-            memset(&t, 0, sizeof t);
-            SetField(t.path, c[0]);
+            TrackRecord t = vuvtest::Track(c[0]);
             t.flags = kFlagMissing | kFlagHighlight1;
             CleanUpLoadedRecord(t, l);
             EXPECT_STREQ(t.path, c[1]) << c[0];
@@ -82,7 +70,7 @@ TEST(TrackRecord, CleanUpCollapsesDoubledBackslashesFromTheThirdCharacter)
             EXPECT_EQ(FileTypeText(t.typeName), ComputeFileTypeText(ExtensionOf(t.path))) << c[0];
         }
     }
-    TrackRecord t = Blank();
+    TrackRecord t = vuvtest::Track("");
     t.flags = 0x80000001u;  // negative as a signed number
     CleanUpLoadedRecord(t);
     EXPECT_EQ(t.flags, 0u);

@@ -22,6 +22,13 @@ inline vuv::TrackRecord Track(const std::string& path, const char* artist = "", 
     return t;
 }
 
+inline vuv::TrackRecord MakeTrack(const char* artist, const char* title, const char* album = "", const char* path = "")
+{
+    vuv::TrackRecord t = Track(path, artist, title);
+    vuv::SetField(t.album, album);
+    return t;
+}
+
 inline std::string RecordsBytes(const std::vector<vuv::TrackRecord>& tracks)
 {
     return std::string(reinterpret_cast<const char*>(tracks.data()), tracks.size() * sizeof(vuv::TrackRecord));

@@ -24,8 +24,7 @@ namespace {
 
 vuv::TrackRecord Track(const char* artist, const char* title, const char* album, const char* path, uint32_t lengthMs)
 {
-    vuv::TrackRecord t = vuvtest::Track(path, artist, title);
-    vuv::SetField(t.album, album);
+    vuv::TrackRecord t = MakeTrack(artist, title, album, path);
     t.lengthMs = lengthMs;
     t.fileSize = 1024 * 1024;
     return t;

@@ -1,6 +1,7 @@
 #include "export/CollectionExport.h"
 
 #include "core/CollectionStore.h"
+#include "core/TrackRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +14,7 @@ TEST(CollectionExport, HeadingsOrderAndLines)
 {
     CollectionStore store;
     auto add = [&store](const char* artist, const char* album, const char* title, int number) {
-        TrackRecord t;
-        memset(&t, 0, sizeof t);
-        SetField(t.artist, artist), SetField(t.album, album), SetField(t.title, title);
+        TrackRecord t = vuvtest::MakeTrack(artist, title, album);
         t.trackNumber = uint8_t(number);
         store.AppendTrack(t);
     };

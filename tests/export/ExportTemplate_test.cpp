@@ -1,6 +1,7 @@
 #include "export/ExportTemplate.h"
 
 #include "core/GenreList.h"
+#include "core/TrackRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +15,7 @@ class ExportTemplateTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        memset(&track_, 0, sizeof track_);
-        SetField(track_.artist, "Ana & <Co> Bj\xF6rk");
-        SetField(track_.title, "Yesterday Once More");
-        SetField(track_.album, "Blue");
+        track_ = vuvtest::MakeTrack("Ana & <Co> Bj\xF6rk", "Yesterday Once More", "Blue");
         track_.year = 1999, track_.kbps = 192, track_.trackNumber = 7, track_.lengthMs = 61999;
         track_.genreIds[0] = 9, track_.genreIds[1] = 3;
         genres_.Append(GenreRecord{3, "Rock"});

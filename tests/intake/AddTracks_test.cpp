@@ -5,6 +5,7 @@
 // never saved.
 #include "core/CollectionFile.h"
 #include "core/MoveJournal.h"
+#include "core/TrackRecords.h"
 #include "intake/IntakeFixture.h"
 #include "platform/Paths.h"
 #include "plugins/TrackInfo.h"
@@ -24,8 +25,7 @@ bool There(const std::string& path) { return GetFileAttributesA(path.c_str()) !=
 
 vuv::TrackRecord FromFile(const std::string& path)
 {
-    vuv::TrackRecord track{};
-    vuv::SetField(track.path, path);
+    vuv::TrackRecord track = Track(path);
     vuv::FillTrackFromFile(track, nullptr);
     return track;
 }

@@ -1,5 +1,6 @@
 #include "naming/FilenamePattern.h"
 
+#include "core/TrackRecords.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -7,21 +8,7 @@
 #include <cstring>
 
 using namespace vuv;
-
-namespace {
-
-TrackRecord Track(const char* artist, const char* title, const char* album = "", const char* path = "")
-{
-    TrackRecord t;
-    memset(&t, 0, sizeof t);
-    strcpy(t.artist, artist);
-    strcpy(t.title, title);
-    strcpy(t.album, album);
-    strcpy(t.path, path);
-    return t;
-}
-
-}  // namespace
+using vuvtest::MakeTrack;
 
 TEST(FilenamePattern, ConversionsTryLongerTokensFirstAndKeepEverythingElse)
 {
@@ -40,24 +27,24 @@ TEST(FilenamePattern, ConversionsTryLongerTokensFirstAndKeepEverythingElse)
 
 TEST(FilenamePattern, TextValuesAreCleanedInOrder)
 {
-    TrackRecord t = Track("AC/DC", "Why?", "Dots...", "C:\\in\\own name.mp3");
+    TrackRecord t = MakeTrack("AC/DC", "Why?", "Dots...", "C:\\in\\own name.mp3");
     EXPECT_EQ(BuildPathFromPattern("%a\\%l\\%t", t, ""), "AC-DC\\Dots\\Why\xBF");
 
     // Every forbidden character, one byte for one byte; numbers and literal
     // text are not cleaned.
-    t = Track("a\"b<c>d:e\\f*g|h\xE9", "T", "", "");
+    t = MakeTrack("a\"b<c>d:e\\f*g|h\xE9", "T", "", "");
     t.trackNumber = 4;
     EXPECT_EQ(BuildPathFromPattern("%a <%rr>", t, ""), "a'b\xAB" "c\xBB" "d;e-f-g-h\xE9 <04>");
 
     // Dots go before spaces: "x. " keeps its dot, " y.." loses both dots and
     // its leading space; the genre is cleaned as well.
-    t = Track("x. ", " y..", "", "");
+    t = MakeTrack("x. ", " y..", "", "");
     EXPECT_EQ(BuildPathFromPattern("%a|%t|%g", t, " R&B/Soul. "), "x.|y|R&B-Soul.");
 }
 
 TEST(FilenamePattern, ElementsFoldersAndFallback)
 {
-    TrackRecord t = Track("Corvina", "Rain", "", "C:\\Music\\old name.mp3");
+    TrackRecord t = MakeTrack("Corvina", "Rain", "", "C:\\Music\\old name.mp3");
     EXPECT_EQ(BuildPathFromPattern(kDefaultStoredPattern, t, ""), "Corvina\\Corvina - Rain");
     // Spaces before a folder separator are stripped (and the leading ones).
     EXPECT_EQ(BuildPathFromPattern(DisplayToStored("  [artist] \\[track]"), t, ""), "Corvina\\Rain");
@@ -70,13 +57,13 @@ TEST(FilenamePattern, ElementsFoldersAndFallback)
 
     // No file name left: the track's own file name, without its extension.
     EXPECT_EQ(BuildPathFromPattern(DisplayToStored("[album]\\"), t, ""), "\\old name");
-    t = Track("A", "...", "", "C:\\x\\y.z.ogg");
+    t = MakeTrack("A", "...", "", "C:\\x\\y.z.ogg");
     EXPECT_EQ(BuildPathFromPattern("%a\\%t", t, ""), "A\\y.z");
     t.path[0] = '\0';
     EXPECT_EQ(BuildPathFromPattern("%t", t, ""), std::string());
 
     // Long values are cut to 259 characters at the end.
-    t = Track(std::string(99, 'a').c_str(), std::string(99, 't').c_str());
+    t = MakeTrack(std::string(99, 'a').c_str(), std::string(99, 't').c_str());
     const std::string cut = BuildPathFromPattern("%a\\%a\\%t\\%t", t, "");
     EXPECT_EQ(cut.size(), 259u);
     EXPECT_EQ(cut.substr(0, 100), std::string(99, 'a') + "\\");
@@ -85,7 +72,7 @@ TEST(FilenamePattern, ElementsFoldersAndFallback)
 TEST(FilenamePattern, UniqueNumbersAreConsecutiveFromOne)
 {
     vuvtest::ScopedSettingsKey key;
-    const TrackRecord t = Track("", "", "", "");
+    const TrackRecord t = MakeTrack("", "", "", "");
     EXPECT_EQ(BuildPathFromPattern("%U", t, ""), "00000001");
     EXPECT_EQ(BuildPathFromPattern("%u-%u^", t, ""), "00000002-0");
 }

@@ -1,5 +1,6 @@
 #include "plugins/InputPluginHost.h"
 
+#include "core/TrackRecords.h"
 #include "platform/Paths.h"
 #include "plugins/PluginTestFolder.h"
 #include "plugins/TrackInfo.h"
@@ -24,9 +25,7 @@ std::string NameOf(const vuv::PluginModule* module)
 std::string Answering(const vuvtest::ScratchFolder& music, const std::string& name)
 {
     EXPECT_TRUE(vuvtest::WriteBytes(music.File(name), "identify=1\n"));
-    vuv::TrackRecord track;
-    memset(&track, 0, sizeof track);
-    vuv::SetField(track.path, music.File(name));
+    vuv::TrackRecord track = vuvtest::Track(music.File(name));
     vuv::FillTrackFromFile(track, nullptr);
     return track.title;
 }

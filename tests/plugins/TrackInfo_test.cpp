@@ -1,6 +1,7 @@
 #include "plugins/TrackInfo.h"
 
 #include "core/FileTypeNames.h"
+#include "core/TrackRecords.h"
 #include "platform/Clock.h"
 #include "plugins/PluginTestFolder.h"
 #include "support/TestSupport.h"
@@ -14,19 +15,12 @@ namespace {
 
 using vuvtest::PluginTestFolder;
 using vuvtest::ScratchFolder;
-
-vuv::TrackRecord RecordFor(const std::string& path)
-{
-    vuv::TrackRecord track;
-    memset(&track, 0, sizeof track);
-    vuv::SetField(track.path, path);
-    return track;
-}
+using vuvtest::Track;
 
 // "artist|title|album|genre" after filling a record of the path.
 std::string Filled(const std::string& path)
 {
-    vuv::TrackRecord track = RecordFor(path);
+    vuv::TrackRecord track = Track(path);
     char genre[vuv::kGenreTextSize];
     vuv::FillTrackFromFile(track, genre);
     return std::string(track.artist) + "|" + track.title + "|" + track.album + "|" + genre;
@@ -49,7 +43,7 @@ TEST(FillTrackFromFile, WithoutAPluginTheNameComesFromTheFileAndTheRecordIsZeroe
               std::string(97, 'a') + "|" + std::string(97, 't') + "||");
 
     // The record is zeroed and stamped unless it already has a name.
-    vuv::TrackRecord track = RecordFor("C:\\Music\\Corvina - Rain.mp3");
+    vuv::TrackRecord track = Track("C:\\Music\\Corvina - Rain.mp3");
     track.playCount = 12;
     track.preference = 7;
     track.genreIds[0] = 3;
@@ -60,14 +54,12 @@ TEST(FillTrackFromFile, WithoutAPluginTheNameComesFromTheFileAndTheRecordIsZeroe
     EXPECT_STREQ(genre, "");
     EXPECT_GE(track.dateAdded, before);
     EXPECT_LE(track.dateAdded, vuv::CurrentFileTimeUtc());
-    vuv::TrackRecord expected = RecordFor(track.path);
-    vuv::SetField(expected.artist, "Corvina");
-    vuv::SetField(expected.title, "Rain");
+    vuv::TrackRecord expected = vuvtest::MakeTrack("Corvina", "Rain", "", track.path);
     expected.dateAdded = track.dateAdded;
     EXPECT_EQ(memcmp(&track, &expected, sizeof track), 0);
 
     // A record with a name is left alone, but the genre text is cleared.
-    vuv::TrackRecord named = RecordFor("C:\\Music\\Other - Name.mp3");
+    vuv::TrackRecord named = Track("C:\\Music\\Other - Name.mp3");
     vuv::SetField(named.title, "Kept");
     named.playCount = 5;
     const vuv::TrackRecord copy = named;
@@ -88,7 +80,7 @@ TEST(FillTrackFromFile, StoresWhatThePluginReportsInTheRecordsFieldWidthsAndShow
                                           "artist=Corvina\ntitle=Rain\nalbum=Clouds\ngenre=Trip Hop\n"));
     ASSERT_TRUE(vuvtest::WriteBytes(albumOnly, "album=Clouds\n"));
     EXPECT_EQ(Filled(path), "Corvina|Rain|Clouds|Trip Hop");
-    vuv::TrackRecord t = RecordFor(path);
+    vuv::TrackRecord t = Track(path);
     vuv::FillTrackFromFile(t, nullptr);
     // kbps, channels, preference: their low bits; year bits 0-15, track 16-23.
     EXPECT_EQ(std::to_string(t.kbps) + "|" + std::to_string(t.sampleRate) + "|" + std::to_string(t.channels) + "|" +
@@ -98,7 +90,7 @@ TEST(FillTrackFromFile, StoresWhatThePluginReportsInTheRecordsFieldWidthsAndShow
     // A plug-in that gives only an album still leaves the name to the file.
     EXPECT_EQ(Filled(albumOnly), "Corvina|Rain|Clouds|");
     // The plug-in's text follows the info after a blank line.
-    const std::string text = vuv::BuildTrackInfoText(RecordFor(albumOnly)), details = vuv::BuildTrackDetailsText(RecordFor(albumOnly));
+    const std::string text = vuv::BuildTrackInfoText(Track(albumOnly)), details = vuv::BuildTrackDetailsText(Track(albumOnly));
     const std::string tail = "\r\nVolume Boost :\t-10 dB\r\n\r\nText tags:\r\nalbum=Clouds";
     EXPECT_EQ(text.substr(text.size() - std::min(text.size(), tail.size())), tail);
     EXPECT_EQ(details.find("Preferrence"), std::string::npos);
@@ -107,7 +99,7 @@ TEST(FillTrackFromFile, StoresWhatThePluginReportsInTheRecordsFieldWidthsAndShow
 
 vuv::TrackRecord InfoRecord()
 {
-    vuv::TrackRecord track = RecordFor("C:\\Music\\Corvina\\Corvina - Rain.nothing");
+    vuv::TrackRecord track = Track("C:\\Music\\Corvina\\Corvina - Rain.nothing");
     track.lengthMs = 245900;
     track.year = 1999;
     track.playCount = 7;
@@ -145,7 +137,7 @@ std::string RatioBlock(uint32_t kb)
 TEST(BuildTrackInfoText, WritesTheFixedBlockAndTheCompressionRatio)
 {
     PluginTestFolder noPlugins;
-    EXPECT_EQ(vuv::BuildTrackInfoText(RecordFor("")), "Not Playing");
+    EXPECT_EQ(vuv::BuildTrackInfoText(Track("")), "Not Playing");
     vuv::TrackRecord track = InfoRecord();
     // A size of 0 gives 0KB and no compression block.
     EXPECT_EQ(vuv::BuildTrackInfoText(track), Head("0KB") + Tail("0.5", "0 dB"));

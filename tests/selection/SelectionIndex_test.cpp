@@ -1,6 +1,7 @@
 #include "selection/SelectionIndex.h"
 
 #include "core/GenreList.h"
+#include "core/TrackRecords.h"
 #include "platform/FileHandle.h"
 #include "platform/FileReplace.h"
 #include "platform/Paths.h"
@@ -18,11 +19,8 @@ namespace {
 
 TrackRecord Track(const char* artist, int16_t year = 2000, uint8_t preference = 5, std::vector<uint16_t> genres = {})
 {
-    TrackRecord t;
-    memset(&t, 0, sizeof t);
-    SetField(t.artist, artist);
+    TrackRecord t = vuvtest::Track("", artist, "", preference);
     t.year = year;
-    t.preference = preference;
     std::copy(genres.begin(), genres.end(), t.genreIds);
     return t;
 }
