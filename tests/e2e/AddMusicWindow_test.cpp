@@ -3,6 +3,7 @@
 // hand-off file of a sibling program with its event, Cancel in the "Adding
 // Tracks" window, and the "New Track Preferences" and "New Track Lookout"
 // dialogs with the settings they store.
+#include "e2e/DialogDriver.h"
 #include "e2e/EditorDriver.h"
 #include "platform/Locations.h"
 #include "platform/NamedEvent.h"
@@ -11,7 +12,6 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <dlgs.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -60,8 +60,6 @@ std::string DropList(const std::vector<std::string>& paths)
         bytes += path + '\0';
     return bytes + '\0';
 }
-
-bool WaitUntilClosed(HWND window) { return WaitFor([window] { return !IsWindow(window); }, 20000); }
 
 class AddMusicWindowTest : public EditorTest {
 protected:
@@ -173,10 +171,7 @@ TEST_F(AddMusicWindowTest, PickedDroppedPastedAndHandedOffFilesAreAdded)
     // files (a missing one too), not itself.
     ASSERT_TRUE(WriteBytes(folder_.File("list.m3u"), files[6] + "\r\nGone - Song.mp3\r\nnotes.txt\r\n"));
     PostMessageA(editor_.Window(), WM_COMMAND, kAddFiles, 0);
-    HWND picker = WaitForProcessWindow(editor_.ProcessId(), "#32770", "Select Music File(s)");
-    ASSERT_NE(picker, nullptr);
-    SendMessageA(GetDlgItem(picker, cmb13), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder_.File("list.m3u").c_str()));
-    PostMessageA(GetDlgItem(picker, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(AnswerFileDialog(editor_.ProcessId(), "Select Music File(s)", folder_.File("list.m3u")));
     ASSERT_TRUE(WaitForRows(9));
     EXPECT_EQ(SavedTracks(), 9u);
     EXPECT_EQ(vuv::GetText("LastAccessedFolder"), folder_.Path());
@@ -218,7 +213,7 @@ TEST_F(AddMusicWindowTest, AddMusicTakesAFolderAndCancelKeepsWhatWasAdded)
         Sleep(20);
     SaveScreenshot(progress, "adding-tracks.png");
     PostMessageA(GetDlgItem(progress, kProgressCancel), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntilClosed(progress));
+    ASSERT_TRUE(WaitUntilGone(progress, 20000));
     Pause(500);
     const int rows = Rows();
     EXPECT_GT(rows, 37);
@@ -252,7 +247,7 @@ TEST_F(AddMusicWindowTest, NewTrackPreferencesStoreTheDefaults)
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1078)));
     SaveScreenshot(dialog, "new-track-preferences.png");
     PostMessageA(GetDlgItem(dialog, 1052), BM_CLICK, 0, 0);
-    WaitUntilClosed(dialog);
+    WaitUntilGone(dialog, 20000);
     EXPECT_EQ(vuv::GetNumber("DefaultPreference"), 10u);
     EXPECT_EQ(vuv::GetNumber("DefaultYear"), 2001u);
     EXPECT_EQ(vuv::GetNumber("DefaultAutoVolume"), 1u);
@@ -288,6 +283,6 @@ TEST_F(AddMusicWindowTest, LookoutStoresItsScheduleAndRunsItNow)
     EXPECT_EQ(vuv::GetNumber("FWRecurse"), 1u);
 
     PostMessageA(GetDlgItem(dialog, 1083), BM_CLICK, 0, 0);  // "&Ok"
-    WaitUntilClosed(dialog);
+    WaitUntilGone(dialog, 20000);
     EXPECT_EQ(vuv::GetText("FWFolderToWatch"), "C:\\NewMusic");
 }

@@ -203,7 +203,7 @@ TEST(PlayQueue, SkipBackRestartsStepsBackOrWalksPreviouslyPlayed)
     EXPECT_EQ(std::string(t.path), q.folder.File("1.mp3"));
 }
 
-TEST(PlayQueue, RequeueThePlayingTrack)
+TEST(PlayQueue, ClearAndRequeue)
 {
     Queues q;
     EXPECT_FALSE(RequeuePlayingTrack(q.context));
@@ -211,6 +211,11 @@ TEST(PlayQueue, RequeueThePlayingTrack)
     q.link.trackPlaying.Set(&playing);
     ASSERT_TRUE(RequeuePlayingTrack(q.context));
     EXPECT_EQ(ReadBytes(q.context.files.queue), RecordsBytes({playing}) + std::string(4, '\0'));
+    q.FillBothQueues();
+    const uint32_t c = q.Changes();
+    ClearQueue(q.context);
+    EXPECT_FALSE(Exists(q.context.files.queue) || Exists(q.context.files.priorityQueue));
+    EXPECT_EQ(q.Changes() - c, 1u);
 }
 
 TEST(PlayQueue, ALockedQueueFileLosesNothing)
