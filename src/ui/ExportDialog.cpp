@@ -71,11 +71,11 @@ void Export(HWND dialog)
     if (in.toClipboard) {
         PutTextOnClipboard(listing);
     } else {
-        FileDialogSpec spec{"Tbp - Export Database To:",
-                            in.html ? "HTML Files\0*.html;*.htm\0All Files\0*.*\0"
-                                    : "Text Files\0*.txt\0All Files\0*.*\0",
-                            OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, true, nullptr};
-        const std::string chosen = ChooseFile(dialog, spec);
+        FileDialogRequest request{"Tbp - Export Database To:",
+                                  in.html ? "HTML Files\0*.html;*.htm\0All Files\0*.*\0"
+                                          : "Text Files\0*.txt\0All Files\0*.*\0",
+                                  OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, true, nullptr};
+        const std::string chosen = ChooseFile(dialog, request);
         if (!chosen.empty())
             WriteExportFile(ExportFilePath(chosen, in.html), listing);
     }
@@ -84,9 +84,9 @@ void Export(HWND dialog)
 
 void SavePreset(HWND dialog)
 {
-    FileDialogSpec spec{"Tbp - Save Export Preset", kPresetFilter, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, true,
-                        nullptr};
-    const std::string chosen = ChooseFile(dialog, spec);
+    FileDialogRequest request{"Tbp - Save Export Preset", kPresetFilter, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, true,
+                              nullptr};
+    const std::string chosen = ChooseFile(dialog, request);
     if (chosen.empty())
         return;
     WriteExportPreset(PresetPathWithExtension(chosen), InputsShown(dialog));
@@ -96,9 +96,9 @@ void SavePreset(HWND dialog)
 // A refused preset changes nothing in the dialog; the message line says why.
 void LoadPreset(HWND dialog)
 {
-    FileDialogSpec spec{"Tbp - Load Export Preset", kPresetFilter, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, false,
-                        nullptr};
-    const std::string chosen = ChooseFile(dialog, spec);
+    FileDialogRequest request{"Tbp - Load Export Preset", kPresetFilter, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, false,
+                              nullptr};
+    const std::string chosen = ChooseFile(dialog, request);
     if (chosen.empty())
         return;
     ExportInputs in = InputsShown(dialog);

@@ -11,48 +11,55 @@ namespace {
 
 constexpr size_t kPickBufferSize = 100000;
 
-}  // namespace
-
-std::string ChooseFile(HWND owner, const FileDialogSpec& spec)
+// The folder the dialog starts in; empty: the dialog's own memory.
+std::string StartFolder(const FileDialogRequest& request)
 {
-    char file[kMaxPath] = "";
-    const std::string folder = spec.folderSetting ? GetText(spec.folderSetting) : std::string();
+    return request.folderSetting ? GetText(request.folderSetting) : std::string();
+}
+
+// Both dialogs' set-up; `folder` and `file` must outlive the dialog's run.
+OPENFILENAMEA DialogFor(HWND owner, const FileDialogRequest& request, const std::string& folder, char* file,
+                        size_t fileSize)
+{
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
-    ofn.lpstrFilter = spec.filter;
+    ofn.lpstrFilter = request.filter;
     ofn.lpstrFile = file;
-    ofn.nMaxFile = sizeof file;
+    ofn.nMaxFile = DWORD(fileSize);
     ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    ofn.lpstrTitle = spec.title;
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | spec.flags;
-    if (!(spec.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn)))
+    ofn.lpstrTitle = request.title;
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | request.flags;
+    return ofn;
+}
+
+}  // namespace
+
+std::string ChooseFile(HWND owner, const FileDialogRequest& request)
+{
+    char file[kMaxPath] = "";
+    const std::string folder = StartFolder(request);
+    OPENFILENAMEA ofn = DialogFor(owner, request, folder, file, sizeof file);
+    if (!(request.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn)))
         return std::string();
-    if (spec.folderSetting)
-        SetText(FolderOf(file).c_str(), spec.folderSetting);
+    if (request.folderSetting)
+        SetText(FolderOf(file).c_str(), request.folderSetting);
     return file;
 }
 
-std::vector<std::string> ChooseFiles(HWND owner, const FileDialogSpec& spec)
+std::vector<std::string> ChooseFiles(HWND owner, const FileDialogRequest& request)
 {
     std::vector<char> buffer(kPickBufferSize, '\0');
-    const std::string folder = spec.folderSetting ? GetText(spec.folderSetting) : std::string();
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = spec.filter;
+    const std::string folder = StartFolder(request);
+    OPENFILENAMEA ofn = DialogFor(owner, request, folder, buffer.data(), buffer.size());
     ofn.nFilterIndex = 1;
-    ofn.lpstrFile = buffer.data();
-    ofn.nMaxFile = DWORD(buffer.size());
-    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    ofn.lpstrTitle = spec.title;
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | spec.flags;
+    ofn.Flags |= OFN_ALLOWMULTISELECT;
     if (!GetOpenFileNameA(&ofn))
         return {};
     std::string picked;
     std::vector<std::string> paths = PickedPaths(buffer.data(), buffer.size(), picked);
-    if (spec.folderSetting)
-        SetText(picked.c_str(), spec.folderSetting);
+    if (request.folderSetting)
+        SetText(picked.c_str(), request.folderSetting);
     return paths;
 }
 

@@ -14,7 +14,7 @@
 
 namespace vuv {
 
-struct FileDialogSpec {
+struct FileDialogRequest {
     const char* title;
     // Description and pattern pairs, each NUL-ended, the list ended by a
     // second NUL ("Music Collection\0*.mcc\0").
@@ -28,13 +28,13 @@ struct FileDialogSpec {
 };
 
 // The chosen file's full path; empty when the user cancelled.
-std::string ChooseFile(HWND owner, const FileDialogSpec& spec);
+std::string ChooseFile(HWND owner, const FileDialogRequest& request);
 
 // The open dialog with several files allowed (a result buffer of 100,000
 // characters): the chosen files' full paths in the order given; empty when
 // the user cancelled. The folder setting gets the folder they were picked
 // in.
-std::vector<std::string> ChooseFiles(HWND owner, const FileDialogSpec& spec);
+std::vector<std::string> ChooseFiles(HWND owner, const FileDialogRequest& request);
 
 // That dialog's result buffer: one full path, or a folder followed by the
 // names picked in it (NUL-separated, ending in a double NUL). The paths in

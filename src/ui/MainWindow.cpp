@@ -651,7 +651,7 @@ void MainWindow::ShowSearchFieldMenu()
 void MainWindow::RunCollectionCommand(int id)
 {
     constexpr const char* kFilter = "Music Collection\0*.mcc\0";
-    FileDialogSpec dialog{};
+    FileDialogRequest dialog{};
     switch (id) {
     case IDM_COLLECTION_NEW:
         dialog = {"Create New Music Collection", kFilter, OFN_PATHMUSTEXIST, false, kCollectionFolderSetting};

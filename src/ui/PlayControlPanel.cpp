@@ -363,9 +363,9 @@ bool PlayControlPanel::Command(int id)
         break;
     case IDM_PLAY_PLAYLIST:
     case IDM_ENQUEUE_PLAYLIST: {
-        const FileDialogSpec spec{"Select Playlist", "Playlists (M3U, PLS)\0*.m3u;*.pls\0",
-                                  OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, false, kLastFolderSetting};
-        const std::string file = ChooseFile(window_, spec);
+        const FileDialogRequest request{"Select Playlist", "Playlists (M3U, PLS)\0*.m3u;*.pls\0",
+                                        OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, false, kLastFolderSetting};
+        const std::string file = ChooseFile(window_, request);
         if (!file.empty())
             ReportQueueResult(id == IDM_PLAY_PLAYLIST ? PlayFile(play, file) : EnqueueFile(play, file));
         break;

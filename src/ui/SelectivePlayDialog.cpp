@@ -445,9 +445,9 @@ void SelectiveDialog::OnDraw(const DRAWITEMSTRUCT& item)
 
 void SelectiveDialog::SaveCriteria()
 {
-    FileDialogSpec spec{"Save Selective Play Settings", kPresetFilter, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST,
-                        true, kLastFolderSetting};
-    std::string path = ChooseFile(hwnd_, spec);
+    FileDialogRequest request{"Save Selective Play Settings", kPresetFilter, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST,
+                              true, kLastFolderSetting};
+    std::string path = ChooseFile(hwnd_, request);
     if (path.empty())
         return;
     if (_stricmp(ExtensionOf(path).c_str(), kPresetExtension) != 0)
@@ -461,9 +461,9 @@ void SelectiveDialog::SaveCriteria()
 // A preset that cannot be read shows the pages in their default state.
 void SelectiveDialog::LoadCriteria()
 {
-    FileDialogSpec spec{"Load Selective Play Settings", kPresetFilter, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST,
-                        false, kLastFolderSetting};
-    const std::string path = ChooseFile(hwnd_, spec);
+    FileDialogRequest request{"Load Selective Play Settings", kPresetFilter, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST,
+                              false, kLastFolderSetting};
+    const std::string path = ChooseFile(hwnd_, request);
     if (path.empty())
         return;
     ShowCriteria(lines_, ReadCriteria(path));

@@ -161,10 +161,10 @@ enum class Pick { Files, PlaylistEntries, PlaylistAsItem };
 void AddPicked(const IntakeWindow& window, Pick pick)
 {
     const std::string filter = pick == Pick::Files ? MusicFilesFilter() : PlaylistsFilter();
-    FileDialogSpec spec{pick == Pick::Files ? "Select Music File(s)" : "Select Playlist(s)", filter.c_str(),
-                        OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST};
-    spec.folderSetting = kLastFolderPickedSetting;
-    const std::vector<std::string> picked = ChooseFiles(window.window, spec);
+    FileDialogRequest request{pick == Pick::Files ? "Select Music File(s)" : "Select Playlist(s)", filter.c_str(),
+                              OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST};
+    request.folderSetting = kLastFolderPickedSetting;
+    const std::vector<std::string> picked = ChooseFiles(window.window, request);
     if (picked.empty())
         return;  // cancelled
     std::vector<std::string> paths;
