@@ -22,6 +22,7 @@
 #include "plugins/InputPluginHost.h"
 #include "selection/SelectionIndex.h"
 
+#include "BenchFolder.h"
 #include "GeneratedCollection.h"
 #include "ThreadCpuTime.h"
 
@@ -104,13 +105,9 @@ int main(int argc, char** argv)
     SetPluginFolder(argv[2]);
     const int runs = argc > 3 ? std::max(1, atoi(argv[3])) : 3;
 
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "vuvaddbench\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string folder = BenchScratchFolder("vuvaddbench", false);
     const std::string subkey = "Software\\Halvane\\TonbrookAddBench";
-    SetDefaultLocation(SettingsRoot::CurrentUser, subkey.c_str());
-    SetInstallFolderForRun(folder);
+    IsolateBenchRun(subkey.c_str(), folder);
     const std::string base = folder + "base.mcc", collection = folder + "run.mcc";
     GenerateCollection(base, kTracks, "A");
 

@@ -54,14 +54,9 @@ TrackRecord MadeUpTrack(int i, const std::vector<std::string>& artists, const st
 
 int main()
 {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "vuvbench-arrange\\";
-    DeleteTree(folder);
-    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string folder = BenchScratchFolder("vuvbench-arrange", true);
     const std::string subkey = "Software\\Halvane\\TonbrookArrangeBench";
-    SetDefaultLocation(SettingsRoot::CurrentUser, subkey.c_str());
-    SetInstallFolderForRun(folder);
+    IsolateBenchRun(subkey.c_str(), folder);
     const std::string collection = folder + "bench.mcc";
 
     std::vector<std::string> artists(400), albums(1000);

@@ -1,9 +1,11 @@
-// What the benchmarks that make files share: a median of timed runs and
-// the removal of their own scratch folder.
+// What the benchmarks that make files share: their own scratch folder and
+// settings, a median of timed runs, and the removal of the scratch folder.
 #pragma once
 
 #include "platform/FileReplace.h"
+#include "platform/Locations.h"
 #include "platform/Paths.h"
+#include "platform/Settings.h"
 
 #include <windows.h>
 
@@ -27,4 +29,26 @@ inline void DeleteTree(const std::string& folder)
             vuv::DeleteFileAt(e.fullPath);
     }
     RemoveDirectoryA(folder.c_str());
+}
+
+// The benchmark's own folder under the temporary folder (trailing "\"),
+// emptied first when `fresh`.
+inline std::string BenchScratchFolder(const char* name, bool fresh)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    const std::string folder = std::string(temp) + name + "\\";
+    if (fresh)
+        DeleteTree(folder);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+// Settings under the benchmark's own key of HKEY_CURRENT_USER and its
+// scratch folder as the install folder, so that a run touches nothing of
+// the user's.
+inline void IsolateBenchRun(const char* settingsKey, const std::string& folder)
+{
+    vuv::SetDefaultLocation(vuv::SettingsRoot::CurrentUser, settingsKey);
+    vuv::SetInstallFolderForRun(folder);
 }

@@ -116,13 +116,9 @@ void Report(const char* what, double ms, double limit)
 
 int main()
 {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "vuvbench\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string folder = BenchScratchFolder("vuvbench", false);
     const std::string subkey = "Software\\Halvane\\TonbrookBench";
-    SetDefaultLocation(SettingsRoot::CurrentUser, subkey.c_str());
-    SetInstallFolderForRun(folder);
+    IsolateBenchRun(subkey.c_str(), folder);
     const std::string a = folder + "a.mcc", b = folder + "b.mcc";
     GenerateCollection(a, kTracks, "A");
     GenerateCollection(b, kTracks, "B");

@@ -15,6 +15,7 @@
 #include "platform/Locations.h"
 #include "platform/Settings.h"
 
+#include "BenchFolder.h"
 #include "GeneratedCollection.h"
 #include "ThreadCpuTime.h"
 
@@ -67,13 +68,9 @@ void Report(const char* what, const Timing& t, double limit)
 
 int main()
 {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "vuvexportbench\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string folder = BenchScratchFolder("vuvexportbench", false);
     const std::string subkey = "Software\\Halvane\\TonbrookExportBench";
-    SetDefaultLocation(SettingsRoot::CurrentUser, subkey.c_str());
-    SetInstallFolderForRun(folder);
+    IsolateBenchRun(subkey.c_str(), folder);
     const std::string collection = folder + "Export Bench.mcc", out = folder + "listing.txt";
     GenerateCollection(collection, kTracks, "E");
     CollectionStore& store = TheCollectionStore();

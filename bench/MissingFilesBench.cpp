@@ -55,11 +55,7 @@ TrackRecord WithPath(const std::string& path)
 
 int main()
 {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "vuvbench-missing\\";
-    DeleteTree(folder);
-    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string folder = BenchScratchFolder("vuvbench-missing", true);
 
     // The tree: track names of an album are "NN Word Word.mp3", drawn from
     // a small vocabulary so that names repeat across albums.

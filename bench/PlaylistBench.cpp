@@ -11,6 +11,8 @@
 #include "player/Playlist.h"
 #include "player/QueueView.h"
 
+#include "BenchFolder.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -47,10 +49,7 @@ int main(int argc, char** argv)
         sizes.push_back(unsigned(atoi(argv[i])));
     if (sizes.empty())
         sizes = {1000, 10000};
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "vuvplaylistbench\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string folder = BenchScratchFolder("vuvplaylistbench", false);
     PlayerLink link("vuvplaylistbench_");
     PlayerFiles files;
     files.installFolder = folder;
