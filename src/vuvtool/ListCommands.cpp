@@ -24,12 +24,9 @@ int Remove(ToolContext& context, const std::vector<std::string>& args)
     LoadActiveCollection(context);
     vuv::CollectionStore& store = TheCollectionStore();
     std::vector<size_t> indexes;
-    for (const std::string& arg : args) {
-        long index = 0;
-        if (!ParseNumber(arg, 0, long(store.Count()) - 1, index))
-            return BadUsage("remove");
-        indexes.push_back(size_t(index));
-    }
+    std::string error;  // unused: a bad index is reported as bad usage
+    if (!ParseTrackIndexes(args, indexes, error))
+        return BadUsage("remove");
     const size_t removed = store.RemoveTracks(indexes);
     if (!SaveActiveCollection(false))
         return kFailed;
