@@ -13,16 +13,8 @@
 
 namespace vuv {
 
-// FNV-1a over the case-folded bytes (FoldPathChar), so that two paths
-// SamePath calls equal always hash alike.
 struct PathKeyHash {
-    size_t operator()(const char* path) const
-    {
-        uint64_t h = 14695981039346656037ull;
-        for (const unsigned char* p = reinterpret_cast<const unsigned char*>(path); *p; ++p)
-            h = (h ^ FoldPathChar(*p)) * 1099511628211ull;
-        return size_t(h);
-    }
+    size_t operator()(const char* path) const { return size_t(FoldedPathHash(path)); }
 };
 
 struct PathKeyEqual {

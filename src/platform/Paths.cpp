@@ -167,6 +167,15 @@ std::string FullPathOf(const std::string& path)
 
 unsigned char FoldPathChar(unsigned char c) { return Fold().upper[c]; }
 
+uint64_t FoldedPathHash(const char* path)
+{
+    const unsigned char* upper = Fold().upper;
+    uint64_t h = 14695981039346656037ull;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(path); *p; ++p)
+        h = (h ^ upper[*p]) * 1099511628211ull;
+    return h;
+}
+
 bool SamePath(const char* a, const char* b)
 {
     const unsigned char* upper = Fold().upper;

@@ -59,6 +59,9 @@ bool ListFolder(const std::string& folder, const std::string& pattern, std::vect
 // byte is folded by the system's upper-casing of the ANSI code page, so that
 // FoldPathChar gives a key consistent with SamePath (for hashing).
 unsigned char FoldPathChar(unsigned char c);
+// FNV-1a over the folded bytes of a NUL-terminated path: paths that
+// SamePath calls equal hash alike, in every process and build.
+uint64_t FoldedPathHash(const char* path);
 bool SamePath(const char* a, const char* b);
 bool SamePath(const std::string& a, const std::string& b);
 

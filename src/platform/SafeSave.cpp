@@ -57,9 +57,7 @@ std::string CreateTemporaryFor(const std::string& path, FileHandle& file)
 // name may be).
 std::string SaveLockName(const std::string& path)
 {
-    uint64_t h = 14695981039346656037ull;
-    for (unsigned char c : FullPathOf(path))
-        h = (h ^ FoldPathChar(c)) * 1099511628211ull;
+    const uint64_t h = FoldedPathHash(FullPathOf(path).c_str());
     char name[40];
     snprintf(name, sizeof name, "VuvSave_%016llX", static_cast<unsigned long long>(h));
     return name;

@@ -2,6 +2,7 @@
 
 #include "core/CollectionStore.h"
 #include "core/FileTypeNames.h"
+#include "core/PathKey.h"
 #include "core/TrackRecord.h"
 #include "platform/Paths.h"
 #include "ui/TrackCells.h"
@@ -148,9 +149,7 @@ int TrackList::FileIconIndex(const char* path)
     // By extension: the shell gives every file of a type the same icon, so
     // one lookup per type serves the whole collection (and never touches
     // the disk).
-    std::string key = ExtensionOf(path);
-    for (char& c : key)
-        c = char(FoldPathChar(static_cast<unsigned char>(c)));
+    const std::string key = FoldedPath(ExtensionOf(path));
     auto found = iconByExtension_.find(key);
     if (found != iconByExtension_.end())
         return found->second;
