@@ -4,6 +4,7 @@
 #include "core/FileTypeNames.h"
 #include "core/MoveJournal.h"
 #include "core/PathKey.h"
+#include "naming/ArrangedPath.h"
 #include "naming/FilenamePattern.h"
 #include "platform/Clock.h"
 #include "platform/FileHandle.h"
@@ -16,7 +17,6 @@
 #include <cstdio>
 #include <cstring>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 
 namespace vuv {
@@ -158,7 +158,7 @@ private:
     RunOrder order_;
     std::string root_;             // the arrangement's root with a trailing "\" (when not empty)
     bool waited_ = false;          // the run's one lock wait has been used
-    std::unordered_set<std::string> knownFolders_;  // target folders made or found (folded)
+    TargetFolders targetFolders_;
     std::unordered_map<std::string, uint16_t> genreIds_;  // genre text -> id, this run
     FileTypeLookup types_;
     MoveJournal journal_;
@@ -178,16 +178,10 @@ bool AddRun::TargetFor(const std::string& path, std::string& target)
     FillTrackFromFile(probe, genre);
     char relative[kPathTextSize];
     BuildPathFromPattern(settings_.arrangement.c_str(), probe, genre, relative);
-    target = root_ + relative + ExtensionOf(path);
-    // A pattern that starts with an empty folder doubles the root's
-    // backslash; the path is kept as a load would clean it.
-    CollapseDoubledBackslashes(&target[0]);
-    target.resize(strlen(target.c_str()));
+    target = ArrangedPath(root_, relative, path.c_str());
     if (target.size() >= kPathTextSize)
         return false;
-    const std::string folder = FolderOf(target);
-    if (knownFolders_.insert(FoldedPath(folder)).second)
-        CreateFolderChain(folder);
+    targetFolders_.MakeFolderOf(target);
     return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include "core/CollectionStore.h"
 #include "core/GenreList.h"
-#include "core/PathKey.h"
+#include "naming/ArrangedPath.h"
 #include "naming/FilenamePattern.h"
 #include "platform/FileReplace.h"
 #include "platform/Paths.h"
@@ -81,15 +81,6 @@ bool ArrangeSession::Start()
 
 void ArrangeSession::Run(WorkerThread& worker) { static_cast<ArrangeSession*>(worker.Parameter())->Pass(worker); }
 
-void ArrangeSession::CreateTargetFolder(const std::string& target)
-{
-    // Each folder once per pass: asking the file system again for a folder
-    // made (or found) a moment ago would double the cost of a move.
-    const std::string folder = FolderOf(target);
-    if (knownFolders_.insert(FoldedPath(folder)).second)
-        CreateFolderChain(folder);
-}
-
 void ArrangeSession::Pass(WorkerThread& worker)
 {
     const size_t n = trackCount_;
@@ -100,24 +91,16 @@ void ArrangeSession::Pass(WorkerThread& worker)
         journal.Open(MoveJournalPathFor(store_.ActivePath()));
     moves_.reserve(n);
     char relative[kPathTextSize];
-    std::string target;
+    const CollectionStore& store = store_;  // the pass only reads (see the top of ArrangeFiles.h)
     for (size_t i = 0; i < n; ++i) {
-        const TrackRecord& track = store_.Track(i);
-        BuildPathFromPattern(settings_.pattern.c_str(), track, FirstGenreText(track, store_.Genres()).c_str(),
+        const TrackRecord& track = store.Track(i);
+        BuildPathFromPattern(settings_.pattern.c_str(), track, FirstGenreText(track, store.Genres()).c_str(),
                              relative);
-        target = root;
-        target += relative;
-        target += ExtensionOf(track.path);
-        // A pattern that starts with an empty folder doubles the root's
-        // backslash; the file system takes both alike, and the path is kept
-        // as the next load would clean it, so that a second pass finds the
-        // file in its place.
-        CollapseDoubledBackslashes(&target[0]);
-        target.resize(strlen(target.c_str()));
+        const std::string target = ArrangedPath(root, relative, track.path);
         if (!SamePath(target.c_str(), track.path) && target.size() < kPathTextSize) {
             if (SamePath(player_.PlayingPath().c_str(), track.path))
                 player_.SkipPlaying();
-            CreateTargetFolder(target);
+            targetFolders_.MakeFolderOf(target);
             if (journal.IsOpen() && journal.Write(kMoveIntended, track.path, target.c_str()) &&
                 MoveFileTo(track.path, target)) {
                 moves_.push_back({i, target});

@@ -25,6 +25,7 @@
 
 #include "core/MoveJournal.h"
 #include "core/TrackRecord.h"
+#include "naming/ArrangedPath.h"
 #include "platform/WorkerThread.h"
 #include "player/PlayerLink.h"
 
@@ -32,7 +33,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 namespace vuv {
@@ -132,7 +132,6 @@ private:
 
     static void Run(WorkerThread& worker);
     void Pass(WorkerThread& worker);
-    void CreateTargetFolder(const std::string& target);
 
     CollectionStore& store_;
     ArrangeSettings settings_;
@@ -140,7 +139,7 @@ private:
     size_t trackCount_;
     std::atomic<int> progress_{0};
     std::vector<Move> moves_;  // the pass's; read only after it has ended
-    std::unordered_set<std::string> knownFolders_;  // folders made or found (case folded)
+    TargetFolders targetFolders_;
     std::vector<PlayCountReport> keptReports_;
     bool finished_ = false;
     WorkerThread worker_;  // last: ended before the members it uses go
